@@ -1,0 +1,344 @@
+#include "app/main_window.h"
+
+#include "nav/headings.h"
+#include "toolkit/image.h"
+#include "toolkit/platform.h"
+#include "toolkit/speed_button.h"
+#include "toolkit/string_grid.h"
+#include "toolkit/text_format.h"
+#include "widgets/numeric/aligned_edit.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+const QString kDeviationFile = QStringLiteral("DEVIAZIONI.TXT");
+const QString kSettingsFile = QStringLiteral("ORVAN_INI.INI");
+const QString kNothingToCompute = QStringLiteral("Nessun dato da calcolare.");
+
+// A deviation table is a few kilobytes; anything past this is not one.
+constexpr qint64 kMaxDeviationFileBytes = 1024 * 1024;
+
+constexpr int kExitTab = 5;
+constexpr int kFirstTab = 0;
+
+constexpr int kFullCircleDegreesMax = 359;
+constexpr int kHalfCircleDegrees = 180;
+
+constexpr int kProreCompassLength = 80;
+constexpr int kProreMagneticLength = 45;
+constexpr int kProreTrueLength = 65;
+
+}  // namespace
+
+TForm1::TForm1(NavState& state, const QString& appFolder, QWidget* parent)
+    : QWidget(parent)
+    , state_(state)
+    , appFolderOverride_(appFolder)
+{
+    BuildLayout();
+    ConnectHandlers();
+    FormCreate();
+}
+
+void TForm1::ConnectHandlers()
+{
+    const auto onClick = [this](const char* name, void (TForm1::*handler)()) {
+        auto* field = findChild<TAlignedEdit*>(QString::fromLatin1(name));
+        connect(field, &TAlignedEdit::OnClick, this, handler);
+    };
+    onClick("EDPB", &TForm1::EDPBClick);
+    onClick("EDPM", &TForm1::EDPMClick);
+    onClick("EDPV", &TForm1::EDPVClick);
+    onClick("EDPBR", &TForm1::EDPBRClick);
+    onClick("EDRB", &TForm1::EDRBClick);
+    onClick("EDRV", &TForm1::EDRVClick);
+    onClick("EDPVC", &TForm1::EDPVCClick);
+    onClick("EDRVC", &TForm1::EDRVCClick);
+    onClick("EDRP", &TForm1::EDRPClick);
+    onClick("EDPVCOR", &TForm1::EDPVCORClick);
+    onClick("EDDCOR", &TForm1::EDDCORClick);
+    onClick("EDRVCOR", &TForm1::EDRVCORClick);
+    onClick("EDVPCOR", &TForm1::EDVPCORClick);
+    onClick("EDVCOR", &TForm1::EDVCORClick);
+    onClick("EDVECOR", &TForm1::EDVECORClick);
+
+    const auto onButton = [this](const char* name, void (TForm1::*handler)()) {
+        auto* button = findChild<toolkit::SpeedButton*>(QString::fromLatin1(name));
+        connect(button, &toolkit::SpeedButton::clicked, this, handler);
+    };
+    onButton("PBCLEAR", &TForm1::PBCLEARClick);
+    onButton("PMCLEAR", &TForm1::PMCLEARClick);
+    onButton("PVCLEAR", &TForm1::PVCLEARClick);
+    onButton("RBCLEAR", &TForm1::RBCLEARClick);
+    onButton("RVCLEAR", &TForm1::RVCLEARClick);
+    onButton("PVCCLEAR", &TForm1::PVCCLEARClick);
+    onButton("RVCCLEAR", &TForm1::RVCCLEARClick);
+    onButton("RPCLEAR", &TForm1::RPCLEARClick);
+    onButton("CLEARPVCOR", &TForm1::CLEARPVCORClick);
+    onButton("CLEARDCOR", &TForm1::CLEARDCORClick);
+    onButton("CLEARRVCOR", &TForm1::CLEARRVCORClick);
+    onButton("CALCPRORE", &TForm1::CALCPROREClick);
+    onButton("SBEXIT", &TForm1::SBEXITClick);
+    onButton("SETDECLI", &TForm1::SETDECLIClick);
+
+    connect(SplashTimer, &QTimer::timeout, this, &TForm1::SplashTimerTimer);
+
+    // A tab's OnShow runs each time the page becomes visible.
+    for (QWidget* page : {TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet6})
+        page->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && !event->spontaneous()) {
+        if (watched == TabSheet6)
+            TabSheet6Show();
+        else if (watched == TabSheet1 || watched == TabSheet2 || watched == TabSheet3
+                 || watched == TabSheet4)
+            TabSheet1Show();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::FormCreate()
+{
+    state_.appFolder = appFolderOverride_.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                    : appFolderOverride_;
+    state_.appFolder = QDir::cleanPath(state_.appFolder) + QLatin1Char('/');
+    state_.settingsPath = state_.appFolder + kSettingsFile;
+    PageControl1->setCurrentIndex(kExitTab);
+    PageControl2->setCurrentIndex(0);
+    SplashTimer->start();
+    LoadDeviationTable();
+}
+
+void TForm1::LoadDeviationTable()
+{
+    state_.deviationLoaded = true;
+    const QString path = state_.appFolder + kDeviationFile;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        toolkit::platform().ErrorBox(this, QStringLiteral("Manca file TABELLA DEVIAZIONI"));
+        state_.deviationLoaded = false;
+        return;
+    }
+    state_.deviationTable = nav::DeviationTable{};
+    if (!info.isFile()) {
+        toolkit::platform().ShowException(
+            this, QStringLiteral("Impossibile leggere il file TABELLA DEVIAZIONI: '%1' non è un file.")
+                      .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (info.size() > kMaxDeviationFileBytes) {
+        toolkit::platform().ShowException(
+            this, QStringLiteral("File TABELLA DEVIAZIONI troppo grande (%1 byte): non è una tabella.")
+                      .arg(info.size()));
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        toolkit::platform().ShowException(
+            this, QStringLiteral("Impossibile leggere il file TABELLA DEVIAZIONI: %1")
+                      .arg(file.errorString()));
+        return;
+    }
+    const QByteArray bytes = file.read(kMaxDeviationFileBytes);
+    const nav::DeviationParse parsed =
+        nav::ParseDeviationTable(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    state_.deviationTable = parsed.table;
+    if (parsed.error) {
+        toolkit::platform().ShowException(this, QString::fromStdString(*parsed.error));
+        return;
+    }
+
+    const nav::DeviationTable& table = state_.deviationTable;
+    SGDEV->setRowCount(table.count + 1);
+    SGDEV->SetCell(0, 0, QStringLiteral("   Pb"));
+    SGDEV->SetCell(1, 0, QStringLiteral("  Dev"));
+    SGDEV->SetCell(2, 0, QStringLiteral("   Pm"));
+    const QString cellFormat = QString::fromUtf8("%-3.1f °");
+    for (int i = 0; i < table.count; ++i) {
+        const nav::DeviationRow& row = table.rows[static_cast<std::size_t>(i)];
+        SGDEV->SetCell(0, i + 1, toolkit::Format(cellFormat, {row.Pb}));
+        SGDEV->SetCell(1, i + 1, toolkit::Format(cellFormat, {row.Dev}));
+        SGDEV->SetCell(2, i + 1, toolkit::Format(cellFormat, {row.Pm}));
+    }
+}
+
+void TForm1::SplashTimerTimer()
+{
+    SplashTimer->stop();
+    PageControl1->setCurrentIndex(kFirstTab);
+    Panel1->show();
+}
+
+void TForm1::TabSheet1Show()
+{
+    Panel1->show();
+    SBEXIT->hide();
+    if (!state_.deviationLoaded)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void TForm1::TabSheet6Show()
+{
+    Panel1->hide();
+    SBEXIT->show();
+}
+
+void TForm1::SBEXITClick()
+{
+    if (toolkit::platform().ConfirmBox(this, QStringLiteral("Esco dal programma ? ")))
+        close();
+}
+
+void TForm1::SETDECLIClick()
+{
+    emit DeclinationDialogRequested();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+}
+
+void TForm1::OpenAngleDialog(int lowest, int highest)
+{
+    emit AngleDialogRequested(lowest, highest);
+}
+
+void TForm1::OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest)
+{
+    state_.entryValue = &value;
+    state_.entryField = field;
+    OpenAngleDialog(lowest, highest);
+}
+
+void TForm1::OpenSpeedFor(double& value, TAlignedEdit* field)
+{
+    state_.entrySpeed = &value;
+    state_.entryField = field;
+    emit SpeedDialogRequested();
+}
+
+void TForm1::EDPBClick() { OpenAngleFor(state_.valPB, EDPB, 0, kFullCircleDegreesMax); }
+void TForm1::EDPMClick() { OpenAngleFor(state_.valPM, EDPM, 0, kFullCircleDegreesMax); }
+void TForm1::EDPVClick() { OpenAngleFor(state_.valPV, EDPV, 0, kFullCircleDegreesMax); }
+void TForm1::EDPBRClick() { OpenAngleFor(state_.valPBR, EDPBR, 0, kFullCircleDegreesMax); }
+void TForm1::EDRBClick() { OpenAngleFor(state_.valRB, EDRB, 0, kFullCircleDegreesMax); }
+void TForm1::EDRVClick() { OpenAngleFor(state_.valRV, EDRV, 0, kFullCircleDegreesMax); }
+void TForm1::EDPVCClick() { OpenAngleFor(state_.valPVC, EDPVC, 0, kFullCircleDegreesMax); }
+void TForm1::EDRVCClick() { OpenAngleFor(state_.valRVC, EDRVC, 0, kFullCircleDegreesMax); }
+void TForm1::EDPVCORClick() { OpenAngleFor(state_.valPVCOR, EDPVCOR, 0, kFullCircleDegreesMax); }
+void TForm1::EDDCORClick() { OpenAngleFor(state_.valDCOR, EDDCOR, 0, kFullCircleDegreesMax); }
+void TForm1::EDRVCORClick() { OpenAngleFor(state_.valRVCOR, EDRVCOR, 0, kFullCircleDegreesMax); }
+
+void TForm1::EDRPClick()
+{
+    if (RBCIRC->isChecked())
+        OpenAngleFor(state_.valRP, EDRP, 0, kFullCircleDegreesMax);
+    else if (RBSEMIDX->isChecked())
+        OpenAngleFor(state_.valRP, EDRP, 0, kHalfCircleDegrees);
+    else
+        OpenAngleFor(state_.valRP, EDRP, -kHalfCircleDegrees, 0);
+}
+
+void TForm1::EDVPCORClick() { OpenSpeedFor(state_.valVPCOR, EDVPCOR); }
+void TForm1::EDVCORClick() { OpenSpeedFor(state_.valVCOR, EDVCOR); }
+void TForm1::EDVECORClick() { OpenSpeedFor(state_.valVECOR, EDVECOR); }
+
+void TForm1::PBCLEARClick()
+{
+    EDPB->clear();
+    state_.valPB = 0;
+}
+
+void TForm1::PMCLEARClick()
+{
+    EDPM->clear();
+    state_.valPM = 0;
+}
+
+void TForm1::PVCLEARClick()
+{
+    EDPV->clear();
+    state_.valPV = 0;
+}
+
+void TForm1::RBCLEARClick() { EDRB->clear(); }
+void TForm1::RVCLEARClick() { EDRV->clear(); }
+void TForm1::PVCCLEARClick() { EDPVC->clear(); }
+void TForm1::RVCCLEARClick() { EDRVC->clear(); }
+void TForm1::RPCLEARClick() { EDRP->clear(); }
+
+void TForm1::CLEARPVCORClick()
+{
+    EDPVCOR->clear();
+    EDVPCOR->clear();
+}
+
+void TForm1::CLEARDCORClick()
+{
+    EDDCOR->clear();
+    EDVCOR->clear();
+}
+
+void TForm1::CLEARRVCORClick()
+{
+    EDRVCOR->clear();
+    EDVECOR->clear();
+}
+
+void TForm1::ShowAngle(TAlignedEdit* field, nav::Angle value)
+{
+    field->setText(QString::fromStdString(nav::FormatAngle(value)));
+}
+
+void TForm1::CALCPROREClick()
+{
+    nav::Headings h{state_.valPB, state_.valPM, state_.valPV, state_.valDEVIAZ};
+    const nav::HeadingStart start =
+        nav::ConvertHeadings(state_.deviationTable, state_.valDECL, !EDPB->text().isEmpty(),
+                             !EDPM->text().isEmpty(), !EDPV->text().isEmpty(), h);
+    state_.valPB = h.compass;
+    state_.valPM = h.magnetic;
+    state_.valPV = h.trueHeading;
+    state_.valDEVIAZ = h.deviation;
+    switch (start) {
+    case nav::HeadingStart::Compass:
+        ShowAngle(EDDEVIAZ, h.deviation);
+        ShowAngle(EDPM, h.magnetic);
+        ShowAngle(EDPV, h.trueHeading);
+        break;
+    case nav::HeadingStart::Magnetic:
+        ShowAngle(EDDEVIAZ, h.deviation);
+        ShowAngle(EDPB, h.compass);
+        ShowAngle(EDPV, h.trueHeading);
+        break;
+    case nav::HeadingStart::True:
+        ShowAngle(EDDEVIAZ, h.deviation);
+        ShowAngle(EDPB, h.compass);
+        ShowAngle(EDPM, h.magnetic);
+        break;
+    case nav::HeadingStart::Nothing:
+        toolkit::platform().ErrorBox(this, kNothingToCompute);
+        break;
+    }
+
+    state_.diagramLineCount = 3;
+    state_.diagramLines[0] = {nav::TruncDegrees(state_.valPB), kProreCompassLength, toolkit::clRed, 1,
+                              QStringLiteral("PB")};
+    state_.diagramLines[1] = {nav::TruncDegrees(state_.valPM), kProreMagneticLength, toolkit::clLime,
+                              1, QStringLiteral("PM")};
+    state_.diagramLines[2] = {nav::TruncDegrees(state_.valPV), kProreTrueLength, toolkit::clYellow, 2,
+                              QStringLiteral("PV")};
+    DrawDiagram(*IMGPRORE, state_.diagramLines, state_.diagramLineCount);
+}

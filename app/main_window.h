@@ -1,0 +1,166 @@
+#pragma once
+// TForm1, the main window: six tabs of fields and calculations, the bottom
+// panel with the declination, the exit button and the start-up splash.
+
+#include "app/nav_state.h"
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QTabWidget;
+class QTimer;
+class TAlignedEdit;
+class QFrame;
+class QLineEdit;
+
+namespace toolkit {
+class Image;
+class SpeedButton;
+class StringGrid;
+class UpDown;
+}  // namespace toolkit
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kMaxMinutes = 32700;
+
+    // appFolder: where DEVIAZIONI.TXT lies; empty for the executable's folder.
+    explicit TForm1(NavState& state, const QString& appFolder = QString(), QWidget* parent = nullptr);
+
+    NavState& state() { return state_; }
+
+    // Start-up and tabs.
+    void FormCreate();
+    void LoadDeviationTable();
+    void SplashTimerTimer();
+    void TabSheet1Show();
+    void TabSheet6Show();
+    void SBEXITClick();
+    void SETDECLIClick();
+
+    // Hand-off to the angle dialog with a range of whole degrees.
+    void OpenAngleDialog(int lowest, int highest);
+
+    // Field clicks.
+    void EDPBClick();
+    void EDPMClick();
+    void EDPVClick();
+    void EDPBRClick();
+    void EDRBClick();
+    void EDRVClick();
+    void EDPVCClick();
+    void EDRVCClick();
+    void EDRPClick();
+    void EDPVCORClick();
+    void EDDCORClick();
+    void EDRVCORClick();
+    void EDVPCORClick();
+    void EDVCORClick();
+    void EDVECORClick();
+
+    // Clear buttons.
+    void PBCLEARClick();
+    void PMCLEARClick();
+    void PVCLEARClick();
+    void RBCLEARClick();
+    void RVCLEARClick();
+    void PVCCLEARClick();
+    void RVCCLEARClick();
+    void RPCLEARClick();
+    void CLEARPVCORClick();
+    void CLEARDCORClick();
+    void CLEARRVCORClick();
+
+    // Calculations.
+    void CALCPROREClick();
+
+signals:
+    // The entry dialogs, opened by the field clicks once they are attached.
+    void AngleDialogRequested(int lowest, int highest);
+    void SpeedDialogRequested();
+    void DeclinationDialogRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildLayout();
+    void BuildProre(QWidget* page);
+    void BuildVeroBussola(QWidget* page);
+    void BuildPolari(QWidget* page);
+    void BuildCorrenti(QWidget* page);
+    void BuildAutonomia(QWidget* page);
+    void BuildEnduranceEntries(QWidget* group, QWidget* page);
+    void BuildTabelle(QWidget* page);
+    void BuildUscita(QWidget* page);
+    void BuildBottom();
+    void ConnectHandlers();
+
+    void OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest);
+    void OpenSpeedFor(double& value, TAlignedEdit* field);
+    void ShowAngle(TAlignedEdit* field, nav::Angle value);
+
+    NavState& state_;
+    QString appFolderOverride_;
+
+public:
+    // Controls, named as in the layout.
+    QTabWidget* PageControl1 = nullptr;
+    QTabWidget* PageControl2 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    QWidget* TabSheet6 = nullptr;
+    QWidget* TabSheet7 = nullptr;
+    QWidget* TabSheet9 = nullptr;
+    QFrame* Panel1 = nullptr;
+    toolkit::SpeedButton* SBEXIT = nullptr;
+    toolkit::SpeedButton* SETDECLI = nullptr;
+    QTimer* SplashTimer = nullptr;
+
+    TAlignedEdit* EDPB = nullptr;
+    TAlignedEdit* EDPM = nullptr;
+    TAlignedEdit* EDPV = nullptr;
+    TAlignedEdit* EDDEVIAZ = nullptr;
+    TAlignedEdit* EDPBR = nullptr;
+    TAlignedEdit* EDRB = nullptr;
+    TAlignedEdit* EDRV = nullptr;
+    TAlignedEdit* EDDEVVB = nullptr;
+    TAlignedEdit* EDPVC = nullptr;
+    TAlignedEdit* EDRP = nullptr;
+    TAlignedEdit* EDRVC = nullptr;
+    TAlignedEdit* EDPVCOR = nullptr;
+    TAlignedEdit* EDVPCOR = nullptr;
+    TAlignedEdit* EDDCOR = nullptr;
+    TAlignedEdit* EDVCOR = nullptr;
+    TAlignedEdit* EDRVCOR = nullptr;
+    TAlignedEdit* EDVECOR = nullptr;
+    TAlignedEdit* EDTT = nullptr;
+    TAlignedEdit* EDAUTO30 = nullptr;
+    TAlignedEdit* EDDECL = nullptr;
+
+    QRadioButton* RBCIRC = nullptr;
+    QRadioButton* RBSEMIDX = nullptr;
+    QRadioButton* RBSEMISX = nullptr;
+
+    toolkit::Image* IMGPRORE = nullptr;
+    toolkit::Image* IMGRVB = nullptr;
+    toolkit::Image* IMGRP = nullptr;
+    toolkit::Image* IMGCOR = nullptr;
+    toolkit::Image* Image1 = nullptr;
+    toolkit::StringGrid* SGDEV = nullptr;
+    QLineEdit* SPCT = nullptr;
+    QLineEdit* SPVM = nullptr;
+    QLineEdit* SPHP = nullptr;
+    QLineEdit* SPCS = nullptr;
+    QLineEdit* SPAUTO = nullptr;
+    toolkit::UpDown* SPORE = nullptr;
+    toolkit::UpDown* SPMIN = nullptr;
+};

@@ -1,0 +1,457 @@
+// The stored layout of the main window: positions, captions, colours.
+
+#include "app/main_window.h"
+
+#include "toolkit/fonts.h"
+#include "toolkit/form_layout.h"
+#include "toolkit/glyphs.h"
+#include "toolkit/image.h"
+#include "toolkit/jpeg.h"
+#include "toolkit/speed_button.h"
+#include "toolkit/string_grid.h"
+#include "toolkit/up_down.h"
+#include "widgets/numeric/aligned_edit.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+using toolkit::RGB;
+using toolkit::TColor;
+namespace tk = toolkit;
+
+namespace {
+
+constexpr int kClientWidth = 500;
+constexpr int kClientHeight = 439;
+constexpr TColor kFormColor = RGB(57, 64, 94);
+constexpr TColor kPanelColor = RGB(0, 128, 192);
+constexpr TColor kDeviationLabelColor = RGB(128, 255, 255);
+constexpr TColor kComputedFieldColor = RGB(191, 242, 241);
+constexpr TColor kDeclinationFieldColor = RGB(255, 255, 196);
+constexpr TColor kReserveFieldColor = RGB(202, 255, 255);
+constexpr TColor kGroupCaptionColor = RGB(128, 255, 255);
+constexpr TColor kDensityNoteColor = RGB(128, 255, 128);
+
+constexpr int kWindowFontPx = 11;
+constexpr int kFieldFontPx = 13;
+constexpr int kLabelFontPx = 13;
+constexpr int kVersionFontPx = 13;
+constexpr int kCreditsFontPx = 8;
+
+constexpr int kSplashMs = 1500;
+constexpr int kGridRowHeight = 20;
+constexpr int kGridStoredRows = 5;
+constexpr int kGridColumns = 3;
+
+constexpr int kClearButtonWidth = 23;
+constexpr int kClearButtonHeight = 22;
+constexpr int kSmallGlyph = 16;
+constexpr int kLargeGlyph = 24;
+// A label sits a little lower than the 24-pixel field of its row.
+constexpr int kLabelDrop = 4;
+constexpr int kClearButtonDrop = 1;
+
+constexpr int kBlotterSize = 208;
+constexpr int kBlotterFrame = 4;
+
+using Align = TAlignedEdit::TAlignment;
+
+QFont LabelFont(int px = kLabelFontPx)
+{
+    return tk::UiFont(px, true);
+}
+
+TAlignedEdit* MakeField(QWidget* parent, const QString& name, int x, int y, int width, int height,
+                        bool readOnly, Align align = Align::taRightJustify,
+                        TColor color = tk::clWindow)
+{
+    auto* edit = new TAlignedEdit(parent);
+    edit->setObjectName(name);
+    edit->setFont(tk::UiFont(kFieldFontPx));
+    edit->setGeometry(x, y, width, height);
+    edit->setReadOnly(readOnly);
+    edit->setAlignment(align);
+    edit->setColor(color);
+    QPalette p = edit->palette();
+    p.setColor(QPalette::Text, Qt::black);
+    edit->setPalette(p);
+    return edit;
+}
+
+tk::SpeedButton* MakeClearButton(QWidget* parent, const QString& name, int x, int y)
+{
+    auto* b = new tk::SpeedButton(parent, name, QString(), tk::Glyph(tk::GlyphKind::Clear, kSmallGlyph));
+    b->setGeometry(x, y, kClearButtonWidth, kClearButtonHeight);
+    return b;
+}
+
+tk::SpeedButton* MakeCalcButton(QWidget* parent, const QString& name, int x, int y, int width,
+                                int height, int glyphSize = kLargeGlyph)
+{
+    auto* b = new tk::SpeedButton(parent, name, QStringLiteral("Calcola"),
+                                  tk::Glyph(tk::GlyphKind::Calculate, glyphSize));
+    b->setFont(tk::UiFont(glyphSize == kLargeGlyph ? kLabelFontPx : kWindowFontPx, true));
+    b->setGeometry(x, y, width, height);
+    return b;
+}
+
+// A framed panel holding a 200 x 200 diagram picture.
+tk::Image* MakeDiagramPanel(QWidget* parent, const QString& panelName, const QString& imageName,
+                            int x, int y)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(panelName);
+    panel->setGeometry(x, y, kBlotterSize, kBlotterSize);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setLineWidth(2);
+    tk::SetBackground(panel, tk::clGray);
+    auto* image = new tk::Image(panel, imageName);
+    image->setGeometry(kBlotterFrame, kBlotterFrame, kBlotterSize - 2 * kBlotterFrame,
+                       kBlotterSize - 2 * kBlotterFrame);
+    return image;
+}
+
+QWidget* MakePage(QTabWidget* tabs, const QString& name, const QString& caption)
+{
+    auto* page = new QWidget();
+    page->setObjectName(name);
+    tk::SetBackground(page, kFormColor);
+    tabs->addTab(page, caption);
+    return page;
+}
+
+struct Row {
+    const char* label;
+    TColor color;
+    int y;
+    const char* field;
+    bool readOnly;
+    const char* clear;  // nullptr: no clear button
+};
+
+}  // namespace
+
+void TForm1::BuildLayout()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Orvane 2004"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(tk::UiFont(kWindowFontPx));
+    tk::SetBackground(this, kFormColor);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 0, 500, 396);
+    TabSheet1 = MakePage(PageControl1, QStringLiteral("TabSheet1"), QStringLiteral("Prore"));
+    TabSheet2 = MakePage(PageControl1, QStringLiteral("TabSheet2"), QStringLiteral("Rilevamenti"));
+    TabSheet3 = MakePage(PageControl1, QStringLiteral("TabSheet3"), QStringLiteral("Correnti"));
+    TabSheet4 = MakePage(PageControl1, QStringLiteral("TabSheet4"), QStringLiteral("Autonomia"));
+    TabSheet5 = MakePage(PageControl1, QStringLiteral("TabSheet5"), QStringLiteral("Tabelle"));
+    TabSheet6 = MakePage(PageControl1, QStringLiteral("TabSheet6"), QStringLiteral("Uscita"));
+
+    BuildProre(TabSheet1);
+
+    PageControl2 = new QTabWidget(TabSheet2);
+    PageControl2->setObjectName(QStringLiteral("PageControl2"));
+    PageControl2->setGeometry(0, 15, 491, 346);
+    TabSheet7 = MakePage(PageControl2, QStringLiteral("TabSheet7"), QStringLiteral("Vero e Bussola"));
+    TabSheet9 = MakePage(PageControl2, QStringLiteral("TabSheet9"), QStringLiteral("Polari"));
+    BuildVeroBussola(TabSheet7);
+    BuildPolari(TabSheet9);
+
+    BuildCorrenti(TabSheet3);
+    BuildAutonomia(TabSheet4);
+    BuildTabelle(TabSheet5);
+    BuildUscita(TabSheet6);
+    BuildBottom();
+
+    SplashTimer = new QTimer(this);
+    SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
+    SplashTimer->setInterval(kSplashMs);
+    SplashTimer->setSingleShot(true);
+
+    PageControl1->setCurrentWidget(TabSheet5);  // the tab active in the stored layout
+}
+
+void TForm1::BuildProre(QWidget* page)
+{
+    auto* group = tk::MakeGroupBox(page, QStringLiteral("GroupBox1"),
+                                   QStringLiteral("  Calcolo delle prore  "), 5, 10, 266, 216,
+                                   tk::clWhite, LabelFont());
+    const Row rows[] = {
+        {"Prora Bussola", tk::clRed, 35, "EDPB", false, "PBCLEAR"},
+        {"Prora Magnetica", tk::clLime, 77, "EDPM", false, "PMCLEAR"},
+        {"Prora Vera", tk::clYellow, 115, "EDPV", false, "PVCLEAR"},
+        {"Deviazione", kDeviationLabelColor, 155, "EDDEVIAZ", true, nullptr},
+    };
+    int labelIndex = 1;
+    for (const Row& row : rows) {
+        tk::MakeLabel(group, QStringLiteral("Label%1").arg(labelIndex++), QString::fromUtf8(row.label),
+                      5, row.y + kLabelDrop, row.color, LabelFont());
+        MakeField(group, QString::fromLatin1(row.field), 130, row.y, 81, 24, row.readOnly,
+                  Align::taRightJustify, row.readOnly ? kComputedFieldColor : tk::clWindow);
+        if (row.clear)
+            MakeClearButton(group, QString::fromLatin1(row.clear), 225, row.y + kClearButtonDrop);
+    }
+    EDPB = group->findChild<TAlignedEdit*>(QStringLiteral("EDPB"));
+    EDPM = group->findChild<TAlignedEdit*>(QStringLiteral("EDPM"));
+    EDPV = group->findChild<TAlignedEdit*>(QStringLiteral("EDPV"));
+    EDDEVIAZ = group->findChild<TAlignedEdit*>(QStringLiteral("EDDEVIAZ"));
+
+    MakeCalcButton(page, QStringLiteral("CALCPRORE"), 215, 285, 91, 41);
+    IMGPRORE = MakeDiagramPanel(page, QStringLiteral("InstBlotter1"), QStringLiteral("IMGPRORE"), 280, 20);
+}
+
+void TForm1::BuildVeroBussola(QWidget* page)
+{
+    const Row rows[] = {
+        {"Prora Bussola", tk::clRed, 15, "EDPBR", false, nullptr},
+        {"Rilevamento Bussola", tk::clYellow, 50, "EDRB", false, "RBCLEAR"},
+        {"Rilevamento Vero", tk::clLime, 80, "EDRV", false, "RVCLEAR"},
+        {"Deviazione", kDeviationLabelColor, 130, "EDDEVVB", true, nullptr},
+    };
+    int labelIndex = 5;
+    for (const Row& row : rows) {
+        const int labelX = row.readOnly ? 10 : 5;
+        tk::MakeLabel(page, QStringLiteral("Label%1").arg(labelIndex++), QString::fromUtf8(row.label),
+                      labelX, row.y + kLabelDrop, row.color, LabelFont());
+        MakeField(page, QString::fromLatin1(row.field), 160, row.y, 76, 24, row.readOnly,
+                  Align::taRightJustify, row.readOnly ? kComputedFieldColor : tk::clWindow);
+        if (row.clear)
+            MakeClearButton(page, QString::fromLatin1(row.clear), 245, row.y + kClearButtonDrop);
+    }
+    EDPBR = page->findChild<TAlignedEdit*>(QStringLiteral("EDPBR"));
+    EDRB = page->findChild<TAlignedEdit*>(QStringLiteral("EDRB"));
+    EDRV = page->findChild<TAlignedEdit*>(QStringLiteral("EDRV"));
+    EDDEVVB = page->findChild<TAlignedEdit*>(QStringLiteral("EDDEVVB"));
+
+    MakeCalcButton(page, QStringLiteral("CALCVB"), 205, 249, 86, 41);
+    IMGRVB = MakeDiagramPanel(page, QStringLiteral("InstBlotter2"), QStringLiteral("IMGRVB"), 277, 5);
+}
+
+void TForm1::BuildPolari(QWidget* page)
+{
+    const Row rows[] = {
+        {"Prora Vera", tk::clRed, 10, "EDPVC", false, "PVCCLEAR"},
+        {"Rilevamento Polare", tk::clYellow, 40, "EDRP", false, "RPCLEAR"},
+        {"Rilevamento Vero", tk::clLime, 70, "EDRVC", false, "RVCCLEAR"},
+    };
+    int labelIndex = 11;
+    for (const Row& row : rows) {
+        tk::MakeLabel(page, QStringLiteral("Label%1").arg(labelIndex++), QString::fromUtf8(row.label),
+                      5, row.y + kLabelDrop, row.color, LabelFont());
+        MakeField(page, QString::fromLatin1(row.field), 155, row.y, 76, 24, false);
+        MakeClearButton(page, QString::fromLatin1(row.clear), 240, row.y + kClearButtonDrop);
+    }
+    EDPVC = page->findChild<TAlignedEdit*>(QStringLiteral("EDPVC"));
+    EDRP = page->findChild<TAlignedEdit*>(QStringLiteral("EDRP"));
+    EDRVC = page->findChild<TAlignedEdit*>(QStringLiteral("EDRVC"));
+
+    auto* modes = tk::MakeGroupBox(page, QStringLiteral("GroupBox4"), QString(), 10, 105, 246, 111,
+                                   tk::clWhite, tk::UiFont(kWindowFontPx));
+    const struct {
+        QRadioButton** button;
+        const char* name;
+        const char* caption;
+        int y;
+    } radios[] = {
+        {&RBCIRC, "RBCIRC", "Circolare [ 0 - 360° ]", 16},
+        {&RBSEMIDX, "RBSEMIDX", "SemiCircolare dritta  [ + (0 - 180°)  ]", 46},
+        {&RBSEMISX, "RBSEMISX", "SemiCircolare sinistra [ - (0 - 180°) ]", 76},
+    };
+    for (const auto& r : radios) {
+        auto* button = new QRadioButton(QString::fromUtf8(r.caption), modes);
+        button->setObjectName(QString::fromLatin1(r.name));
+        button->setGeometry(10, r.y, 230, 20);
+        tk::SetTextColor(button, tk::clWhite);
+        *r.button = button;
+    }
+    RBCIRC->setChecked(true);
+
+    MakeCalcButton(page, QStringLiteral("CALCPOL"), 205, 249, 86, 41);
+    IMGRP = MakeDiagramPanel(page, QStringLiteral("InstBlotter4"), QStringLiteral("IMGRP"), 272, 5);
+}
+
+void TForm1::BuildCorrenti(QWidget* page)
+{
+    const struct {
+        const char* name;
+        const char* text;
+        int x, y;
+        TColor color;
+    } labels[] = {
+        {"Label16", "Prora Vera", 10, 15, tk::clRed},
+        {"Label17", "Velocità Propria", 10, 47, tk::clRed},
+        {"Label18", "Direzione Corrente", 10, 85, tk::clLime},
+        {"Label19", "Velocità Corrente ", 10, 115, tk::clLime},
+        {"Label20", "Rotta Vera", 10, 167, tk::clYellow},
+        {"Label21", "Velocità effettiva", 10, 200, tk::clYellow},
+        {"Label23", "nodi", 235, 45, tk::clWindow},
+        {"Label22", "nodi", 235, 115, tk::clWindow},
+        {"Label24", "nodi", 235, 200, tk::clWindow},
+    };
+    for (const auto& l : labels)
+        tk::MakeLabel(page, QString::fromLatin1(l.name), QString::fromUtf8(l.text), l.x, l.y,
+                      l.color, LabelFont());
+
+    EDPVCOR = MakeField(page, QStringLiteral("EDPVCOR"), 150, 11, 81, 24, true, Align::taRightJustify, kComputedFieldColor);
+    EDVPCOR = MakeField(page, QStringLiteral("EDVPCOR"), 175, 41, 56, 24, true, Align::taRightJustify, kComputedFieldColor);
+    EDDCOR = MakeField(page, QStringLiteral("EDDCOR"), 150, 81, 81, 24, true, Align::taRightJustify, kComputedFieldColor);
+    EDVCOR = MakeField(page, QStringLiteral("EDVCOR"), 175, 111, 56, 24, true, Align::taRightJustify, kComputedFieldColor);
+    EDRVCOR = MakeField(page, QStringLiteral("EDRVCOR"), 150, 161, 81, 24, true);
+    EDVECOR = MakeField(page, QStringLiteral("EDVECOR"), 175, 196, 56, 24, true);
+
+    MakeClearButton(page, QStringLiteral("CLEARPVCOR"), 240, 12);
+    MakeClearButton(page, QStringLiteral("CLEARDCOR"), 240, 82);
+    MakeClearButton(page, QStringLiteral("CLEARRVCOR"), 240, 162);
+    MakeCalcButton(page, QStringLiteral("CALCCOR"), 210, 280, 86, 41);
+    IMGCOR = MakeDiagramPanel(page, QStringLiteral("InstBlotter5"), QStringLiteral("IMGCOR"), 277, 10);
+}
+
+void TForm1::BuildAutonomia(QWidget* page)
+{
+    auto* group = tk::MakeGroupBox(page, QStringLiteral("GroupBox2"),
+                                   QString::fromUtf8(" Spazio - Velocità - Tempo  "), 5, 5, 476, 121,
+                                   kGroupCaptionColor, LabelFont());
+    const struct {
+        QWidget* parent;
+        const char* name;
+        const char* text;
+        int x, y;
+        TColor color;
+        int px;
+    } labels[] = {
+        {group, "Label27", "Cammino totale", 10, 22, tk::clWindow, kLabelFontPx},
+        {group, "Label31", "miglia", 255, 22, tk::clWindow, kLabelFontPx},
+        {group, "Label29", "Velocità Media ", 10, 50, tk::clWindow, kLabelFontPx},
+        {group, "Label30", "nodi", 255, 50, tk::clWindow, kLabelFontPx},
+        {group, "Label28", "Tempo totale", 10, 90, tk::clWindow, kLabelFontPx},
+        {group, "Label33", "hh:mm", 255, 90, tk::clWindow, kLabelFontPx},
+        {page, "Label34", "Potenza motore", 10, 177, tk::clWindow, kLabelFontPx},
+        {page, "Label35", "HP", 260, 177, tk::clWindow, kLabelFontPx},
+        {page, "Label36", "Consumo specifico", 10, 207, tk::clWindow, kLabelFontPx},
+        {page, "Label37", "g / HP / h", 260, 207, tk::clWindow, kLabelFontPx},
+        {page, "Label32", "Autonomia", 10, 265, tk::clWindow, kLabelFontPx},
+        {page, "Label38", "litri carburante", 260, 265, tk::clWindow, kLabelFontPx},
+        {page, "Label26", "Autonomia  +30%", 10, 300, kGroupCaptionColor, kLabelFontPx},
+        {page, "Label39", "litri carburante", 260, 300, kGroupCaptionColor, kLabelFontPx},
+        {page, "Label8", "Peso Spec. Carburante = 0.833", 5, 350, kDensityNoteColor, kWindowFontPx},
+    };
+    for (const auto& l : labels)
+        tk::MakeLabel(l.parent, QString::fromLatin1(l.name), QString::fromUtf8(l.text), l.x, l.y,
+                      l.color, LabelFont(l.px));
+
+    BuildEnduranceEntries(group, page);
+
+    SPORE = new tk::UpDown(group, QStringLiteral("SPORE"), -32000, 32700, 0);
+    SPORE->setGeometry(160, 86, 16, 24);
+    EDTT = MakeField(group, QStringLiteral("EDTT"), 175, 86, 56, 24, true, Align::taCenter);
+    EDTT->setText(QStringLiteral("00:00"));
+    SPMIN = new tk::UpDown(group, QStringLiteral("SPMIN"), 0, kMaxMinutes, 0);
+    SPMIN->setGeometry(230, 86, 16, 24);
+
+    MakeCalcButton(group, QStringLiteral("CALCCT"), 370, 20, 85, 21, kSmallGlyph);
+    MakeCalcButton(group, QStringLiteral("CALCVM"), 370, 48, 85, 21, kSmallGlyph);
+    MakeCalcButton(group, QStringLiteral("CALCTT"), 370, 88, 85, 21, kSmallGlyph);
+    MakeCalcButton(page, QStringLiteral("CALCHP"), 375, 175, 85, 21, kSmallGlyph);
+    MakeCalcButton(page, QStringLiteral("CALCCS"), 375, 205, 85, 21, kSmallGlyph);
+    MakeCalcButton(page, QStringLiteral("CALCAUTO"), 375, 265, 85, 21, kSmallGlyph);
+
+    EDAUTO30 = MakeField(page, QStringLiteral("EDAUTO30"), 180, 296, 61, 24, false, Align::taCenter,
+                         kReserveFieldColor);
+}
+
+void TForm1::BuildEnduranceEntries(QWidget* group, QWidget* page)
+{
+    const struct {
+        QLineEdit** edit;
+        QWidget* parent;
+        const char* name;
+        int x, y, width, height;
+        const char* text;
+    } entries[] = {
+        {&SPCT, group, "SPCT", 175, 19, 55, 22, "1.0"},
+        {&SPVM, group, "SPVM", 175, 47, 55, 22, "1.0"},
+        {&SPHP, page, "SPHP", 180, 174, 60, 22, "0.0"},
+        {&SPCS, page, "SPCS", 180, 204, 60, 22, "0"},
+        {&SPAUTO, page, "SPAUTO", 180, 264, 60, 22, "0.0"},
+    };
+    for (const auto& e : entries) {
+        auto* edit = MakeField(e.parent, QString::fromLatin1(e.name), e.x, e.y, e.width, e.height,
+                               false, Align::taCenter);
+        edit->setText(QString::fromLatin1(e.text));
+        *e.edit = edit;
+    }
+}
+
+void TForm1::BuildTabelle(QWidget* page)
+{
+    tk::MakeLabel(page, QStringLiteral("Label10"), QStringLiteral("Tabella  Deviazioni"), 185, 10,
+                  tk::clLime, LabelFont());
+    SGDEV = new tk::StringGrid(page, QStringLiteral("SGDEV"), kGridColumns, kGridStoredRows,
+                               kGridRowHeight);
+    SGDEV->setFont(tk::UiFont(kWindowFontPx));
+    SGDEV->setGeometry(140, 30, 226, 336);
+}
+
+void TForm1::BuildUscita(QWidget* page)
+{
+    Image1 = new tk::Image(page, QStringLiteral("Image1"));
+    Image1->setGeometry(0, 0, 492, 368);
+    QFile photo(QStringLiteral(":/pictures/uscita.jpg"));
+    if (photo.open(QIODevice::ReadOnly)) {
+        const tk::JpegResult decoded = tk::DecodeJpeg(photo.readAll());
+        if (!decoded.image.isNull())
+            Image1->ShowFitted(decoded.image);
+    }
+
+    auto* version = new QLabel(QStringLiteral("Ver. 3.0"), page);
+    version->setObjectName(QStringLiteral("SQVER"));
+    version->setGeometry(415, 49, 66, 22);
+    version->setAlignment(Qt::AlignCenter);
+    version->setFont(tk::UiFont(kVersionFontPx, true));
+    tk::SetTextColor(version, tk::clWindow);
+
+    auto* credits = new QLabel(QStringLiteral("Navigazione costiera"), page);
+    credits->setObjectName(QStringLiteral("Label9"));
+    credits->setGeometry(5, 349, 111, 17);
+    credits->setAlignment(Qt::AlignCenter);
+    credits->setFont(tk::UiFont(kCreditsFontPx, true));
+    tk::SetTextColor(credits, tk::clSilver);
+}
+
+void TForm1::BuildBottom()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 396, 501, 41);
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Raised);
+    tk::SetBackground(Panel1, kPanelColor);
+    tk::MakeLabel(Panel1, QStringLiteral("Label4"),
+                  QStringLiteral("Correzione da carta f ( Declinazione )"), 5, 12, tk::clWhite,
+                  LabelFont());
+    EDDECL = MakeField(Panel1, QStringLiteral("EDDECL"), 330, 7, 76, 24, true, Align::taRightJustify,
+                       kDeclinationFieldColor);
+    SETDECLI = new tk::SpeedButton(Panel1, QStringLiteral("SETDECLI"), QStringLiteral("Set"),
+                                   tk::Glyph(tk::GlyphKind::Settings, kSmallGlyph));
+    SETDECLI->setFont(LabelFont());
+    SETDECLI->setGeometry(425, 5, 66, 31);
+    Panel1->hide();
+
+    SBEXIT = new tk::SpeedButton(this, QStringLiteral("SBEXIT"), QStringLiteral("USCITA"),
+                                 tk::Glyph(tk::GlyphKind::Exit, kLargeGlyph));
+    SBEXIT->setFont(LabelFont());
+    SBEXIT->setGeometry(190, 400, 126, 31);
+    SBEXIT->hide();
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The navigation state: the program-wide values that the tabs and dialogs
+// share, each named after the field that shows it (valPB is shown in EDPB).
+// Angles are nav::Angle (seconds of arc), speeds are knots.
+
+#include "app/course_diagram.h"
+#include "nav/angle.h"
+#include "nav/deviation_table.h"
+
+#include <QString>
+
+class TAlignedEdit;
+
+struct NavState {
+    // "Prore"
+    nav::Angle valPB = 0;
+    nav::Angle valPM = 0;
+    nav::Angle valPV = 0;
+    nav::Angle valDEVIAZ = 0;
+    // "Rilevamenti"
+    nav::Angle valPBR = 0;
+    nav::Angle valRB = 0;
+    nav::Angle valRV = 0;
+    nav::Angle valDEVVB = 0;
+    nav::Angle valPVC = 0;
+    nav::Angle valRVC = 0;
+    nav::Angle valRP = 0;
+    // "Correnti"
+    nav::Angle valPVCOR = 0;
+    nav::Angle valDCOR = 0;
+    nav::Angle valRVCOR = 0;
+    double valVPCOR = 0.0;
+    double valVCOR = 0.0;
+    double valVECOR = 0.0;
+    // Declination (West positive) and the chart data it comes from.
+    nav::Angle valDECL = 18000;
+    nav::Angle valDECLIBASE = 3600;
+    int signDECLIBASE = +1;
+    nav::Angle valDELTADECLI = 240;
+    int signDELTADECLI = +1;
+    int valANNOBASE = 1985;
+    int valANNOCORR = 0;
+    // Files beside the executable.
+    QString appFolder;
+    QString settingsPath;
+    // Deviation table.
+    bool deviationLoaded = false;
+    nav::DeviationTable deviationTable;
+    // The lines of the next diagram.
+    DiagramLines diagramLines;
+    int diagramLineCount = 0;
+    // Hand-off to the entry dialogs, set by the field that opens one.
+    nav::Angle* entryValue = nullptr;
+    double* entrySpeed = nullptr;
+    TAlignedEdit* entryField = nullptr;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// Compass, magnetic and true heading: magnetic = compass + deviation,
+// true = magnetic + declination (West positive), all on 0..1295999.
+
+#include "nav/angle.h"
+#include "nav/deviation_table.h"
+
+namespace nav {
+
+struct Headings {
+    Angle compass = 0;    // valPB
+    Angle magnetic = 0;   // valPM
+    Angle trueHeading = 0;  // valPV
+    Angle deviation = 0;  // valDEVIAZ
+};
+
+// Which heading the calculation started from: the first given of compass,
+// magnetic, true; Nothing when none is given (the headings are unchanged).
+enum class HeadingStart { Compass, Magnetic, True, Nothing };
+
+// Computes the headings that are not the starting one, and the deviation,
+// from the table and the declination. A heading counts as given when its
+// field shows any text.
+HeadingStart ConvertHeadings(const DeviationTable& table, Angle declination, bool compassGiven,
+                             bool magneticGiven, bool trueGiven, Headings& h);
+
+}  // namespace nav

@@ -1,0 +1,412 @@
+#include "app/main_window.h"
+
+#include "support/recording_platform.h"
+#include "toolkit/image.h"
+#include "toolkit/speed_button.h"
+#include "toolkit/string_grid.h"
+#include "toolkit/text_format.h"
+#include "widgets/numeric/aligned_edit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tk = toolkit;
+
+namespace {
+
+constexpr char kDegree[] = "\u00B0";
+
+QString AngleText(int d, int m, int s)
+{
+    return tk::Format(QString::fromUtf8("%3.0d") + QString::fromUtf8(kDegree) + QStringLiteral(" %2.0d' %2.0d\""),
+                      {static_cast<long long>(d), static_cast<long long>(m), static_cast<long long>(s)});
+}
+
+}  // namespace
+
+class MainWindowTest : public testing::Test {
+protected:
+    RecordedPlatform recorded;
+    tk::ScopedFormatSettings italian{{QLatin1Char(','), QLatin1Char('.')}};
+    QTemporaryDir folder;
+    NavState state;
+    std::unique_ptr<TForm1> form;
+
+    void WriteTable(const QByteArray& text)
+    {
+        QFile file(folder.filePath(QStringLiteral("DEVIAZIONI.TXT")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    void Start(bool show = true)
+    {
+        form = std::make_unique<TForm1>(state, folder.path());
+        if (show) {
+            form->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        }
+    }
+
+    template <typename T>
+    T* Find(const char* name)
+    {
+        auto* w = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    void Click(const char* button) { QTest::mouseClick(Find<tk::SpeedButton>(button), Qt::LeftButton); }
+};
+
+TEST_F(MainWindowTest, EveryControlCarriesItsLayoutName)
+{
+    WriteTable("0;1\r\n");
+    Start(false);
+    EXPECT_EQ(form->objectName(), QStringLiteral("Form1"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane 2004"));
+    EXPECT_EQ(form->size(), QSize(500, 439));
+    const char* names[] = {
+        "PageControl1", "PageControl2", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4",
+        "TabSheet5", "TabSheet6", "TabSheet7", "TabSheet9", "Panel1", "SBEXIT", "SETDECLI",
+        "SplashTimer", "GroupBox1", "EDPB", "EDPM", "EDPV", "EDDEVIAZ", "PBCLEAR", "PMCLEAR",
+        "PVCLEAR", "CALCPRORE", "InstBlotter1", "IMGPRORE", "EDPBR", "EDRB", "EDRV", "EDDEVVB",
+        "RBCLEAR", "RVCLEAR", "CALCVB", "InstBlotter2", "IMGRVB", "EDPVC", "EDRP", "EDRVC",
+        "PVCCLEAR", "RPCLEAR", "RVCCLEAR", "GroupBox4", "RBCIRC", "RBSEMIDX", "RBSEMISX",
+        "CALCPOL", "InstBlotter4", "IMGRP", "EDPVCOR", "EDVPCOR", "EDDCOR", "EDVCOR", "EDRVCOR",
+        "EDVECOR", "CLEARPVCOR", "CLEARDCOR", "CLEARRVCOR", "CALCCOR", "InstBlotter5", "IMGCOR",
+        "GroupBox2", "SPCT", "SPVM", "SPORE", "EDTT", "SPMIN", "CALCCT", "CALCVM", "CALCTT",
+        "SPHP", "SPCS", "SPAUTO", "CALCHP", "CALCCS", "CALCAUTO", "EDAUTO30", "Label8",
+        "Label10", "SGDEV", "Image1", "SQVER", "EDDECL"};
+    for (const char* name : names)
+        EXPECT_NE(form->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
+
+    EXPECT_EQ(Find<QWidget>("EDPB")->geometry(), QRect(130, 35, 81, 24));
+    EXPECT_EQ(Find<QWidget>("SBEXIT")->geometry(), QRect(190, 400, 126, 31));
+    EXPECT_EQ(Find<QWidget>("Panel1")->geometry(), QRect(0, 396, 501, 41));
+    EXPECT_TRUE(Find<TAlignedEdit>("EDDEVIAZ")->isReadOnly());
+    EXPECT_EQ(Find<TAlignedEdit>("EDDEVIAZ")->Color(), tk::RGB(191, 242, 241));
+    EXPECT_EQ(Find<TAlignedEdit>("EDDECL")->Color(), tk::RGB(255, 255, 196));
+    EXPECT_EQ(Find<QRadioButton>("RBSEMIDX")->text(),
+              QString::fromUtf8("SemiCircolare dritta  [ + (0 - 180") + QString::fromUtf8(kDegree) + QStringLiteral(")  ]"));
+    EXPECT_TRUE(Find<QRadioButton>("RBCIRC")->isChecked());
+    EXPECT_EQ(Find<QTabWidget>("PageControl1")->tabText(5), QStringLiteral("Uscita"));
+}
+
+TEST_F(MainWindowTest, StartsOnTheExitTabThenTheTimerShowsProre)
+{
+    WriteTable("0;1\r\n");
+    Start();
+    EXPECT_EQ(form->PageControl1->currentIndex(), 5);
+    EXPECT_EQ(form->PageControl2->currentIndex(), 0);
+    EXPECT_TRUE(form->SBEXIT->isVisible());
+    EXPECT_FALSE(form->Panel1->isVisible());
+    EXPECT_TRUE(form->SplashTimer->isActive());
+    EXPECT_EQ(form->SplashTimer->interval(), 1500);
+    EXPECT_TRUE(form->Image1->HasPicture());
+    EXPECT_EQ(form->Image1->Picture().size(), QSize(500, 374));
+
+    form->SplashTimer->setInterval(1);
+    form->SplashTimer->start();
+    QSignalSpy fired(form->SplashTimer, &QTimer::timeout);
+    ASSERT_TRUE(fired.wait(2000));
+    EXPECT_FALSE(form->SplashTimer->isActive());
+    EXPECT_EQ(form->PageControl1->currentIndex(), 0);
+    EXPECT_TRUE(form->Panel1->isVisible());
+    EXPECT_FALSE(form->SBEXIT->isVisible());
+}
+
+TEST_F(MainWindowTest, TabelleKeepsWhatThePreviousTabLeft)
+{
+    WriteTable("0;1\r\n");
+    Start();
+    form->PageControl1->setCurrentIndex(4);  // from "Uscita"
+    EXPECT_TRUE(form->SBEXIT->isVisible());
+    EXPECT_FALSE(form->Panel1->isVisible());
+
+    form->PageControl1->setCurrentIndex(0);
+    form->PageControl1->setCurrentIndex(4);  // from "Prore"
+    EXPECT_FALSE(form->SBEXIT->isVisible());
+    EXPECT_TRUE(form->Panel1->isVisible());
+
+    form->PageControl1->setCurrentIndex(5);
+    EXPECT_TRUE(form->SBEXIT->isVisible());
+    EXPECT_FALSE(form->Panel1->isVisible());
+}
+
+TEST_F(MainWindowTest, ExitAsksAndNoKeepsRunning)
+{
+    WriteTable("0;1\r\n");
+    Start();
+    recorded.platform.confirmAnswer = false;
+    Click("SBEXIT");
+    ASSERT_EQ(recorded.platform.confirms, QStringList{QStringLiteral("Esco dal programma ? ")});
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->PageControl1->currentIndex(), 5);
+
+    recorded.platform.confirmAnswer = true;
+    Click("SBEXIT");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, TitleBarCloseEndsWithoutAsking)
+{
+    WriteTable("0;1\r\n");
+    Start();
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(recorded.platform.confirms.isEmpty());
+}
+
+struct ClearCase {
+    const char* button;
+    const char* field;
+    nav::Angle NavState::*value;
+    bool zeroes;
+};
+
+class ClearButtonTest : public MainWindowTest, public testing::WithParamInterface<ClearCase> {};
+
+TEST_P(ClearButtonTest, EmptiesTheFieldAndOnlyProreZeroes)
+{
+    WriteTable("0;1\r\n");
+    Start();
+    const auto& c = GetParam();
+    state.*c.value = 12345;
+    Find<TAlignedEdit>(c.field)->setText(QStringLiteral("x"));
+    Find<tk::SpeedButton>(c.button)->click();
+    EXPECT_TRUE(Find<TAlignedEdit>(c.field)->text().isEmpty());
+    EXPECT_EQ(state.*c.value, c.zeroes ? 0 : 12345);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ClearButtonTest,
+    testing::Values(ClearCase{"PBCLEAR", "EDPB", &NavState::valPB, true},
+                    ClearCase{"PMCLEAR", "EDPM", &NavState::valPM, true},
+                    ClearCase{"PVCLEAR", "EDPV", &NavState::valPV, true},
+                    ClearCase{"RBCLEAR", "EDRB", &NavState::valRB, false},
+                    ClearCase{"RVCLEAR", "EDRV", &NavState::valRV, false},
+                    ClearCase{"PVCCLEAR", "EDPVC", &NavState::valPVC, false},
+                    ClearCase{"RVCCLEAR", "EDRVC", &NavState::valRVC, false},
+                    ClearCase{"RPCLEAR", "EDRP", &NavState::valRP, false},
+                    ClearCase{"CLEARPVCOR", "EDPVCOR", &NavState::valPVCOR, false},
+                    ClearCase{"CLEARDCOR", "EDDCOR", &NavState::valDCOR, false},
+                    ClearCase{"CLEARRVCOR", "EDRVCOR", &NavState::valRVCOR, false}));
+
+TEST_F(MainWindowTest, CurrentClearButtonsEmptyTheSpeedFieldToo)
+{
+    WriteTable("0;1\r\n");
+    Start(false);
+    state.valVPCOR = 7.5;
+    form->EDVPCOR->setText(QStringLiteral("7,5"));
+    form->CLEARPVCORClick();
+    EXPECT_TRUE(form->EDVPCOR->text().isEmpty());
+    EXPECT_EQ(state.valVPCOR, 7.5);
+}
+
+struct RangeCase {
+    const char* radio;
+    int lowest, highest;
+};
+
+class PolarRangeTest : public MainWindowTest, public testing::WithParamInterface<RangeCase> {};
+
+TEST_P(PolarRangeTest, ClickOnTheRelativeBearingOpensTheDialogWithTheModesRange)
+{
+    WriteTable("0;1\r\n");
+    Start();
+    form->SplashTimerTimer();
+    form->PageControl1->setCurrentWidget(form->TabSheet2);
+    form->PageControl2->setCurrentWidget(form->TabSheet9);
+    Find<QRadioButton>(GetParam().radio)->click();
+    QSignalSpy opened(form.get(), &TForm1::AngleDialogRequested);
+    QTest::mouseClick(form->EDRP, Qt::LeftButton);
+    ASSERT_EQ(opened.count(), 1);
+    EXPECT_EQ(opened.at(0).at(0).toInt(), GetParam().lowest);
+    EXPECT_EQ(opened.at(0).at(1).toInt(), GetParam().highest);
+    EXPECT_EQ(state.entryValue, &state.valRP);
+    EXPECT_EQ(state.entryField, form->EDRP);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PolarRangeTest,
+                         testing::Values(RangeCase{"RBCIRC", 0, 359}, RangeCase{"RBSEMIDX", 0, 180},
+                                         RangeCase{"RBSEMISX", -180, 0}));
+
+TEST_F(MainWindowTest, FieldClicksHandTheirValueToTheDialogs)
+{
+    WriteTable("0;1\r\n");
+    Start(false);
+    QSignalSpy angles(form.get(), &TForm1::AngleDialogRequested);
+    QSignalSpy speeds(form.get(), &TForm1::SpeedDialogRequested);
+    emit form->EDPM->OnClick();
+    EXPECT_EQ(state.entryValue, &state.valPM);
+    EXPECT_EQ(state.entryField, form->EDPM);
+    emit form->EDDCOR->OnClick();
+    EXPECT_EQ(state.entryValue, &state.valDCOR);
+    emit form->EDVECOR->OnClick();
+    EXPECT_EQ(state.entrySpeed, &state.valVECOR);
+    EXPECT_EQ(state.entryField, form->EDVECOR);
+    EXPECT_EQ(angles.count(), 2);
+    EXPECT_EQ(speeds.count(), 1);
+}
+
+TEST_F(MainWindowTest, FillsTheGridFromTheTable)
+{
+    WriteTable("% sample\r\n0;1.5\r\n90;-2,5\r\n355;6\r\n");
+    Start(false);
+    EXPECT_TRUE(state.deviationLoaded);
+    EXPECT_EQ(state.deviationTable.count, 3);
+    auto* grid = form->SGDEV;
+    EXPECT_EQ(grid->RowCount(), 4);
+    EXPECT_EQ(grid->Cell(0, 0), QStringLiteral("   Pb"));
+    EXPECT_EQ(grid->Cell(1, 0), QStringLiteral("  Dev"));
+    EXPECT_EQ(grid->Cell(2, 0), QStringLiteral("   Pm"));
+    const QString deg = QString::fromUtf8(kDegree);
+    EXPECT_EQ(grid->Cell(0, 1), QStringLiteral("0,0 ") + deg);
+    EXPECT_EQ(grid->Cell(1, 1), QStringLiteral("1,5 ") + deg);
+    EXPECT_EQ(grid->Cell(1, 2), QStringLiteral("-2,5 ") + deg);
+    EXPECT_EQ(grid->Cell(0, 3), QStringLiteral("355,0 ") + deg);
+    EXPECT_EQ(grid->Cell(2, 3), QStringLiteral("1,0 ") + deg);
+    EXPECT_TRUE(recorded.platform.exceptions.isEmpty());
+}
+
+TEST_F(MainWindowTest, AnEmptyTableShowsOnlyTheHeadingRow)
+{
+    WriteTable("% nothing here\r\n\r\n");
+    Start(false);
+    EXPECT_EQ(form->SGDEV->RowCount(), 1);
+    EXPECT_EQ(form->SGDEV->rowCount(), 0);
+}
+
+TEST_F(MainWindowTest, MissingTableIsReportedAndEndsTheProgramOnACalculationTab)
+{
+    Start();
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Manca file TABELLA DEVIAZIONI")});
+    EXPECT_FALSE(state.deviationLoaded);
+    EXPECT_EQ(form->SGDEV->RowCount(), 5);
+    EXPECT_TRUE(form->isVisible());  // the splash is still up
+    form->SplashTimerTimer();
+    QTest::qWait(0);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, ABadFieldStopsLoadingButTheProgramGoesOn)
+{
+    WriteTable("0;1\r\n10;x\r\n20;2\r\n");
+    Start();
+    EXPECT_EQ(recorded.platform.exceptions,
+              QStringList{QStringLiteral("'x' is not a valid floating point value")});
+    EXPECT_TRUE(state.deviationLoaded);
+    EXPECT_EQ(state.deviationTable.count, 1);
+    EXPECT_EQ(form->SGDEV->RowCount(), 5);  // the stored empty layout
+    EXPECT_TRUE(form->SGDEV->Cell(0, 0).isEmpty());
+    form->SplashTimerTimer();
+    QTest::qWait(0);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, AnUnreadableTableIsReportedAndTheProgramGoesOn)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("DEVIAZIONI.TXT")));
+    Start(false);
+    ASSERT_EQ(recorded.platform.exceptions.size(), 1);
+    EXPECT_TRUE(recorded.platform.exceptions[0].contains(QStringLiteral("TABELLA DEVIAZIONI")));
+    EXPECT_TRUE(state.deviationLoaded);
+    EXPECT_EQ(state.deviationTable.count, 0);
+}
+
+TEST_F(MainWindowTest, AHugeFileIsNotRead)
+{
+    WriteTable(QByteArray(10 * 1024 * 1024, '%'));
+    Start(false);
+    ASSERT_EQ(recorded.platform.exceptions.size(), 1);
+    EXPECT_TRUE(recorded.platform.exceptions[0].contains(QStringLiteral("troppo grande")));
+    EXPECT_EQ(state.deviationTable.count, 0);
+}
+
+TEST_F(MainWindowTest, BinaryJunkGivesAConversionMessage)
+{
+    QByteArray junk;
+    for (int i = 0; i < 4096; ++i)
+        junk += static_cast<char>((i * 7919) % 256);
+    WriteTable(junk);
+    Start(false);
+    EXPECT_EQ(recorded.platform.exceptions.size(), 1);
+}
+
+// Heading conversions through the window.
+
+class ProreTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        WriteTable("0;1.5\r\n");
+        Start(false);
+        state.valDECL = 0;
+    }
+    void Given(TAlignedEdit* field, nav::Angle& value, nav::Angle v)
+    {
+        value = v;
+        field->setText(QString::fromStdString(nav::FormatAngle(v)));
+    }
+};
+
+TEST_F(ProreTest, CompassHeadingGivesDeviationMagneticAndTrue)
+{
+    Given(form->EDPB, state.valPB, 10 * 60);
+    form->CALCPROREClick();
+    EXPECT_EQ(state.valDEVIAZ, 5400);
+    EXPECT_EQ(form->EDDEVIAZ->text(), AngleText(1, 30, 0));
+    EXPECT_EQ(form->EDPM->text(), AngleText(1, 40, 0));
+    EXPECT_EQ(form->EDPV->text(), AngleText(1, 40, 0));
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
+}
+
+TEST_F(ProreTest, DeclinationIsAddedToTheMagneticHeading)
+{
+    state.valDECL = 18000;  // 5 degrees West
+    Given(form->EDPB, state.valPB, 0);
+    form->CALCPROREClick();
+    EXPECT_EQ(form->EDPV->text(), AngleText(6, 30, 0));
+}
+
+TEST_F(ProreTest, FromTheMagneticHeadingAfterClearingTheCompass)
+{
+    Given(form->EDPB, state.valPB, 100);
+    form->CALCPROREClick();
+    form->PBCLEARClick();
+    Given(form->EDPM, state.valPM, 3600);
+    form->CALCPROREClick();
+    EXPECT_EQ(state.valPB, 1296000 - 1800);
+    EXPECT_EQ(form->EDPB->text(), AngleText(359, 30, 0));
+}
+
+TEST_F(ProreTest, NothingGivenReportsAndStillDraws)
+{
+    form->CALCPROREClick();
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
+    EXPECT_TRUE(form->EDDEVIAZ->text().isEmpty());
+    EXPECT_EQ(state.diagramLineCount, 3);
+    // All three lines point up: the yellow true heading covers the centre column.
+    EXPECT_EQ(form->IMGPRORE->canvas().Pixel(100, 60), tk::clYellow);
+    EXPECT_EQ(form->IMGPRORE->canvas().Pixel(0, 0), tk::clBlack);
+}
+
+TEST_F(ProreTest, TheDiagramFollowsTheResult)
+{
+    Given(form->EDPB, state.valPB, 90 * 3600);
+    form->CALCPROREClick();
+    EXPECT_EQ(state.diagramLines[0].angle, 90);
+    EXPECT_EQ(state.diagramLines[1].angle, 91);
+    EXPECT_EQ(state.diagramLines[2].label, QStringLiteral("PV"));
+    EXPECT_EQ(form->IMGPRORE->canvas().Pixel(150, 100), tk::clYellow);
+}

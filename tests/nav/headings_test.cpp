@@ -1,0 +1,63 @@
+#include "nav/headings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+nav::DeviationTable Table(const char* text)
+{
+    return nav::ParseDeviationTable(text).table;
+}
+
+constexpr nav::Angle kDeg = nav::kSecondsPerDegree;
+constexpr nav::Angle kMin = nav::kSecondsPerMinute;
+
+}  // namespace
+
+struct HeadingCase {
+    const char* table;
+    nav::Angle declination;
+    bool pbGiven, pmGiven, pvGiven;
+    nav::Headings in;
+    nav::HeadingStart start;
+    nav::Headings out;
+};
+
+class ConvertHeadingsTest : public testing::TestWithParam<HeadingCase> {};
+
+TEST_P(ConvertHeadingsTest, ComputesTheOtherHeadings)
+{
+    const auto& c = GetParam();
+    nav::Headings h = c.in;
+    EXPECT_EQ(nav::ConvertHeadings(Table(c.table), c.declination, c.pbGiven, c.pmGiven, c.pvGiven, h),
+              c.start);
+    EXPECT_EQ(h.compass, c.out.compass);
+    EXPECT_EQ(h.magnetic, c.out.magnetic);
+    EXPECT_EQ(h.trueHeading, c.out.trueHeading);
+    EXPECT_EQ(h.deviation, c.out.deviation);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ConvertHeadingsTest,
+    testing::Values(
+        // compass 0 deg 10 min, deviation 1 deg 30 min
+        HeadingCase{"0;1.5\n", 0, true, false, false, {10 * kMin, 0, 0, 0}, nav::HeadingStart::Compass,
+                    {10 * kMin, 100 * kMin, 100 * kMin, 90 * kMin}},
+        // 359 + 2 wraps to 1 degree, declination 5 deg W added
+        HeadingCase{"0;2\n", 5 * kDeg, true, false, false, {359 * kDeg, 0, 0, 0},
+                    nav::HeadingStart::Compass, {359 * kDeg, 1 * kDeg, 6 * kDeg, 2 * kDeg}},
+        // magnetic 0 deg 30 min with +1: compass 359 deg 30 min
+        HeadingCase{"0;1\n", 0, false, true, false, {0, 30 * kMin, 0, 0}, nav::HeadingStart::Magnetic,
+                    {359 * kDeg + 30 * kMin, 30 * kMin, 30 * kMin, 1 * kDeg}},
+        // compass and true both given: the true heading is recomputed
+        HeadingCase{"0;1\n", 0, true, false, true, {0, 0, 200 * kDeg, 0}, nav::HeadingStart::Compass,
+                    {0, 1 * kDeg, 1 * kDeg, 1 * kDeg}},
+        // true heading with an East declination (negative)
+        HeadingCase{"100;-2\n", -3 * kDeg, false, false, true, {0, 0, 100 * kDeg, 0},
+                    nav::HeadingStart::True, {105 * kDeg, 103 * kDeg, 100 * kDeg, -2 * kDeg}},
+        // the magnetic column decides when starting from the magnetic heading
+        HeadingCase{"0;15\n10;-4\n", 0, false, true, false, {0, 14 * kDeg, 0, 0},
+                    nav::HeadingStart::Magnetic, {359 * kDeg, 14 * kDeg, 14 * kDeg, 15 * kDeg}},
+        // nothing given: nothing changes
+        HeadingCase{"0;1\n", 0, false, false, false, {1, 2, 3, 4}, nav::HeadingStart::Nothing,
+                    {1, 2, 3, 4}}));

@@ -1,0 +1,32 @@
+#pragma once
+// A platform for tests: counts beeps, records message boxes, answers the
+// confirmation with a set reply and keeps a clock that the test moves.
+
+#include "toolkit/platform.h"
+
+#include <QStringList>
+
+struct RecordingPlatform : toolkit::Platform {
+    int beeps = 0;
+    std::uint32_t now = 0;
+    bool confirmAnswer = false;
+    QStringList errors;      // texts of "Error" boxes
+    QStringList confirms;    // texts of "Confirm" boxes
+    QStringList exceptions;  // texts shown by the general error handler
+
+    void Beep() override { ++beeps; }
+    std::uint32_t TickCount() override { return now; }
+    void ErrorBox(QWidget*, const QString& text) override { errors << text; }
+    bool ConfirmBox(QWidget*, const QString& text) override
+    {
+        confirms << text;
+        return confirmAnswer;
+    }
+    void ShowException(QWidget*, const QString& text) override { exceptions << text; }
+};
+
+// Installs a RecordingPlatform for the life of the fixture member.
+struct RecordedPlatform {
+    RecordingPlatform platform;
+    toolkit::ScopedPlatform scope{platform};
+};

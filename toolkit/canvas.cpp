@@ -1,0 +1,272 @@
+#include "toolkit/canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+
+namespace toolkit {
+
+namespace {
+
+// A dotted cosmetic pen paints three pixels and skips three.
+constexpr int kDotRun = 3;
+constexpr int kSixteenthsPerDegree = 16;
+
+QRgb ToRgb(TColor c)
+{
+    return ToQColor(c).rgb();
+}
+
+QRect ToQRect(const TRect& r)
+{
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
+
+}  // namespace
+
+Canvas::Canvas(QImage* image)
+    : image_(image)
+{
+    if (image_->format() != QImage::Format_RGB32 && image_->format() != QImage::Format_ARGB32)
+        *image_ = image_->convertToFormat(QImage::Format_RGB32);
+}
+
+void Canvas::Plot(int x, int y, QRgb rgb)
+{
+    if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height())
+        return;
+    auto* line = reinterpret_cast<QRgb*>(image_->scanLine(y));
+    line[x] = pen.mode == PenMode::Xor ? (line[x] ^ (rgb & 0x00FFFFFF)) : rgb;
+}
+
+void Canvas::ApplyPen(QPainter& painter) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (pen.mode == PenMode::Xor)
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    if (pen.style == PenStyle::Clear) {
+        painter.setPen(Qt::NoPen);
+        return;
+    }
+    QPen qpen(ToQColor(pen.color));
+    qpen.setWidth(pen.width);
+    qpen.setCapStyle(Qt::RoundCap);
+    qpen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(qpen);
+}
+
+void Canvas::PlotLine(QPoint from, QPoint to)
+{
+    if (pen.style == PenStyle::Clear)
+        return;
+    if (pen.width > 1) {
+        // Wide pens are solid whatever their style.
+        QPainter painter(image_);
+        ApplyPen(painter);
+        painter.drawLine(from, to);
+        return;
+    }
+    // Bresenham from `from` up to, not including, `to`.
+    const QRgb rgb = ToRgb(pen.color);
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    const int sx = from.x() < to.x() ? 1 : -1;
+    const int sy = from.y() < to.y() ? 1 : -1;
+    int error = dx + dy;
+    int x = from.x();
+    int y = from.y();
+    for (int step = 0; x != to.x() || y != to.y(); ++step) {
+        if (pen.style != PenStyle::Dot || (step / kDotRun) % 2 == 0)
+            Plot(x, y, rgb);
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+}
+
+void Canvas::MoveTo(int x, int y)
+{
+    penPos_ = QPoint(x, y);
+}
+
+void Canvas::LineTo(int x, int y)
+{
+    PlotLine(penPos_, QPoint(x, y));
+    penPos_ = QPoint(x, y);
+}
+
+void Canvas::Polyline(const QVector<QPoint>& points)
+{
+    if (points.isEmpty())
+        return;
+    MoveTo(points.front().x(), points.front().y());
+    for (qsizetype i = 1; i < points.size(); ++i)
+        LineTo(points[i].x(), points[i].y());
+}
+
+void Canvas::Polygon(const QVector<QPoint>& points)
+{
+    if (points.size() < 2)
+        return;
+    if (brush.style == BrushStyle::Solid) {
+        QPainter painter(image_);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ToQColor(brush.color));
+        painter.drawPolygon(points.data(), static_cast<int>(points.size()));
+    }
+    const QPoint saved = penPos_;
+    Polyline(points);
+    LineTo(points.front().x(), points.front().y());
+    penPos_ = saved;
+}
+
+void Canvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    FillRect({x1, y1, x2, y2});
+    if (x2 - x1 < 1 || y2 - y1 < 1)
+        return;
+    const QPoint saved = penPos_;
+    Polyline({{x1, y1}, {x2 - 1, y1}, {x2 - 1, y2 - 1}, {x1, y2 - 1}, {x1, y1}});
+    penPos_ = saved;
+}
+
+void Canvas::FillRect(const TRect& r)
+{
+    if (brush.style != BrushStyle::Solid || r.Width() <= 0 || r.Height() <= 0)
+        return;
+    QPainter painter(image_);
+    painter.fillRect(ToQRect(r), ToQColor(brush.color));
+}
+
+void Canvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    QPainter painter(image_);
+    ApplyPen(painter);
+    painter.setBrush(brush.style == BrushStyle::Solid ? QBrush(ToQColor(brush.color)) : QBrush());
+    painter.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void Canvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    const double cx = (x1 + x2) / 2.0;
+    const double cy = (y1 + y2) / 2.0;
+    const auto degreesTo = [&](int x, int y) {
+        return std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
+    };
+    const double start = degreesTo(x3, y3);
+    double span = degreesTo(x4, y4) - start;
+    if (span <= 0)
+        span += 360.0;
+    QPainter painter(image_);
+    ApplyPen(painter);
+    painter.setBrush(brush.style == BrushStyle::Solid ? QBrush(ToQColor(brush.color)) : QBrush());
+    painter.drawPie(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1),
+                    static_cast<int>(std::lround(start * kSixteenthsPerDegree)),
+                    static_cast<int>(std::lround(span * kSixteenthsPerDegree)));
+}
+
+QFont Canvas::DrawingFont() const
+{
+    QFont f = font;
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+int Canvas::TextWidth(const QString& text) const
+{
+    return QFontMetrics(DrawingFont()).horizontalAdvance(text);
+}
+
+int Canvas::TextHeight(const QString&) const
+{
+    return QFontMetrics(DrawingFont()).height();
+}
+
+void Canvas::TextOut(int x, int y, const QString& text)
+{
+    const QFont f = DrawingFont();
+    const QFontMetrics metrics(f);
+    const int width = metrics.horizontalAdvance(text);
+    QPainter painter(image_);
+    if (brush.style == BrushStyle::Solid)
+        painter.fillRect(QRect(x, y, width, metrics.height()), ToQColor(brush.color));
+    painter.setFont(f);
+    painter.setPen(ToQColor(fontColor));
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    penPos_ = QPoint(x + width, y);
+}
+
+void Canvas::Draw(int x, int y, const QImage& picture)
+{
+    QPainter painter(image_);
+    painter.drawImage(QPoint(x, y), picture);
+}
+
+void Canvas::StretchDraw(const TRect& r, const QImage& picture)
+{
+    QPainter painter(image_);
+    painter.drawImage(ToQRect(r), picture);
+}
+
+void Canvas::BrushCopy(const TRect& dest, const QImage& picture, const TRect& source,
+                       TColor transparent)
+{
+    if (dest.Width() <= 0 || dest.Height() <= 0)
+        return;
+    const QImage part = picture.copy(ToQRect(source))
+                            .convertToFormat(QImage::Format_RGB32)
+                            .scaled(dest.Width(), dest.Height());
+    const QRgb clear = ToRgb(transparent) & 0x00FFFFFF;
+    for (int y = 0; y < part.height(); ++y) {
+        const int ty = dest.Top + y;
+        if (ty < 0 || ty >= image_->height())
+            continue;
+        const auto* from = reinterpret_cast<const QRgb*>(part.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(image_->scanLine(ty));
+        for (int x = 0; x < part.width(); ++x) {
+            const int tx = dest.Left + x;
+            if (tx >= 0 && tx < image_->width() && (from[x] & 0x00FFFFFF) != clear)
+                to[tx] = from[x];
+        }
+    }
+}
+
+void Canvas::CopyRect(const TRect& dest, const Canvas& from, const TRect& source)
+{
+    const QImage part = from.image_->copy(ToQRect(source));
+    StretchDraw(dest, part);
+}
+
+void Canvas::BitBlt(int x, int y, int width, int height, const QImage& picture, int sx, int sy)
+{
+    QPainter painter(image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(x, y), picture, QRect(sx, sy, width, height));
+}
+
+TColor Canvas::Pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height())
+        return -1;
+    const QRgb p = image_->pixel(x, y);
+    return RGB(qRed(p), qGreen(p), qBlue(p));
+}
+
+void Canvas::SetPixel(int x, int y, TColor color)
+{
+    const PenMode saved = pen.mode;
+    pen.mode = PenMode::Copy;
+    Plot(x, y, ToRgb(color));
+    pen.mode = saved;
+}
+
+}  // namespace toolkit

@@ -1,0 +1,29 @@
+#pragma once
+// Small helpers that place the stored layout's controls: labels sized to
+// their text, group boxes, panels and background colours.
+
+#include "toolkit/color.h"
+
+#include <QString>
+
+class QFont;
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace toolkit {
+
+// Paints the widget's background in `color`.
+void SetBackground(QWidget* widget, TColor color);
+
+// Sets the colour of the widget's own text (labels, captions, radio buttons).
+void SetTextColor(QWidget* widget, TColor color);
+
+// A transparent label sized to its text, at (x, y).
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y,
+                  TColor color, const QFont& font);
+
+QGroupBox* MakeGroupBox(QWidget* parent, const QString& name, const QString& caption, int x, int y,
+                        int width, int height, TColor captionColor, const QFont& font);
+
+}  // namespace toolkit

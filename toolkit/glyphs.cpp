@@ -1,0 +1,116 @@
+#include "toolkit/glyphs.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace toolkit {
+
+namespace {
+
+// Artwork is drawn on a 24-unit grid and scaled to the requested size.
+constexpr qreal kGrid = 24.0;
+
+void DrawCalculator(QPainter& p)
+{
+    p.setPen(QPen(QColor(40, 40, 40), 1.2));
+    p.setBrush(QColor(200, 200, 190));
+    p.drawRoundedRect(QRectF(4, 1.5, 16, 21), 2, 2);
+    p.setBrush(QColor(70, 120, 70));
+    p.drawRect(QRectF(6.5, 4, 11, 5));
+    p.setPen(Qt::NoPen);
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 3; ++col) {
+            p.setBrush(col == 2 && row == 2 ? QColor(200, 60, 40) : QColor(60, 60, 80));
+            p.drawRect(QRectF(6.5 + col * 4, 11 + row * 3.6, 3, 2.6));
+        }
+}
+
+void DrawExit(QPainter& p)
+{
+    p.setPen(QPen(QColor(60, 40, 20), 1.2));
+    p.setBrush(QColor(150, 100, 50));
+    p.drawRect(QRectF(3, 2, 11, 20));
+    p.setBrush(QColor(240, 220, 120));
+    p.drawEllipse(QPointF(11.5, 12), 1, 1);
+    p.setPen(QPen(QColor(0, 140, 0), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(13, 12), QPointF(21, 12));
+    p.drawLine(QPointF(18, 8.5), QPointF(21.5, 12));
+    p.drawLine(QPointF(18, 15.5), QPointF(21.5, 12));
+}
+
+void DrawCross(QPainter& p, const QColor& color)
+{
+    p.setPen(QPen(color, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(6, 6), QPointF(18, 18));
+    p.drawLine(QPointF(18, 6), QPointF(6, 18));
+}
+
+void DrawSettings(QPainter& p)
+{
+    p.setPen(QPen(QColor(30, 30, 30), 1.2));
+    p.setBrush(QColor(230, 240, 255));
+    p.drawEllipse(QPointF(12, 12), 10, 10);
+    QPainterPath north;
+    north.moveTo(12, 3);
+    north.lineTo(15, 12);
+    north.lineTo(9, 12);
+    north.closeSubpath();
+    QPainterPath south;
+    south.moveTo(12, 21);
+    south.lineTo(15, 12);
+    south.lineTo(9, 12);
+    south.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(220, 30, 30));
+    p.drawPath(north);
+    p.setBrush(QColor(40, 40, 120));
+    p.drawPath(south);
+}
+
+void DrawTick(QPainter& p)
+{
+    p.setPen(QPen(QColor(0, 150, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(4, 13), QPointF(10, 19), QPointF(20, 5)}));
+}
+
+void DrawCancel(QPainter& p)
+{
+    p.setPen(QPen(QColor(200, 20, 20), 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(12, 12), 8.5, 8.5);
+    p.drawLine(QPointF(6, 18), QPointF(18, 6));
+}
+
+}  // namespace
+
+QPixmap Glyph(GlyphKind kind, int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / kGrid, size / kGrid);
+    switch (kind) {
+    case GlyphKind::Calculate:
+        DrawCalculator(p);
+        break;
+    case GlyphKind::Exit:
+        DrawExit(p);
+        break;
+    case GlyphKind::Clear:
+        DrawCross(p, QColor(210, 30, 30));
+        break;
+    case GlyphKind::Settings:
+        DrawSettings(p);
+        break;
+    case GlyphKind::Confirm:
+        DrawTick(p);
+        break;
+    case GlyphKind::Cancel:
+        DrawCancel(p);
+        break;
+    }
+    return pixmap;
+}
+
+}  // namespace toolkit

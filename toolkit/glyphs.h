@@ -1,0 +1,20 @@
+#pragma once
+// The program's button glyphs, drawn in code (our own artwork).
+
+#include <QPixmap>
+
+namespace toolkit {
+
+enum class GlyphKind {
+    Calculate,  // a pocket calculator
+    Exit,       // an open door with an arrow
+    Clear,      // a red cross: empties a field
+    Settings,   // a small compass needle: opens the declination data
+    Confirm,    // a green tick
+    Cancel,     // a red circle with a bar
+};
+
+// A square glyph of `size` pixels on a transparent background.
+QPixmap Glyph(GlyphKind kind, int size);
+
+}  // namespace toolkit

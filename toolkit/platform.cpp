@@ -1,0 +1,75 @@
+#include "toolkit/platform.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+
+namespace toolkit {
+
+namespace {
+
+Platform*& Current()
+{
+    static Platform defaultPlatform;
+    static Platform* current = &defaultPlatform;
+    return current;
+}
+
+void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+}  // namespace
+
+Platform::~Platform() = default;
+
+void Platform::Beep()
+{
+    QApplication::beep();
+}
+
+std::uint32_t Platform::TickCount()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return static_cast<std::uint32_t>(clock.elapsed());
+}
+
+void Platform::ErrorBox(QWidget* parent, const QString& text)
+{
+    ShowBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text);
+}
+
+bool Platform::ConfirmBox(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void Platform::ShowException(QWidget* parent, const QString& text)
+{
+    ShowBox(parent, QMessageBox::Critical, QApplication::applicationDisplayName(), text);
+}
+
+Platform& platform()
+{
+    return *Current();
+}
+
+ScopedPlatform::ScopedPlatform(Platform& replacement)
+    : previous_(Current())
+{
+    Current() = &replacement;
+}
+
+ScopedPlatform::~ScopedPlatform()
+{
+    Current() = previous_;
+}
+
+}  // namespace toolkit

@@ -1,0 +1,48 @@
+#pragma once
+// Platform services that tests replace: the default beep, the tick count and
+// the message boxes. The program uses the default services; a test installs
+// its own with ScopedPlatform to count beeps, answer boxes or drive the clock.
+
+#include <QString>
+#include <cstdint>
+
+class QWidget;
+
+namespace toolkit {
+
+class Platform {
+public:
+    virtual ~Platform();
+
+    // The default beep (message beep of type 0).
+    virtual void Beep();
+
+    // Milliseconds since an arbitrary start, wrapping at 2^32.
+    virtual std::uint32_t TickCount();
+
+    // Caption "Error", error icon, one OK button.
+    virtual void ErrorBox(QWidget* parent, const QString& text);
+
+    // Caption "Confirm", question icon, Yes and No; true for Yes.
+    virtual bool ConfirmBox(QWidget* parent, const QString& text);
+
+    // The general error handler: the program's title as caption, error icon,
+    // one OK button.
+    virtual void ShowException(QWidget* parent, const QString& text);
+};
+
+Platform& platform();
+
+// Installs a replacement while it lives.
+class ScopedPlatform {
+public:
+    explicit ScopedPlatform(Platform& replacement);
+    ~ScopedPlatform();
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+
+private:
+    Platform* previous_;
+};
+
+}  // namespace toolkit

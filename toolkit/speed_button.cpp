@@ -1,0 +1,24 @@
+#include "toolkit/speed_button.h"
+
+namespace toolkit {
+
+SpeedButton::SpeedButton(QWidget* parent, const QString& name, const QString& caption,
+                         const QPixmap& glyph, GlyphPlace place)
+    : QToolButton(parent)
+{
+    setObjectName(name);
+    setText(caption);
+    setFocusPolicy(Qt::NoFocus);
+    setAutoRaise(false);
+    if (!glyph.isNull()) {
+        setIcon(QIcon(glyph));
+        setIconSize(glyph.size());
+    }
+    if (caption.isEmpty())
+        setToolButtonStyle(Qt::ToolButtonIconOnly);
+    else
+        setToolButtonStyle(place == GlyphPlace::Top ? Qt::ToolButtonTextUnderIcon
+                                                    : Qt::ToolButtonTextBesideIcon);
+}
+
+}  // namespace toolkit

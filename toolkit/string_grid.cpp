@@ -1,0 +1,68 @@
+#include "toolkit/string_grid.h"
+
+#include "toolkit/color.h"
+
+#include <QHeaderView>
+#include <algorithm>
+
+namespace toolkit {
+
+namespace {
+
+constexpr int kDefaultColumnWidth = 64;
+
+}  // namespace
+
+StringGrid::StringGrid(QWidget* parent, const QString& name, int columns, int rows, int rowHeight)
+    : QTableWidget(parent)
+{
+    setObjectName(name);
+    setColumnCount(columns);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultSectionSize(kDefaultColumnWidth);
+    horizontalHeader()->setFixedHeight(rowHeight);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    for (int c = 0; c < columns; ++c)
+        setHorizontalHeaderItem(c, new QTableWidgetItem());
+    setRowCount(rows);
+}
+
+void StringGrid::setRowCount(int rows)
+{
+    const int body = std::max(rows - 1, 0);
+    const int before = rowCount();
+    QTableWidget::setRowCount(body);
+    for (int r = before; r < body; ++r)
+        for (int c = 0; c < columnCount(); ++c) {
+            auto* item = new QTableWidgetItem();
+            if (c == 0) {
+                item->setBackground(ToQColor(clBtnFace));
+                item->setFlags(Qt::ItemIsEnabled);
+            }
+            setItem(r, c, item);
+        }
+}
+
+QString StringGrid::Cell(int column, int row) const
+{
+    const QTableWidgetItem* cell = row == 0 ? horizontalHeaderItem(column) : item(row - 1, column);
+    return cell ? cell->text() : QString();
+}
+
+void StringGrid::SetCell(int column, int row, const QString& text)
+{
+    QTableWidgetItem* cell = row == 0 ? horizontalHeaderItem(column) : item(row - 1, column);
+    if (cell)
+        cell->setText(text);
+}
+
+}  // namespace toolkit

@@ -1,0 +1,194 @@
+#include "widgets/numeric/aligned_edit.h"
+
+#include "toolkit/platform.h"
+
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kDefaultWidth = 100;
+
+Qt::Alignment ToQt(TAlignedEdit::TAlignment a)
+{
+    switch (a) {
+    case TAlignedEdit::TAlignment::taRightJustify:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case TAlignedEdit::TAlignment::taCenter:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case TAlignedEdit::TAlignment::taLeftJustify:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// A dialog's default push button takes Enter before the field does.
+bool WindowHasDefaultButton(const QWidget* widget)
+{
+    const auto* dialog = qobject_cast<const QDialog*>(widget->window());
+    if (!dialog)
+        return false;
+    const auto buttons = dialog->findChildren<QPushButton*>();
+    return std::any_of(buttons.begin(), buttons.end(), [](const QPushButton* b) {
+        return b->isDefault() && b->isVisible() && b->isEnabled();
+    });
+}
+
+}  // namespace
+
+TAlignedEdit::TAlignedEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+    resize(kDefaultWidth, height());
+    QLineEdit::setAlignment(ToQt(alignment_));
+    ShowStateColor();
+    WatchParent();
+}
+
+QString TAlignedEdit::Version() const
+{
+    return QStringLiteral("8.00.00.00");
+}
+
+void TAlignedEdit::setAlignment(TAlignment alignment)
+{
+    if (alignment == alignment_)
+        return;
+    const int start = selectionStart();
+    const int length = selectionLength();
+    const int caret = cursorPosition();
+    alignment_ = alignment;
+    QLineEdit::setAlignment(ToQt(alignment_));
+    if (start >= 0)
+        setSelection(start, length);
+    else
+        setCursorPosition(caret);
+}
+
+void TAlignedEdit::setColor(toolkit::TColor color)
+{
+    if (color == enabledColor_)
+        return;
+    enabledColor_ = color;
+    if (isEnabled())
+        ShowStateColor();
+    if (parentWidget()
+        && parentWidget()->palette().color(parentWidget()->backgroundRole())
+               != toolkit::ToQColor(color))
+        parentColor_ = false;
+}
+
+void TAlignedEdit::setDisabledColor(toolkit::TColor color)
+{
+    if (color == disabledColor_)
+        return;
+    disabledColor_ = color;
+    if (!isEnabled())
+        ShowStateColor();
+}
+
+void TAlignedEdit::setParentColor(bool on)
+{
+    if (on == parentColor_)
+        return;
+    parentColor_ = on;
+    FollowParentColor();
+    ShowStateColor();
+}
+
+void TAlignedEdit::FollowParentColor()
+{
+    if (!parentColor_ || !parentWidget())
+        return;
+    const QColor c = parentWidget()->palette().color(parentWidget()->backgroundRole());
+    enabledColor_ = toolkit::RGB(c.red(), c.green(), c.blue());
+}
+
+void TAlignedEdit::ShowStateColor()
+{
+    shownColor_ = isEnabled() ? enabledColor_ : disabledColor_;
+    QPalette p = palette();
+    p.setColor(QPalette::All, QPalette::Base, toolkit::ToQColor(shownColor_));
+    setPalette(p);
+}
+
+void TAlignedEdit::WatchParent()
+{
+    if (watchedParent_ == parentWidget())
+        return;
+    if (watchedParent_)
+        watchedParent_->removeEventFilter(this);
+    watchedParent_ = parentWidget();
+    if (watchedParent_)
+        watchedParent_->installEventFilter(this);
+}
+
+bool TAlignedEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedParent_ && event->type() == QEvent::PaletteChange && parentColor_) {
+        FollowParentColor();
+        ShowStateColor();
+    }
+    return QLineEdit::eventFilter(watched, event);
+}
+
+void TAlignedEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        ShowStateColor();
+    } else if (event->type() == QEvent::ParentChange) {
+        WatchParent();
+        FollowParentColor();
+        ShowStateColor();
+    }
+}
+
+void TAlignedEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (event->reason() == Qt::MouseFocusReason)
+        clickSelect_ = true;
+    if (autoSelect_)
+        selectAll();
+}
+
+void TAlignedEdit::mousePressEvent(QMouseEvent* event)
+{
+    const bool selectAgain = event->button() == Qt::LeftButton && clickSelect_;
+    if (selectAgain)
+        clickSelect_ = false;
+    QLineEdit::mousePressEvent(event);
+    if (selectAgain && autoSelect_)
+        selectAll();
+}
+
+void TAlignedEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit OnClick();
+}
+
+bool TAlignedEdit::HandleDialogKey(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
+        return false;
+    if (key != Qt::Key_Escape && WindowHasDefaultButton(this)) {
+        event->ignore();  // the dialog presses its default button
+        return true;
+    }
+    event->accept();
+    toolkit::platform().Beep();
+    return true;
+}
+
+void TAlignedEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleDialogKey(event))
+        QLineEdit::keyPressEvent(event);
+    KeyHandled();
+}
