@@ -15,9 +15,15 @@ Platform*& Current()
     return current;
 }
 
+// A box for a window that is not on screen yet is centred on the screen.
+QWidget* Owner(QWidget* parent)
+{
+    return parent && parent->isVisible() ? parent : nullptr;
+}
+
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text)
 {
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, Owner(parent));
     box.exec();
 }
 
@@ -46,7 +52,7 @@ void Platform::ErrorBox(QWidget* parent, const QString& text)
 bool Platform::ConfirmBox(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
+                    QMessageBox::Yes | QMessageBox::No, Owner(parent));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
