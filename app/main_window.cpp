@@ -1,12 +1,15 @@
 #include "app/main_window.h"
 
+#include "nav/endurance.h"
 #include "nav/headings.h"
 #include "toolkit/image.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/string_grid.h"
 #include "toolkit/text_format.h"
+#include "toolkit/up_down.h"
 #include "widgets/numeric/aligned_edit.h"
+#include "widgets/numeric/spin_num_edit.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -35,6 +38,8 @@ constexpr int kHalfCircleDegrees = 180;
 constexpr int kProreCompassLength = 80;
 constexpr int kProreMagneticLength = 45;
 constexpr int kProreTrueLength = 65;
+
+constexpr int kMinutesPerHour = 60;
 
 }  // namespace
 
@@ -86,10 +91,18 @@ void TForm1::ConnectHandlers()
     onButton("CLEARDCOR", &TForm1::CLEARDCORClick);
     onButton("CLEARRVCOR", &TForm1::CLEARRVCORClick);
     onButton("CALCPRORE", &TForm1::CALCPROREClick);
+    onButton("CALCCT", &TForm1::CALCCTClick);
+    onButton("CALCVM", &TForm1::CALCVMClick);
+    onButton("CALCTT", &TForm1::CALCTTClick);
+    onButton("CALCHP", &TForm1::CALCHPClick);
+    onButton("CALCCS", &TForm1::CALCCSClick);
+    onButton("CALCAUTO", &TForm1::CALCAUTOClick);
     onButton("SBEXIT", &TForm1::SBEXITClick);
     onButton("SETDECLI", &TForm1::SETDECLIClick);
 
     connect(SplashTimer, &QTimer::timeout, this, &TForm1::SplashTimerTimer);
+    connect(SPMIN, &toolkit::UpDown::Click, this, &TForm1::SPMINClick);
+    connect(SPORE, &toolkit::UpDown::Click, this, &TForm1::SPOREClick);
 
     // A tab's OnShow runs each time the page becomes visible.
     for (QWidget* page : {TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet6})
@@ -341,4 +354,82 @@ void TForm1::CALCPROREClick()
     state_.diagramLines[2] = {nav::TruncDegrees(state_.valPV), kProreTrueLength, toolkit::clYellow, 2,
                               QStringLiteral("PV")};
     DrawDiagram(*IMGPRORE, state_.diagramLines, state_.diagramLineCount);
+}
+
+void TForm1::SPMINClick()
+{
+    EDTT->setText(QString::fromStdString(nav::FormatHoursMinutes(SPMIN->Position())));
+}
+
+void TForm1::SPOREClick(toolkit::UpDownButton button)
+{
+    const int step = button == toolkit::UpDownButton::Next ? kMinutesPerHour : -kMinutesPerHour;
+    SPMIN->setPosition(std::max(SPMIN->Position() + step, 0));
+    SPMINClick();
+}
+
+void TForm1::CALCCTClick()
+{
+    SPCT->setValue(nav::DistanceRun(SPVM->Value(), SPMIN->Position()));
+}
+
+void TForm1::CALCVMClick()
+{
+    if (SPMIN->Position() <= 0) {
+        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo = 0 !"));
+        return;
+    }
+    SPVM->setValue(nav::MeanSpeed(SPCT->Value(), SPMIN->Position()));
+}
+
+void TForm1::CALCTTClick()
+{
+    const double speed = SPVM->Value();
+    if (!(speed > 0)) {
+        toolkit::platform().ErrorBox(this, QString::fromUtf8("Velocità = 0 !"));
+        return;
+    }
+    const double minutes = nav::TravelMinutes(SPCT->Value(), speed);
+    // The time entry holds no more than 545 hours.
+    if (!(minutes <= nav::kMaxMinutes)) {
+        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo > 545:00 !"));
+        return;
+    }
+    SPMIN->setPosition(static_cast<int>(minutes));
+    SPMINClick();
+}
+
+void TForm1::CALCAUTOClick()
+{
+    SPAUTO->setValue(nav::FuelNeeded(SPMIN->Position(), SPHP->Value(), SPCS->Value()));
+    // The reserve comes from the fuel as shown, to one decimal.
+    EDAUTO30->setText(toolkit::Format(QStringLiteral("%5.1f"), {SPAUTO->Value() * nav::kReserveFactor}));
+}
+
+void TForm1::CALCHPClick()
+{
+    if (SPCS->Value() == 0) {
+        toolkit::platform().ErrorBox(this, QStringLiteral("Consumo Specifico = 0 !"));
+        return;
+    }
+    if (SPMIN->Position() == 0) {
+        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo Totale = 0 !"));
+        return;
+    }
+    SPHP->setValue(nav::PowerFromFuel(SPAUTO->Value(), SPCS->Value(), SPMIN->Position()));
+    EDAUTO30->clear();
+}
+
+void TForm1::CALCCSClick()
+{
+    if (SPHP->Value() == 0) {
+        toolkit::platform().ErrorBox(this, QStringLiteral("Potenza motore = 0 !"));
+        return;
+    }
+    if (SPMIN->Position() == 0) {
+        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo Totale = 0 !"));
+        return;
+    }
+    SPCS->setValue(nav::ConsumptionFromFuel(SPAUTO->Value(), SPHP->Value(), SPMIN->Position()));
+    EDAUTO30->clear();
 }

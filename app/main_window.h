@@ -13,9 +13,10 @@ class QTabWidget;
 class QTimer;
 class TAlignedEdit;
 class QFrame;
-class QLineEdit;
+class TSpinNumEdit;
 
 namespace toolkit {
+enum class UpDownButton;
 class Image;
 class SpeedButton;
 class StringGrid;
@@ -26,8 +27,6 @@ class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kMaxMinutes = 32700;
-
     // appFolder: where DEVIAZIONI.TXT lies; empty for the executable's folder.
     explicit TForm1(NavState& state, const QString& appFolder = QString(), QWidget* parent = nullptr);
 
@@ -77,6 +76,14 @@ public:
 
     // Calculations.
     void CALCPROREClick();
+    void CALCCTClick();
+    void CALCVMClick();
+    void CALCTTClick();
+    void CALCHPClick();
+    void CALCCSClick();
+    void CALCAUTOClick();
+    void SPMINClick();
+    void SPOREClick(toolkit::UpDownButton button);
 
 signals:
     // The entry dialogs, opened by the field clicks once they are attached.
@@ -156,11 +163,11 @@ public:
     toolkit::Image* IMGCOR = nullptr;
     toolkit::Image* Image1 = nullptr;
     toolkit::StringGrid* SGDEV = nullptr;
-    QLineEdit* SPCT = nullptr;
-    QLineEdit* SPVM = nullptr;
-    QLineEdit* SPHP = nullptr;
-    QLineEdit* SPCS = nullptr;
-    QLineEdit* SPAUTO = nullptr;
+    TSpinNumEdit* SPCT = nullptr;
+    TSpinNumEdit* SPVM = nullptr;
+    TSpinNumEdit* SPHP = nullptr;
+    TSpinNumEdit* SPCS = nullptr;
+    TSpinNumEdit* SPAUTO = nullptr;
     toolkit::UpDown* SPORE = nullptr;
     toolkit::UpDown* SPMIN = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 
+#include "nav/endurance.h"
 #include "toolkit/fonts.h"
 #include "toolkit/form_layout.h"
 #include "toolkit/glyphs.h"
@@ -11,10 +12,10 @@
 #include "toolkit/string_grid.h"
 #include "toolkit/up_down.h"
 #include "widgets/numeric/aligned_edit.h"
+#include "widgets/numeric/spin_num_edit.h"
 
 #include <QFile>
 #include <QFrame>
-#include <QLineEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -357,7 +358,7 @@ void TForm1::BuildAutonomia(QWidget* page)
     SPORE->setGeometry(160, 86, 16, 24);
     EDTT = MakeField(group, QStringLiteral("EDTT"), 175, 86, 56, 24, true, Align::taCenter);
     EDTT->setText(QStringLiteral("00:00"));
-    SPMIN = new tk::UpDown(group, QStringLiteral("SPMIN"), 0, kMaxMinutes, 0);
+    SPMIN = new tk::UpDown(group, QStringLiteral("SPMIN"), 0, nav::kMaxMinutes, 0);
     SPMIN->setGeometry(230, 86, 16, 24);
 
     MakeCalcButton(group, QStringLiteral("CALCCT"), 370, 20, 85, 21, kSmallGlyph);
@@ -374,23 +375,30 @@ void TForm1::BuildAutonomia(QWidget* page)
 void TForm1::BuildEnduranceEntries(QWidget* group, QWidget* page)
 {
     const struct {
-        QLineEdit** edit;
+        TSpinNumEdit** edit;
         QWidget* parent;
         const char* name;
         int x, y, width, height;
-        const char* text;
+        int decimals;
+        double maxValue, value, increment;
     } entries[] = {
-        {&SPCT, group, "SPCT", 175, 19, 55, 22, "1.0"},
-        {&SPVM, group, "SPVM", 175, 47, 55, 22, "1.0"},
-        {&SPHP, page, "SPHP", 180, 174, 60, 22, "0.0"},
-        {&SPCS, page, "SPCS", 180, 204, 60, 22, "0"},
-        {&SPAUTO, page, "SPAUTO", 180, 264, 60, 22, "0.0"},
+        {&SPCT, group, "SPCT", 175, 19, 55, 22, 1, 9999, 1, 1},
+        {&SPVM, group, "SPVM", 175, 47, 55, 22, 1, 100, 1, 1},
+        {&SPHP, page, "SPHP", 180, 174, 60, 22, 1, 0, 0, 1},
+        {&SPCS, page, "SPCS", 180, 204, 60, 22, kAutoDecimals, 0, 0, 5},
+        {&SPAUTO, page, "SPAUTO", 180, 264, 60, 22, 1, 99999, 0, 1},
     };
     for (const auto& e : entries) {
-        auto* edit = MakeField(e.parent, QString::fromLatin1(e.name), e.x, e.y, e.width, e.height,
-                               false, Align::taCenter);
-        edit->setText(QString::fromLatin1(e.text));
-        *e.edit = edit;
+        auto* spin = new TSpinNumEdit(e.parent);
+        spin->setObjectName(QString::fromLatin1(e.name));
+        spin->setFont(tk::UiFont(kWindowFontPx));
+        spin->setGeometry(e.x, e.y, e.width, e.height);
+        spin->setAlignment(Align::taCenter);
+        spin->setDecimals(e.decimals);
+        spin->setMaxValue(e.maxValue);
+        spin->setValue(e.value);
+        spin->setIncrement(e.increment);
+        *e.edit = spin;
     }
 }
 

@@ -10,6 +10,8 @@ namespace nav {
 
 namespace {
 
+constexpr int kReliableDigits = 15;
+
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -104,9 +106,9 @@ std::string FixedText(double x, int decimals)
         return x < 0 ? "-INF" : "INF";
     decimals = decimals < 0 ? 0 : (decimals > 30 ? 30 : decimals);
 
-    // 17 significant digits: d.dddddddddddddddde+XX
+    // The 15 significant digits a double holds reliably: d.dddddddddddddde+XX
     char scientific[40];
-    std::snprintf(scientific, sizeof scientific, "%.16e", std::fabs(x));
+    std::snprintf(scientific, sizeof scientific, "%.*e", kReliableDigits - 1, std::fabs(x));
     std::string digits;
     const char* p = scientific;
     for (; *p != 'e'; ++p)
@@ -114,7 +116,7 @@ std::string FixedText(double x, int decimals)
             digits += *p;
     const int exponent = std::atoi(p + 1);
 
-    // digits = d1 d2 ... d17, value = 0.d1d2... x 10^(exponent + 1)
+    // digits = d1 d2 ... d15, value = 0.d1d2... x 10^(exponent + 1)
     int integerDigits = exponent + 1;
     const int keep = integerDigits + decimals;
     if (keep < 0) {

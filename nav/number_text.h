@@ -18,7 +18,8 @@ std::optional<double> ParseDecimal(std::string_view text, char decimalSeparator)
 std::optional<int> ParseInteger(std::string_view text);
 
 // Digits of |x| rounded half away from zero at `decimals` places (0..30),
-// working from its 17 significant digits: 2.25 -> "2.3", 0.125 -> "0.13".
+// working from its 15 significant digits, so that binary noise never shows:
+// 2.25 -> "2.3", 0.125 -> "0.13", 199.92 with 14 places -> "199.92000000000000".
 // The point is "."; a sign is added only when a non-zero digit remains.
 std::string FixedText(double x, int decimals);
 

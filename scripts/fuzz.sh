@@ -12,7 +12,7 @@ for target in build-fuzz/fuzz/*_fuzz; do
   work=$(mktemp -d)
   cp -r "fuzz/corpus/$name/." "$work/" 2>/dev/null || true
   echo "fuzz: $name for ${seconds}s"
-  if "$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 "$work" \
+  if "$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=0 -artifact_prefix=build-fuzz/ "$work" \
         >"build-fuzz/$name.log" 2>&1; then
     echo "fuzz: $name passed"
   else

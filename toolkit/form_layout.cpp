@@ -18,7 +18,6 @@ void SetTextColor(QWidget* widget, TColor color)
 {
     QPalette p = widget->palette();
     p.setColor(QPalette::WindowText, ToQColor(color));
-    p.setColor(QPalette::Text, ToQColor(color));
     widget->setPalette(p);
 }
 

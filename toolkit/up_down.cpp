@@ -18,6 +18,11 @@ QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType arrow)
     button->setAutoRepeat(true);
     button->setAutoRepeatDelay(kRepeatDelayMs);
     button->setAutoRepeatInterval(kRepeatIntervalMs);
+    // Black arrows whatever colour the surrounding text has.
+    QPalette p = button->palette();
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::black);
+    button->setPalette(p);
     return button;
 }
 

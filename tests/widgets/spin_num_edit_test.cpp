@@ -1,0 +1,264 @@
+#include "widgets/numeric/spin_num_edit.h"
+
+#include "support/recording_platform.h"
+#include "toolkit/text_format.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+class SpinEditTest : public testing::Test {
+protected:
+    RecordedPlatform recorded;
+    toolkit::ScopedFormatSettings english{{QLatin1Char('.'), QLatin1Char(',')}};
+    QWidget window;
+    TSpinNumEdit* spin = new TSpinNumEdit(&window);
+    QLineEdit* other = new QLineEdit(&window);
+
+    void SetUp() override
+    {
+        spin->setGeometry(10, 10, 60, 22);
+        other->setGeometry(10, 60, 60, 22);
+        window.resize(200, 120);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void Range(double min, double max, double value, int decimals = 0, double increment = 1)
+    {
+        spin->setDecimals(decimals);
+        spin->setMaxValue(max);
+        spin->setMinValue(min);
+        spin->setValue(value);
+        spin->setIncrement(increment);
+    }
+
+    void TypeAndLeave(const QString& text)
+    {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, text);
+        other->setFocus();
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(SpinEditTest, StartsAsTheLayoutExpects)
+{
+    EXPECT_EQ(spin->text(), QStringLiteral("0"));
+    EXPECT_EQ(spin->Decimals(), kAutoDecimals);
+    EXPECT_EQ(spin->Increment(), 1);
+    EXPECT_EQ(spin->Alignment(), TAlignedEdit::TAlignment::taRightJustify);
+    EXPECT_EQ(spin->Version(), QStringLiteral("8.00.00.00"));
+    EXPECT_FALSE(spin->RoundValues());
+    EXPECT_FALSE(spin->Wrap());
+    EXPECT_TRUE(spin->EditorEnabled());
+}
+
+TEST_F(SpinEditTest, ArrowsSitInsideTheRightEdgeAndTheTextStaysClearOfThem)
+{
+    const QRect arrows = spin->Button()->geometry();
+    EXPECT_EQ(arrows.width(), 15);
+    EXPECT_LE(arrows.right(), spin->width() - 1);
+    EXPECT_GE(arrows.left(), spin->width() - 20);
+    EXPECT_GE(spin->textMargins().right(), 14);
+    EXPECT_GE(spin->height(), 22);
+}
+
+TEST_F(SpinEditTest, LeavingOutOfRangeClampsBeepsAndTakesTheFocusBack)
+{
+    Range(1800, 2099, 1985);
+    QSignalSpy exits(spin, &TNumEdit::OnExit);
+    TypeAndLeave(QStringLiteral("1700"));
+    EXPECT_EQ(spin->Value(), 1800);
+    EXPECT_EQ(recorded.platform.beeps, 1);
+    EXPECT_TRUE(spin->hasFocus());
+    EXPECT_EQ(exits.count(), 0);
+}
+
+TEST_F(SpinEditTest, OnInvalidEntryReplacesTheReaction)
+{
+    Range(1800, 2099, 1985);
+    QSignalSpy invalid(spin, &TNumEdit::OnInvalidEntry);
+    TypeAndLeave(QStringLiteral("2500"));
+    EXPECT_EQ(invalid.count(), 1);
+    EXPECT_EQ(spin->Value(), 2500);
+    EXPECT_EQ(recorded.platform.beeps, 0);
+}
+
+TEST_F(SpinEditTest, WithoutRangeAnyValueIsAcceptedOnExit)
+{
+    spin->setDecimals(1);
+    QSignalSpy exits(spin, &TNumEdit::OnExit);
+    TypeAndLeave(QStringLiteral("123456"));
+    EXPECT_EQ(spin->Value(), 123456);
+    EXPECT_EQ(exits.count(), 1);
+}
+
+struct SnapOnExitCase {
+    int decimals;
+    double increment;
+    const char* typed;
+    const char* shown;
+};
+
+class SpinSnapOnExitTest : public SpinEditTest, public testing::WithParamInterface<SnapOnExitCase> {};
+
+TEST_P(SpinSnapOnExitTest, ABoxWithoutRangeSnapsWhenLeft)
+{
+    spin->setDecimals(GetParam().decimals);
+    spin->setIncrement(GetParam().increment);
+    TypeAndLeave(QString::fromLatin1(GetParam().typed));
+    EXPECT_EQ(spin->text(), QString::fromLatin1(GetParam().shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SpinSnapOnExitTest,
+                         testing::Values(SnapOnExitCase{kAutoDecimals, 5, "237", "235"},
+                                         SnapOnExitCase{kAutoDecimals, 5, "238", "240"},
+                                         SnapOnExitCase{1, 1, "150.5", "150.0"},
+                                         SnapOnExitCase{1, 1, "151.5", "152.0"}));
+
+TEST_F(SpinEditTest, ABoxWithRangeKeepsItsValueWithoutRoundValues)
+{
+    Range(0, 1000, 0, 1);
+    TypeAndLeave(QStringLiteral("150.5"));
+    EXPECT_EQ(spin->text(), QStringLiteral("150.5"));
+}
+
+TEST_F(SpinEditTest, WritingTheShownValueRaisesNoChange)
+{
+    Range(0, 359, 45);
+    QSignalSpy changes(spin, &TNumEdit::OnChange);
+    spin->setValue(45);
+    EXPECT_EQ(changes.count(), 0);
+    spin->setValue(46);
+    EXPECT_EQ(changes.count(), 1);
+}
+
+TEST_F(SpinEditTest, UpAndDownKeysStepAndReleaseEndsTheRun)
+{
+    Range(0, 59, 58);
+    spin->setWrap(true);
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Up);
+    EXPECT_EQ(spin->Value(), 59);
+    QTest::keyClick(spin, Qt::Key_Up);
+    EXPECT_EQ(spin->Value(), 0);
+    QTest::keyClick(spin, Qt::Key_Down);
+    EXPECT_EQ(spin->Value(), 59);
+    EXPECT_EQ(spin->CurrentStep(), 1);
+}
+
+TEST_F(SpinEditTest, ArrowClicksStepAndStopAtTheBoundWithABeep)
+{
+    Range(0, 359, 358);
+    recorded.platform.now = 10000;
+    QTest::mouseClick(spin->Button()->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(spin->Value(), 359);
+    recorded.platform.now += 1000;
+    QTest::mouseClick(spin->Button()->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(spin->Value(), 359);
+    EXPECT_EQ(recorded.platform.beeps, 1);
+    EXPECT_TRUE(spin->hasFocus());  // the arrows hand the focus to the edit
+}
+
+TEST_F(SpinEditTest, WithTheEditorDisabledTypingBeepsButArrowsStep)
+{
+    Range(0, 100, 5);
+    spin->setEditorEnabled(false);
+    spin->setFocus();
+    QTest::keyClicks(spin, QStringLiteral("7"));
+    EXPECT_EQ(spin->Value(), 5);
+    EXPECT_EQ(recorded.platform.beeps, 1);
+    QApplication::clipboard()->setText(QStringLiteral("42"));
+    spin->selectAll();
+    spin->PasteFromClipboard();
+    EXPECT_EQ(spin->Value(), 5);
+    QTest::mouseClick(spin->Button()->DownButton(), Qt::LeftButton);
+    EXPECT_EQ(spin->Value(), 4);
+}
+
+TEST_F(SpinEditTest, AReadOnlyBoxBeepsOnEveryKeyAndArrow)
+{
+    Range(0, 100, 5);
+    spin->setReadOnly(true);
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Up);
+    QTest::keyClick(spin, Qt::Key_7);
+    QTest::mouseClick(spin->Button()->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(spin->Value(), 5);
+    EXPECT_EQ(recorded.platform.beeps, 3);
+}
+
+TEST_F(SpinEditTest, IncrementLargerThanTheRangeIsIgnored)
+{
+    Range(0, 359, 0);
+    spin->setIncrement(400);
+    EXPECT_EQ(spin->Increment(), 1);
+}
+
+TEST_F(SpinEditTest, DecimalsAndBoundsSetters)
+{
+    spin->setValue(2.5);
+    spin->setDecimals(20);
+    EXPECT_EQ(spin->Decimals(), 14);
+    spin->setDecimals(-7);
+    EXPECT_EQ(spin->Decimals(), kAutoDecimals);
+    EXPECT_EQ(spin->text(), QStringLiteral("2.5"));
+    spin->setDecimals(0);
+    EXPECT_EQ(spin->text(), QStringLiteral("3"));  // halves away from zero
+
+    spin->setMinValue(10);  // above the maximum 0: ignored
+    EXPECT_EQ(spin->MinValue(), 0);
+    spin->setMaxValue(2099);
+    spin->setMinValue(1800);
+    EXPECT_EQ(spin->MinValue(), 1800);
+    spin->setMaxValue(1000);  // below the minimum: ignored
+    EXPECT_EQ(spin->MaxValue(), 2099);
+}
+
+TEST_F(SpinEditTest, TypedKeysFollowTheNumberRules)
+{
+    Range(0, 100, 0, 1);
+    spin->setFocus();
+    spin->setCursorPosition(0);
+    QTest::keyClicks(spin, QStringLiteral("5x"));
+    EXPECT_EQ(spin->text(), QStringLiteral("5.0"));
+    EXPECT_EQ(recorded.platform.beeps, 1);
+    QTest::keyClick(spin, Qt::Key_Return);  // no default button: dropped with a beep
+    EXPECT_EQ(recorded.platform.beeps, 2);
+}
+
+TEST_F(SpinEditTest, ThousandsRegroupWhenTheKeyIsReleased)
+{
+    spin->setNumberFormat(TNumberFormat::Thousands);
+    spin->setFocus();
+    spin->setText(QStringLiteral("123"));
+    spin->setCursorPosition(3);
+    QTest::keyClick(spin, Qt::Key_4);
+    EXPECT_EQ(spin->text(), QStringLiteral("1,234"));
+    EXPECT_EQ(spin->cursorPosition(), 5);
+}
+
+TEST_F(SpinEditTest, CopyPutsTheCleanedNumberOnTheClipboard)
+{
+    spin->setNumberFormat(TNumberFormat::Thousands);
+    spin->setDecimals(1);
+    spin->setValue(1234.5);
+    spin->selectAll();
+    spin->CopyToClipboard();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1234.5"));
+}
+
+TEST_F(SpinEditTest, HoldingAnArrowRepeats)
+{
+    Range(0, 359, 0);
+    auto* up = spin->Button()->UpButton();
+    QTest::mousePress(up, Qt::LeftButton);
+    QTest::qWait(650);  // repeats at 400, 500 and 600 ms
+    QTest::mouseRelease(up, Qt::LeftButton);
+    EXPECT_GE(spin->Value(), 3);
+    EXPECT_LE(spin->Value(), 5);
+}
