@@ -133,10 +133,39 @@ struct Row {
     const char* label;
     TColor color;
     int y;
-    const char* field;
+    TAlignedEdit** field;
+    const char* name;
     bool readOnly;
     const char* clear;  // nullptr: no clear button
 };
+
+// Columns of a block of rows: label, field and clear button.
+struct RowColumns {
+    int labelX;
+    int readOnlyLabelX;
+    int fieldX;
+    int fieldWidth;
+    int clearX;
+};
+
+constexpr int kFieldHeight = 24;
+
+// One row per value: a bold label, an aligned edit (read-only ones in the
+// computed colour) and, for inputs, a clear button.
+void BuildRows(QWidget* parent, std::initializer_list<Row> rows, int firstLabel, const RowColumns& at)
+{
+    int labelIndex = firstLabel;
+    for (const Row& row : rows) {
+        tk::MakeLabel(parent, QStringLiteral("Label%1").arg(labelIndex++), QString::fromUtf8(row.label),
+                      row.readOnly ? at.readOnlyLabelX : at.labelX, row.y + kLabelDrop, row.color,
+                      LabelFont());
+        *row.field = MakeField(parent, QString::fromLatin1(row.name), at.fieldX, row.y, at.fieldWidth,
+                               kFieldHeight, row.readOnly, Align::taRightJustify,
+                               row.readOnly ? kComputedFieldColor : tk::clWindow);
+        if (row.clear)
+            MakeClearButton(parent, QString::fromLatin1(row.clear), at.clearX, row.y + kClearButtonDrop);
+    }
+}
 
 }  // namespace
 
@@ -189,25 +218,12 @@ void TForm1::BuildProre(QWidget* page)
     auto* group = tk::MakeGroupBox(page, QStringLiteral("GroupBox1"),
                                    QStringLiteral("  Calcolo delle prore  "), 5, 10, 266, 216,
                                    tk::clWhite, LabelFont());
-    const Row rows[] = {
-        {"Prora Bussola", tk::clRed, 35, "EDPB", false, "PBCLEAR"},
-        {"Prora Magnetica", tk::clLime, 77, "EDPM", false, "PMCLEAR"},
-        {"Prora Vera", tk::clYellow, 115, "EDPV", false, "PVCLEAR"},
-        {"Deviazione", kDeviationLabelColor, 155, "EDDEVIAZ", true, nullptr},
-    };
-    int labelIndex = 1;
-    for (const Row& row : rows) {
-        tk::MakeLabel(group, QStringLiteral("Label%1").arg(labelIndex++), QString::fromUtf8(row.label),
-                      5, row.y + kLabelDrop, row.color, LabelFont());
-        MakeField(group, QString::fromLatin1(row.field), 130, row.y, 81, 24, row.readOnly,
-                  Align::taRightJustify, row.readOnly ? kComputedFieldColor : tk::clWindow);
-        if (row.clear)
-            MakeClearButton(group, QString::fromLatin1(row.clear), 225, row.y + kClearButtonDrop);
-    }
-    EDPB = group->findChild<TAlignedEdit*>(QStringLiteral("EDPB"));
-    EDPM = group->findChild<TAlignedEdit*>(QStringLiteral("EDPM"));
-    EDPV = group->findChild<TAlignedEdit*>(QStringLiteral("EDPV"));
-    EDDEVIAZ = group->findChild<TAlignedEdit*>(QStringLiteral("EDDEVIAZ"));
+    BuildRows(group,
+              {{"Prora Bussola", tk::clRed, 35, &EDPB, "EDPB", false, "PBCLEAR"},
+               {"Prora Magnetica", tk::clLime, 77, &EDPM, "EDPM", false, "PMCLEAR"},
+               {"Prora Vera", tk::clYellow, 115, &EDPV, "EDPV", false, "PVCLEAR"},
+               {"Deviazione", kDeviationLabelColor, 155, &EDDEVIAZ, "EDDEVIAZ", true, nullptr}},
+              1, {5, 5, 130, 81, 225});
 
     MakeCalcButton(page, QStringLiteral("CALCPRORE"), 215, 285, 91, 41);
     IMGPRORE = MakeDiagramPanel(page, QStringLiteral("InstBlotter1"), QStringLiteral("IMGPRORE"), 280, 20);
@@ -215,26 +231,12 @@ void TForm1::BuildProre(QWidget* page)
 
 void TForm1::BuildVeroBussola(QWidget* page)
 {
-    const Row rows[] = {
-        {"Prora Bussola", tk::clRed, 15, "EDPBR", false, nullptr},
-        {"Rilevamento Bussola", tk::clYellow, 50, "EDRB", false, "RBCLEAR"},
-        {"Rilevamento Vero", tk::clLime, 80, "EDRV", false, "RVCLEAR"},
-        {"Deviazione", kDeviationLabelColor, 130, "EDDEVVB", true, nullptr},
-    };
-    int labelIndex = 5;
-    for (const Row& row : rows) {
-        const int labelX = row.readOnly ? 10 : 5;
-        tk::MakeLabel(page, QStringLiteral("Label%1").arg(labelIndex++), QString::fromUtf8(row.label),
-                      labelX, row.y + kLabelDrop, row.color, LabelFont());
-        MakeField(page, QString::fromLatin1(row.field), 160, row.y, 76, 24, row.readOnly,
-                  Align::taRightJustify, row.readOnly ? kComputedFieldColor : tk::clWindow);
-        if (row.clear)
-            MakeClearButton(page, QString::fromLatin1(row.clear), 245, row.y + kClearButtonDrop);
-    }
-    EDPBR = page->findChild<TAlignedEdit*>(QStringLiteral("EDPBR"));
-    EDRB = page->findChild<TAlignedEdit*>(QStringLiteral("EDRB"));
-    EDRV = page->findChild<TAlignedEdit*>(QStringLiteral("EDRV"));
-    EDDEVVB = page->findChild<TAlignedEdit*>(QStringLiteral("EDDEVVB"));
+    BuildRows(page,
+              {{"Prora Bussola", tk::clRed, 15, &EDPBR, "EDPBR", false, nullptr},
+               {"Rilevamento Bussola", tk::clYellow, 50, &EDRB, "EDRB", false, "RBCLEAR"},
+               {"Rilevamento Vero", tk::clLime, 80, &EDRV, "EDRV", false, "RVCLEAR"},
+               {"Deviazione", kDeviationLabelColor, 130, &EDDEVVB, "EDDEVVB", true, nullptr}},
+              5, {5, 10, 160, 76, 245});
 
     MakeCalcButton(page, QStringLiteral("CALCVB"), 205, 249, 86, 41);
     IMGRVB = MakeDiagramPanel(page, QStringLiteral("InstBlotter2"), QStringLiteral("IMGRVB"), 277, 5);
@@ -242,21 +244,11 @@ void TForm1::BuildVeroBussola(QWidget* page)
 
 void TForm1::BuildPolari(QWidget* page)
 {
-    const Row rows[] = {
-        {"Prora Vera", tk::clRed, 10, "EDPVC", false, "PVCCLEAR"},
-        {"Rilevamento Polare", tk::clYellow, 40, "EDRP", false, "RPCLEAR"},
-        {"Rilevamento Vero", tk::clLime, 70, "EDRVC", false, "RVCCLEAR"},
-    };
-    int labelIndex = 11;
-    for (const Row& row : rows) {
-        tk::MakeLabel(page, QStringLiteral("Label%1").arg(labelIndex++), QString::fromUtf8(row.label),
-                      5, row.y + kLabelDrop, row.color, LabelFont());
-        MakeField(page, QString::fromLatin1(row.field), 155, row.y, 76, 24, false);
-        MakeClearButton(page, QString::fromLatin1(row.clear), 240, row.y + kClearButtonDrop);
-    }
-    EDPVC = page->findChild<TAlignedEdit*>(QStringLiteral("EDPVC"));
-    EDRP = page->findChild<TAlignedEdit*>(QStringLiteral("EDRP"));
-    EDRVC = page->findChild<TAlignedEdit*>(QStringLiteral("EDRVC"));
+    BuildRows(page,
+              {{"Prora Vera", tk::clRed, 10, &EDPVC, "EDPVC", false, "PVCCLEAR"},
+               {"Rilevamento Polare", tk::clYellow, 40, &EDRP, "EDRP", false, "RPCLEAR"},
+               {"Rilevamento Vero", tk::clLime, 70, &EDRVC, "EDRVC", false, "RVCCLEAR"}},
+              11, {5, 5, 155, 76, 240});
 
     auto* modes = tk::MakeGroupBox(page, QStringLiteral("GroupBox4"), QString(), 10, 105, 246, 111,
                                    tk::clWhite, tk::UiFont(kWindowFontPx));
