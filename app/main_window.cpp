@@ -35,6 +35,8 @@ constexpr int kFirstTab = 0;
 constexpr int kFullCircleDegreesMax = 359;
 constexpr int kHalfCircleDegrees = 180;
 
+// Every calculation draws three lines: the heading and two more directions.
+constexpr int kCalculationLines = 3;
 constexpr int kProreCompassLength = 80;
 constexpr int kProreMagneticLength = 45;
 constexpr int kProreTrueLength = 65;
@@ -346,7 +348,7 @@ void TForm1::CALCPROREClick()
         break;
     }
 
-    state_.diagramLineCount = 3;
+    state_.diagramLineCount = kCalculationLines;
     state_.diagramLines[0] = {nav::TruncDegrees(state_.valPB), kProreCompassLength, toolkit::clRed, 1,
                               QStringLiteral("PB")};
     state_.diagramLines[1] = {nav::TruncDegrees(state_.valPM), kProreMagneticLength, toolkit::clLime,

@@ -11,6 +11,8 @@
 #include <QPoint>
 #include <QVector>
 
+class QPainter;
+
 namespace toolkit {
 
 // A rectangle by its edges; Right and Bottom lie just outside it.
@@ -91,7 +93,7 @@ public:
 private:
     void PlotLine(QPoint from, QPoint to);
     void Plot(int x, int y, QRgb rgb);
-    void ApplyPen(class QPainter& painter) const;
+    void ApplyPen(QPainter& painter) const;
     QFont DrawingFont() const;
 
     QImage* image_;

@@ -206,3 +206,28 @@ TEST(Canvas, DrawingOutsideThePictureIsClipped)
     EXPECT_EQ(s.CountBlack(), 60);
     EXPECT_EQ(s.canvas.Pixel(-1, 0), -1);
 }
+
+TEST(Canvas, PolygonIsFilledAndClosed)
+{
+    Surface s;
+    s.canvas.brush.color = tk::clRed;
+    s.canvas.Polygon({{10, 10}, {30, 10}, {30, 30}, {10, 30}});
+    EXPECT_EQ(s.canvas.Pixel(20, 20), tk::clRed);
+    EXPECT_TRUE(s.Black(10, 20));  // the closing edge back to the start
+    EXPECT_TRUE(s.Black(20, 10));
+    EXPECT_EQ(s.canvas.PenPos(), QPoint(0, 0));  // the pen stays where it was
+}
+
+TEST(Canvas, CopyRectAndDrawTakeFromOtherPictures)
+{
+    QImage sourceImage(10, 10, QImage::Format_RGB32);
+    sourceImage.fill(qRgb(0, 255, 0));
+    Canvas source(&sourceImage);
+    Surface s;
+    s.canvas.CopyRect(TRect{0, 0, 4, 4}, source, TRect{0, 0, 2, 2});
+    EXPECT_EQ(s.canvas.Pixel(3, 3), tk::clLime);
+    EXPECT_EQ(s.canvas.Pixel(4, 4), tk::clWhite);
+    s.canvas.Draw(50, 50, sourceImage);
+    EXPECT_EQ(s.canvas.Pixel(59, 59), tk::clLime);
+    EXPECT_EQ(s.canvas.Pixel(49, 49), tk::clWhite);
+}
