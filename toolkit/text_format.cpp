@@ -38,7 +38,7 @@ std::optional<std::string> AsciiNumberText(const QString& text, QChar decimal, c
     return out;
 }
 
-struct Spec {
+struct Conversion {
     bool left = false;
     int width = -1;
     int precision = -1;
@@ -72,31 +72,31 @@ QString AsString(const FormatArg& arg)
     return QString::number(std::get<double>(arg));
 }
 
-QString Convert(const Spec& spec, const FormatArg& arg)
+QString Convert(const Conversion& conversion, const FormatArg& arg)
 {
     QString body;
-    const char type = spec.type.toLower().toLatin1();
+    const char type = conversion.type.toLower().toLatin1();
     if (type == 'd' || type == 'u') {
         const long long v = AsInteger(arg);
         const unsigned long long magnitude =
             v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
         body = QString::number(magnitude);
-        if (spec.precision > body.size())
-            body = QString(spec.precision - body.size(), QLatin1Char('0')) + body;
+        if (conversion.precision > body.size())
+            body = QString(conversion.precision - body.size(), QLatin1Char('0')) + body;
         if (type == 'd' && v < 0)
             body.prepend(QLatin1Char('-'));
     } else if (type == 'f') {
-        const int decimals = spec.precision < 0 ? 2 : spec.precision;
+        const int decimals = conversion.precision < 0 ? 2 : conversion.precision;
         body = QString::fromStdString(nav::FixedText(AsDouble(arg), decimals));
         body.replace(QLatin1Char('.'), DecimalSeparator());
     } else {
         body = AsString(arg);
-        if (spec.precision >= 0 && body.size() > spec.precision)
-            body.truncate(spec.precision);
+        if (conversion.precision >= 0 && body.size() > conversion.precision)
+            body.truncate(conversion.precision);
     }
-    if (body.size() < spec.width) {
-        const QString fill(spec.width - body.size(), QLatin1Char(' '));
-        body = spec.left ? body + fill : fill + body;
+    if (body.size() < conversion.width) {
+        const QString fill(conversion.width - body.size(), QLatin1Char(' '));
+        body = conversion.left ? body + fill : fill + body;
     }
     return body;
 }
@@ -149,10 +149,10 @@ QString Format(const QString& pattern, std::initializer_list<FormatArg> args)
             ++i;
             continue;
         }
-        Spec spec;
+        Conversion conversion;
         qsizetype j = i + 1;
         if (j < pattern.size() && pattern.at(j) == QLatin1Char('-')) {
-            spec.left = true;
+            conversion.left = true;
             ++j;
         }
         auto readNumber = [&]() {
@@ -163,17 +163,17 @@ QString Format(const QString& pattern, std::initializer_list<FormatArg> args)
             }
             return n;
         };
-        spec.width = readNumber();
+        conversion.width = readNumber();
         if (j < pattern.size() && pattern.at(j) == QLatin1Char('.')) {
             ++j;
-            spec.precision = std::max(readNumber(), 0);
+            conversion.precision = std::max(readNumber(), 0);
         }
         if (j >= pattern.size() || next == args.end()) {
             out += pattern.mid(i);  // an incomplete conversion stays as written
             break;
         }
-        spec.type = pattern.at(j);
-        out += Convert(spec, *next++);
+        conversion.type = pattern.at(j);
+        out += Convert(conversion, *next++);
         i = j;
     }
     return out;
