@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -261,4 +263,37 @@ TEST_F(SpinEditTest, HoldingAnArrowRepeats)
     QTest::mouseRelease(up, Qt::LeftButton);
     EXPECT_GE(spin->Value(), 3);
     EXPECT_LE(spin->Value(), 5);
+}
+
+TEST_F(SpinEditTest, AMenuOrAnotherWindowTakingTheFocusIsNoExit)
+{
+    Range(1800, 2099, 1985);
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, QStringLiteral("1700"));
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(spin, &popup);
+    EXPECT_EQ(spin->text(), QStringLiteral("1700"));
+    EXPECT_EQ(recorded.platform.beeps, 0);
+}
+
+TEST_F(SpinEditTest, TheContextMenuPastesThroughTheRules)
+{
+    Range(0, 1000, 0, 1);
+    QApplication::clipboard()->setText(QStringLiteral("4x2"));
+    spin->setFocus();
+    spin->selectAll();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), spin->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(spin, &request);
+    auto* menu = spin->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->objectName() == QLatin1String("edit-paste"))
+            paste = action;
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    menu->close();
+    EXPECT_EQ(spin->text(), QStringLiteral("42.0"));
+    EXPECT_EQ(recorded.platform.beeps, 1);
 }

@@ -147,9 +147,17 @@ void TAlignedEdit::changeEvent(QEvent* event)
     }
 }
 
+bool TAlignedEdit::EntersOrLeaves(const QFocusEvent* event)
+{
+    // The focus coming back from a menu or another window is no entry.
+    return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
+}
+
 void TAlignedEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
+    if (!EntersOrLeaves(event))
+        return;
     if (event->reason() == Qt::MouseFocusReason)
         clickSelect_ = true;
     if (autoSelect_)

@@ -56,6 +56,9 @@ protected:
     // key was one of the two.
     bool HandleDialogKey(QKeyEvent* event);
 
+    // False when the focus only moves to or from a menu or another window.
+    static bool EntersOrLeaves(const QFocusEvent* event);
+
     // Called after the inherited key handling; clears the click-select flag.
     void KeyHandled() { clickSelect_ = false; }
 

@@ -230,6 +230,8 @@ void TNumEdit::InvalidEntry()
 void TNumEdit::focusOutEvent(QFocusEvent* event)
 {
     TAlignedEdit::focusOutEvent(event);
+    if (!EntersOrLeaves(event))
+        return;
     BeforeExit();
     Reformat();
     const double value = Value();
@@ -242,27 +244,34 @@ void TNumEdit::focusOutEvent(QFocusEvent* event)
 
 void TNumEdit::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu* menu = createStandardContextMenu();
     // The menu's editing commands go through the same rules as the keys.
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText();
     const struct {
         const char* name;
+        QString text;
+        QKeySequence keys;
+        bool enabled;
         void (TNumEdit::*command)();
-    } commands[] = {{"edit-copy", &TNumEdit::CopyToClipboard},
-                    {"edit-cut", &TNumEdit::CutToClipboard},
-                    {"edit-paste", &TNumEdit::PasteFromClipboard},
-                    {"edit-delete", &TNumEdit::ClearSelection}};
-    for (QAction* action : menu->actions()) {
-        const QString name = action->objectName();
-        if (name == QLatin1String("edit-undo") || name == QLatin1String("edit-redo")) {
-            menu->removeAction(action);
-            continue;
-        }
-        for (const auto& c : commands)
-            if (name == QLatin1String(c.name)) {
-                disconnect(action, &QAction::triggered, nullptr, nullptr);
-                connect(action, &QAction::triggered, this, c.command);
-            }
+    } commands[] = {
+        {"edit-cut", tr("Cu&t"), QKeySequence::Cut, editable && selected, &TNumEdit::CutToClipboard},
+        {"edit-copy", tr("&Copy"), QKeySequence::Copy, selected, &TNumEdit::CopyToClipboard},
+        {"edit-paste", tr("&Paste"), QKeySequence::Paste,
+         editable && !QApplication::clipboard()->text().isEmpty(), &TNumEdit::PasteFromClipboard},
+        {"edit-delete", tr("Delete"), QKeySequence(), editable && selected, &TNumEdit::ClearSelection},
+    };
+    for (const auto& c : commands) {
+        QAction* action = menu->addAction(c.text, this, c.command);
+        action->setObjectName(QString::fromLatin1(c.name));
+        action->setShortcut(c.keys);
+        action->setEnabled(c.enabled);
     }
-    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    QAction* all = menu->addAction(tr("Select All"), this, &QLineEdit::selectAll);
+    all->setObjectName(QStringLiteral("select-all"));
+    all->setShortcut(QKeySequence::SelectAll);
+    all->setEnabled(!text().isEmpty());
     menu->popup(event->globalPos());
 }
