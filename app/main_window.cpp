@@ -408,30 +408,31 @@ void TForm1::CALCAUTOClick()
     EDAUTO30->setText(toolkit::Format(QStringLiteral("%5.1f"), {SPAUTO->Value() * nav::kReserveFactor}));
 }
 
-void TForm1::CALCHPClick()
+bool TForm1::FuelInputsMissing(double otherFactor, const QString& zeroMessage)
 {
-    if (SPCS->Value() == 0) {
-        toolkit::platform().ErrorBox(this, QStringLiteral("Consumo Specifico = 0 !"));
-        return;
+    if (otherFactor == 0) {
+        toolkit::platform().ErrorBox(this, zeroMessage);
+        return true;
     }
     if (SPMIN->Position() == 0) {
         toolkit::platform().ErrorBox(this, QStringLiteral("Tempo Totale = 0 !"));
-        return;
+        return true;
     }
+    return false;
+}
+
+void TForm1::CALCHPClick()
+{
+    if (FuelInputsMissing(SPCS->Value(), QStringLiteral("Consumo Specifico = 0 !")))
+        return;
     SPHP->setValue(nav::PowerFromFuel(SPAUTO->Value(), SPCS->Value(), SPMIN->Position()));
     EDAUTO30->clear();
 }
 
 void TForm1::CALCCSClick()
 {
-    if (SPHP->Value() == 0) {
-        toolkit::platform().ErrorBox(this, QStringLiteral("Potenza motore = 0 !"));
+    if (FuelInputsMissing(SPHP->Value(), QStringLiteral("Potenza motore = 0 !")))
         return;
-    }
-    if (SPMIN->Position() == 0) {
-        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo Totale = 0 !"));
-        return;
-    }
     SPCS->setValue(nav::ConsumptionFromFuel(SPAUTO->Value(), SPHP->Value(), SPMIN->Position()));
     EDAUTO30->clear();
 }

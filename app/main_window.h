@@ -111,6 +111,9 @@ private:
     void OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest);
     void OpenSpeedFor(double& value, TAlignedEdit* field);
     void ShowAngle(TAlignedEdit* field, nav::Angle value);
+    // The refusals of the power and consumption calculations, in their order:
+    // the other factor, then the time. True when one was shown.
+    bool FuelInputsMissing(double otherFactor, const QString& zeroMessage);
 
     NavState& state_;
     QString appFolderOverride_;

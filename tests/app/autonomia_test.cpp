@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 
-#include "support/recording_platform.h"
+#include "support/main_window_fixture.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/text_format.h"
 #include "toolkit/up_down.h"
@@ -17,23 +17,14 @@
 
 #include <memory>
 
-class AutonomiaTest : public testing::Test {
+class AutonomiaTest : public MainWindowFixture {
 protected:
-    RecordedPlatform recorded;
     toolkit::ScopedFormatSettings english{{QLatin1Char('.'), QLatin1Char(',')}};
-    QTemporaryDir folder;
-    NavState state;
-    std::unique_ptr<TForm1> form;
 
     void SetUp() override
     {
-        QFile table(folder.filePath(QStringLiteral("DEVIAZIONI.TXT")));
-        ASSERT_TRUE(table.open(QIODevice::WriteOnly));
-        table.write("0;0\r\n");
-        table.close();
-        form = std::make_unique<TForm1>(state, folder.path());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        WriteTable("0;0\r\n");
+        Start();
         form->PageControl1->setCurrentWidget(form->TabSheet4);
     }
 

@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 
-#include "support/recording_platform.h"
+#include "support/main_window_fixture.h"
 #include "toolkit/image.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/string_grid.h"
@@ -34,29 +34,9 @@ QString AngleText(int d, int m, int s)
 
 }  // namespace
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    RecordedPlatform recorded;
     tk::ScopedFormatSettings italian{{QLatin1Char(','), QLatin1Char('.')}};
-    QTemporaryDir folder;
-    NavState state;
-    std::unique_ptr<TForm1> form;
-
-    void WriteTable(const QByteArray& text)
-    {
-        QFile file(folder.filePath(QStringLiteral("DEVIAZIONI.TXT")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    void Start(bool show = true)
-    {
-        form = std::make_unique<TForm1>(state, folder.path());
-        if (show) {
-            form->show();
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        }
-    }
 
     template <typename T>
     T* Find(const char* name)
