@@ -1,20 +1,16 @@
 #include "app/main_window.h"
 #include "app/nav_state.h"
 #include "nav/angle.h"
-#include "toolkit/fonts.h"
+#include "toolkit/application.h"
 #include "widgets/numeric/aligned_edit.h"
 
 #include <QApplication>
 #include <QScreen>
-#include <QStyleFactory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orvane 2004"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    toolkit::RegisterFonts();
+    toolkit::ConfigureApplication();
 
     NavState state;
     TForm1 form1(state);

@@ -20,11 +20,14 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <cmath>
+
 namespace {
 
 const QString kDeviationFile = QStringLiteral("DEVIAZIONI.TXT");
 const QString kSettingsFile = QStringLiteral("ORVAN_INI.INI");
 const QString kNothingToCompute = QStringLiteral("Nessun dato da calcolare.");
+const QString kOutOfRange = QStringLiteral("Valore fuori limite !");
 
 // A deviation table is a few kilobytes; anything past this is not one.
 constexpr qint64 kMaxDeviationFileBytes = 1024 * 1024;
@@ -370,9 +373,22 @@ void TForm1::SPOREClick(toolkit::UpDownButton button)
     SPMINClick();
 }
 
+bool TForm1::Fits(double result)
+{
+    if (std::isfinite(result))
+        return true;
+    toolkit::platform().ErrorBox(this, kOutOfRange);
+    return false;
+}
+
 void TForm1::CALCCTClick()
 {
-    SPCT->setValue(nav::DistanceRun(SPVM->Value(), SPMIN->Position()));
+    const auto speed = SPVM->ReadValue();
+    if (!speed)
+        return;
+    const double distance = nav::DistanceRun(*speed, SPMIN->Position());
+    if (Fits(distance))
+        SPCT->setValue(distance);
 }
 
 void TForm1::CALCVMClick()
@@ -381,20 +397,34 @@ void TForm1::CALCVMClick()
         toolkit::platform().ErrorBox(this, QStringLiteral("Tempo = 0 !"));
         return;
     }
-    SPVM->setValue(nav::MeanSpeed(SPCT->Value(), SPMIN->Position()));
+    const auto distance = SPCT->ReadValue();
+    if (!distance)
+        return;
+    const double speed = nav::MeanSpeed(*distance, SPMIN->Position());
+    if (Fits(speed))
+        SPVM->setValue(speed);
 }
 
 void TForm1::CALCTTClick()
 {
-    const double speed = SPVM->Value();
-    if (!(speed > 0)) {
+    const auto speed = SPVM->ReadValue();
+    if (!speed)
+        return;
+    if (!(*speed > 0)) {
         toolkit::platform().ErrorBox(this, QString::fromUtf8("Velocità = 0 !"));
         return;
     }
-    const double minutes = nav::TravelMinutes(SPCT->Value(), speed);
-    // The time entry holds no more than 545 hours.
-    if (!(minutes <= nav::kMaxMinutes)) {
+    const auto distance = SPCT->ReadValue();
+    if (!distance)
+        return;
+    const double minutes = nav::TravelMinutes(*distance, *speed);
+    // The time entry holds no more than 545 hours, and no negative time.
+    if (minutes > nav::kMaxMinutes) {
         toolkit::platform().ErrorBox(this, QStringLiteral("Tempo > 545:00 !"));
+        return;
+    }
+    if (!(minutes >= 0)) {
+        toolkit::platform().ErrorBox(this, kOutOfRange);
         return;
     }
     SPMIN->setPosition(static_cast<int>(minutes));
@@ -403,36 +433,50 @@ void TForm1::CALCTTClick()
 
 void TForm1::CALCAUTOClick()
 {
-    SPAUTO->setValue(nav::FuelNeeded(SPMIN->Position(), SPHP->Value(), SPCS->Value()));
+    const auto power = SPHP->ReadValue();
+    if (!power)
+        return;
+    const auto consumption = SPCS->ReadValue();
+    if (!consumption)
+        return;
+    const double fuel = nav::FuelNeeded(SPMIN->Position(), *power, *consumption);
     // The reserve comes from the fuel as shown, to one decimal.
-    EDAUTO30->setText(toolkit::Format(QStringLiteral("%5.1f"), {SPAUTO->Value() * nav::kReserveFactor}));
+    const double reserve = SPAUTO->AsShown(fuel) * nav::kReserveFactor;
+    if (!Fits(fuel) || !Fits(reserve))
+        return;
+    SPAUTO->setValue(fuel);
+    EDAUTO30->setText(toolkit::Format(QStringLiteral("%5.1f"), {reserve}));
 }
 
-bool TForm1::FuelInputsMissing(double otherFactor, const QString& zeroMessage)
+void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage)
 {
-    if (otherFactor == 0) {
+    const auto factor = other->ReadValue();
+    if (!factor)
+        return;
+    if (*factor == 0) {
         toolkit::platform().ErrorBox(this, zeroMessage);
-        return true;
+        return;
     }
     if (SPMIN->Position() == 0) {
         toolkit::platform().ErrorBox(this, QStringLiteral("Tempo Totale = 0 !"));
-        return true;
+        return;
     }
-    return false;
+    const auto fuel = SPAUTO->ReadValue();
+    if (!fuel)
+        return;
+    const double value = nav::FuelFactor(*fuel, *factor, SPMIN->Position());
+    if (!Fits(value))
+        return;
+    result->setValue(value);
+    EDAUTO30->clear();
 }
 
 void TForm1::CALCHPClick()
 {
-    if (FuelInputsMissing(SPCS->Value(), QStringLiteral("Consumo Specifico = 0 !")))
-        return;
-    SPHP->setValue(nav::PowerFromFuel(SPAUTO->Value(), SPCS->Value(), SPMIN->Position()));
-    EDAUTO30->clear();
+    SolveFuelFactor(SPHP, SPCS, QStringLiteral("Consumo Specifico = 0 !"));
 }
 
 void TForm1::CALCCSClick()
 {
-    if (FuelInputsMissing(SPHP->Value(), QStringLiteral("Potenza motore = 0 !")))
-        return;
-    SPCS->setValue(nav::ConsumptionFromFuel(SPAUTO->Value(), SPHP->Value(), SPMIN->Position()));
-    EDAUTO30->clear();
+    SolveFuelFactor(SPCS, SPHP, QStringLiteral("Potenza motore = 0 !"));
 }

@@ -111,9 +111,11 @@ private:
     void OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest);
     void OpenSpeedFor(double& value, TAlignedEdit* field);
     void ShowAngle(TAlignedEdit* field, nav::Angle value);
-    // The refusals of the power and consumption calculations, in their order:
-    // the other factor, then the time. True when one was shown.
-    bool FuelInputsMissing(double otherFactor, const QString& zeroMessage);
+    // Power or consumption from the fuel, the other factor and the time. The
+    // refusals in their order: the other factor 0, then the time 0.
+    void SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage);
+    // False, with "Valore fuori limite !", for a result that is not a finite number.
+    bool Fits(double result);
 
     NavState& state_;
     QString appFolderOverride_;

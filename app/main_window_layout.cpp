@@ -151,17 +151,21 @@ struct RowColumns {
 constexpr int kFieldHeight = 24;
 
 // One row per value: a bold label, an aligned edit (read-only ones in the
-// computed colour) and, for inputs, a clear button.
-void BuildRows(QWidget* parent, std::initializer_list<Row> rows, int firstLabel, const RowColumns& at)
+// computed colour, inputs filled only through their dialog) and, for inputs,
+// a clear button. The row labels have no names of their own in the stored
+// layout; each is named after its field ("LabelPB" beside EDPB), which no
+// numbered layout name can take.
+void BuildRows(QWidget* parent, std::initializer_list<Row> rows, const RowColumns& at)
 {
-    int labelIndex = firstLabel;
     for (const Row& row : rows) {
-        tk::MakeLabel(parent, QStringLiteral("Label%1").arg(labelIndex++), QString::fromUtf8(row.label),
+        const QString field = QString::fromLatin1(row.name);
+        tk::MakeLabel(parent, QStringLiteral("Label") + field.mid(2), QString::fromUtf8(row.label),
                       row.readOnly ? at.readOnlyLabelX : at.labelX, row.y + kLabelDrop, row.color,
                       LabelFont());
-        *row.field = MakeField(parent, QString::fromLatin1(row.name), at.fieldX, row.y, at.fieldWidth,
-                               kFieldHeight, row.readOnly, Align::taRightJustify,
+        *row.field = MakeField(parent, field, at.fieldX, row.y, at.fieldWidth, kFieldHeight,
+                               row.readOnly, Align::taRightJustify,
                                row.readOnly ? kComputedFieldColor : tk::clWindow);
+        (*row.field)->setDialogEntry(!row.readOnly);
         if (row.clear)
             MakeClearButton(parent, QString::fromLatin1(row.clear), at.clearX, row.y + kClearButtonDrop);
     }
@@ -223,7 +227,7 @@ void TForm1::BuildProre(QWidget* page)
                {"Prora Magnetica", tk::clLime, 77, &EDPM, "EDPM", false, "PMCLEAR"},
                {"Prora Vera", tk::clYellow, 115, &EDPV, "EDPV", false, "PVCLEAR"},
                {"Deviazione", kDeviationLabelColor, 155, &EDDEVIAZ, "EDDEVIAZ", true, nullptr}},
-              1, {5, 5, 130, 81, 225});
+              {5, 5, 130, 81, 225});
 
     MakeCalcButton(page, QStringLiteral("CALCPRORE"), 215, 285, 91, 41);
     IMGPRORE = MakeDiagramPanel(page, QStringLiteral("InstBlotter1"), QStringLiteral("IMGPRORE"), 280, 20);
@@ -236,7 +240,7 @@ void TForm1::BuildVeroBussola(QWidget* page)
                {"Rilevamento Bussola", tk::clYellow, 50, &EDRB, "EDRB", false, "RBCLEAR"},
                {"Rilevamento Vero", tk::clLime, 80, &EDRV, "EDRV", false, "RVCLEAR"},
                {"Deviazione", kDeviationLabelColor, 130, &EDDEVVB, "EDDEVVB", true, nullptr}},
-              5, {5, 10, 160, 76, 245});
+              {5, 10, 160, 76, 245});
 
     MakeCalcButton(page, QStringLiteral("CALCVB"), 205, 249, 86, 41);
     IMGRVB = MakeDiagramPanel(page, QStringLiteral("InstBlotter2"), QStringLiteral("IMGRVB"), 277, 5);
@@ -248,7 +252,7 @@ void TForm1::BuildPolari(QWidget* page)
               {{"Prora Vera", tk::clRed, 10, &EDPVC, "EDPVC", false, "PVCCLEAR"},
                {"Rilevamento Polare", tk::clYellow, 40, &EDRP, "EDRP", false, "RPCLEAR"},
                {"Rilevamento Vero", tk::clLime, 70, &EDRVC, "EDRVC", false, "RVCCLEAR"}},
-              11, {5, 5, 155, 76, 240});
+              {5, 5, 155, 76, 240});
 
     auto* modes = tk::MakeGroupBox(page, QStringLiteral("GroupBox4"), QString(), 10, 105, 246, 111,
                                    tk::clWhite, tk::UiFont(kWindowFontPx));

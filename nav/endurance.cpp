@@ -44,14 +44,9 @@ double FuelNeeded(int minutes, double power, double consumption)
     return Hours(minutes) * (power * consumption) / kFuelGramsPerLitre;
 }
 
-double PowerFromFuel(double fuel, double consumption, int minutes)
+double FuelFactor(double fuel, double other, int minutes)
 {
-    return fuel * kFuelGramsPerLitre / (consumption * Hours(minutes));
-}
-
-double ConsumptionFromFuel(double fuel, double power, int minutes)
-{
-    return fuel * kFuelGramsPerLitre / (power * Hours(minutes));
+    return fuel * kFuelGramsPerLitre / (other * Hours(minutes));
 }
 
 }  // namespace nav

@@ -27,7 +27,8 @@ double MeanSpeed(double distance, int minutes);  // minutes > 0
 double TravelMinutes(double distance, double speed);
 
 double FuelNeeded(int minutes, double power, double consumption);
-double PowerFromFuel(double fuel, double consumption, int minutes);        // consumption, minutes > 0
-double ConsumptionFromFuel(double fuel, double power, int minutes);        // power, minutes > 0
+// The power from the consumption, or the consumption from the power: one
+// formula, fuel * 833 / (other * hours); other, minutes > 0.
+double FuelFactor(double fuel, double other, int minutes);
 
 }  // namespace nav

@@ -1,6 +1,7 @@
 #include "toolkit/platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QMessageBox>
 
@@ -59,7 +60,13 @@ bool Platform::ConfirmBox(QWidget* parent, const QString& text)
 
 void Platform::ShowException(QWidget* parent, const QString& text)
 {
-    ShowBox(parent, QMessageBox::Critical, QApplication::applicationDisplayName(), text);
+    ShowBox(parent, QMessageBox::Critical, QString::fromLatin1(kProgramTitle), text);
+}
+
+QString Platform::PrimarySelection()
+{
+    const QClipboard* clipboard = QApplication::clipboard();
+    return clipboard->supportsSelection() ? clipboard->text(QClipboard::Selection) : QString();
 }
 
 Platform& platform()

@@ -10,6 +10,9 @@ class QWidget;
 
 namespace toolkit {
 
+// The caption of the general error handler's boxes.
+inline constexpr char kProgramTitle[] = "Orvane 2004";
+
 class Platform {
 public:
     virtual ~Platform();
@@ -29,6 +32,10 @@ public:
     // The general error handler: the program's title as caption, error icon,
     // one OK button.
     virtual void ShowException(QWidget* parent, const QString& text);
+
+    // The X11 primary selection that a middle click pastes; empty where the
+    // window system has none.
+    virtual QString PrimarySelection();
 };
 
 Platform& platform();

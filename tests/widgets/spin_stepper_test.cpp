@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <cmath>
+
 namespace {
 
 constexpr SpinRange kDegrees{0, 359};
@@ -14,9 +17,9 @@ constexpr std::uint32_t kPress = 100000;  // some time after start
 TEST(SpinStepper, StopsAtTheBoundWithoutWrap)
 {
     SpinStepper s;
-    EXPECT_TRUE(s.Step(true, 359, kPress, kDegrees, false, false).invalid);
-    EXPECT_TRUE(s.Step(false, 0, kPress + 1000, kDegrees, false, false).invalid);
-    const auto r = s.Step(true, 358, kPress + 2000, kDegrees, false, false);
+    EXPECT_TRUE(s.Step(true, 359, kPress, kDegrees, false).invalid);
+    EXPECT_TRUE(s.Step(false, 0, kPress + 1000, kDegrees, false).invalid);
+    const auto r = s.Step(true, 358, kPress + 2000, kDegrees, false);
     EXPECT_FALSE(r.invalid);
     EXPECT_EQ(r.value, 359);
 }
@@ -26,12 +29,12 @@ TEST(SpinStepper, AnOvershootingFastStepFallsBackToOneIncrement)
     SpinStepper s;
     std::uint32_t t = kPress;
     while (s.CurrentStep() < 5) {
-        s.Step(true, 0, t, kDegrees, false, false);
+        s.Step(true, 0, t, kDegrees, false);
         t += 100;
     }
     ASSERT_EQ(s.CurrentStep(), 5);
     // The next step would grow or stay at 5: both pass 359 from 358.
-    const auto r = s.Step(true, 358, t, kDegrees, false, false);
+    const auto r = s.Step(true, 358, t, kDegrees, false);
     EXPECT_EQ(r.value, 359);
     EXPECT_EQ(s.CurrentStep(), 1);
 }
@@ -46,7 +49,7 @@ class SpinWrapTest : public testing::TestWithParam<WrapCase> {};
 TEST_P(SpinWrapTest, WrapsToTheOtherBound)
 {
     SpinStepper s;
-    const auto r = s.Step(GetParam().up, GetParam().from, kPress, kMinutes, true, false);
+    const auto r = s.Step(GetParam().up, GetParam().from, kPress, kMinutes, true);
     EXPECT_FALSE(r.invalid);
     EXPECT_EQ(r.value, GetParam().to);
 }
@@ -58,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Table, SpinWrapTest,
 TEST(SpinStepper, AValueOutsideTheRangeIsLeftToTheInvalidEntryReaction)
 {
     SpinStepper s;
-    EXPECT_TRUE(s.Step(true, -5, kPress, kDegrees, false, false).invalid);
-    EXPECT_TRUE(s.Step(false, 400, kPress + 1000, kDegrees, false, false).invalid);
+    EXPECT_TRUE(s.Step(true, -5, kPress, kDegrees, false).invalid);
+    EXPECT_TRUE(s.Step(false, 400, kPress + 1000, kDegrees, false).invalid);
 }
 
 TEST(SpinStepper, HeldArrowAcceleratesUpToAFifthOfTheRange)
@@ -69,7 +72,7 @@ TEST(SpinStepper, HeldArrowAcceleratesUpToAFifthOfTheRange)
     std::vector<double> steps;
     for (int k = 0; k < 160; ++k) {
         const auto r = s.Step(true, 0, kPress + 400 + 100 * static_cast<std::uint32_t>(k), kDegrees,
-                              false, false);
+                              false);
         steps.push_back(r.value);
     }
     const std::vector<double> start(steps.begin(), steps.begin() + 12);
@@ -78,14 +81,14 @@ TEST(SpinStepper, HeldArrowAcceleratesUpToAFifthOfTheRange)
     EXPECT_EQ(*std::max_element(steps.begin(), steps.end()), 72);
 
     // A pause of more than 200 ms starts again at one increment.
-    EXPECT_EQ(s.Step(true, 0, kPress + 400 + 100 * 159 + 201, kDegrees, false, false).value, 1);
+    EXPECT_EQ(s.Step(true, 0, kPress + 400 + 100 * 159 + 201, kDegrees, false).value, 1);
 }
 
 TEST(SpinStepper, AccelerationSurvivesTheTickCountWrap)
 {
     SpinStepper s;
     for (std::uint32_t t : {0xFFFFFF00u, 0xFFFFFF64u, 0xFFFFFFC8u, 0x0000002Cu, 0x00000090u, 0x000000F4u, 0x00000158u})
-        s.Step(true, 0, t, kDegrees, false, false);
+        s.Step(true, 0, t, kDegrees, false);
     EXPECT_EQ(s.CurrentStep(), 2);  // seven steps 100 ms apart across the wrap
 }
 
@@ -93,7 +96,7 @@ TEST(SpinStepper, WithoutRangeTheStepNeverGrows)
 {
     SpinStepper s(5);
     for (std::uint32_t k = 0; k < 30; ++k)
-        s.Step(true, 0, kPress + 100 * k, kNoRange, false, false);
+        s.Step(true, 0, kPress + 100 * k, kNoRange, false);
     EXPECT_EQ(s.CurrentStep(), 5);
 }
 
@@ -128,8 +131,20 @@ TEST(SpinStepper, IncrementSetterRules)
     EXPECT_EQ(s.CurrentStep(), 400);
 }
 
-TEST(SpinStepper, SnappingFollowsEveryStepWhenAsked)
+TEST(SpinStepper, AnIncrementThatIsNoPositiveNumberIsIgnored)
 {
-    SpinStepper s(5);
-    EXPECT_EQ(s.Step(true, 237, kPress, kNoRange, false, true).value, 240);
+    for (double bad : {0.0, -1.0, std::nan(""), HUGE_VAL}) {
+        SpinStepper s(5);
+        EXPECT_FALSE(s.SetIncrement(bad, kNoRange)) << bad;
+        EXPECT_EQ(s.Increment(), 5);
+        EXPECT_EQ(s.Snap(237, kNoRange), 235);
+    }
+}
+
+TEST(SpinStepper, NeitherAStepNorTheGridLeavesTheRangeOfADouble)
+{
+    SpinStepper s(1e308);
+    EXPECT_TRUE(s.Step(true, DBL_MAX, kPress, kNoRange, false).invalid);
+    EXPECT_TRUE(s.Step(false, -DBL_MAX, kPress + 1000, kNoRange, false).invalid);
+    EXPECT_EQ(SpinStepper(1e-310).Snap(DBL_MAX, kNoRange), DBL_MAX);
 }

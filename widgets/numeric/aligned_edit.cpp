@@ -1,9 +1,15 @@
 #include "widgets/numeric/aligned_edit.h"
 
 #include "toolkit/platform.h"
+#include "widgets/numeric/edit_keys.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
@@ -57,15 +63,16 @@ void TAlignedEdit::setAlignment(TAlignment alignment)
 {
     if (alignment == alignment_)
         return;
-    const int start = selectionStart();
-    const int length = selectionLength();
-    const int caret = cursorPosition();
     alignment_ = alignment;
+    // The line edit keeps the selection and the caret by itself.
     QLineEdit::setAlignment(ToQt(alignment_));
-    if (start >= 0)
-        setSelection(start, length);
-    else
-        setCursorPosition(caret);
+}
+
+void TAlignedEdit::setDialogEntry(bool on)
+{
+    dialogEntry_ = on;
+    setAcceptDrops(!on);
+    setAttribute(Qt::WA_InputMethodEnabled, !on);
 }
 
 void TAlignedEdit::setColor(toolkit::TColor color)
@@ -158,7 +165,9 @@ void TAlignedEdit::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(event);
     if (!EntersOrLeaves(event))
         return;
-    if (event->reason() == Qt::MouseFocusReason)
+    // Only a left press arms it: after a right click the next left click
+    // places the caret.
+    if (event->reason() == Qt::MouseFocusReason && (QGuiApplication::mouseButtons() & Qt::LeftButton))
         clickSelect_ = true;
     if (autoSelect_)
         selectAll();
@@ -176,6 +185,14 @@ void TAlignedEdit::mousePressEvent(QMouseEvent* event)
 
 void TAlignedEdit::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::MiddleButton && Guarded()) {
+        // The primary selection is pasted as the clipboard is.
+        const QString selection = toolkit::platform().PrimarySelection();
+        if (!selection.isEmpty())
+            PasteText(selection);
+        event->accept();
+        return;
+    }
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit OnClick();
@@ -197,7 +214,122 @@ bool TAlignedEdit::HandleDialogKey(QKeyEvent* event)
 
 void TAlignedEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (Guarded()) {
+        GuardedKeyPress(event);
+        return;
+    }
     if (!HandleDialogKey(event))
         QLineEdit::keyPressEvent(event);
     KeyHandled();
+}
+
+void TAlignedEdit::GuardedKeyPress(QKeyEvent* event)
+{
+    event->accept();
+    switch (ClassifyEditKey(event->key(), event->modifiers(), event->text())) {
+    case EditKeyAction::DialogKey:
+        HandleDialogKey(event);
+        break;
+    case EditKeyAction::Navigate:
+        QLineEdit::keyPressEvent(event);
+        break;
+    case EditKeyAction::Pass:
+        event->ignore();
+        break;
+    case EditKeyAction::Copy:
+        CopyToClipboard();
+        break;
+    case EditKeyAction::Cut:
+        CutToClipboard();
+        break;
+    case EditKeyAction::Paste:
+        PasteFromClipboard();
+        break;
+    case EditKeyAction::Backspace:
+        DeleteKey(true);
+        break;
+    case EditKeyAction::Delete:
+        DeleteKey(false);
+        break;
+    case EditKeyAction::Character:
+        TypeText(event->text());
+        break;
+    case EditKeyAction::Refuse:
+        toolkit::platform().Beep();
+        break;
+    }
+    KeyHandled();
+}
+
+void TAlignedEdit::CopyToClipboard()
+{
+    copy();
+}
+
+void TAlignedEdit::CutToClipboard()
+{
+    toolkit::platform().Beep();
+}
+
+void TAlignedEdit::PasteFromClipboard()
+{
+    PasteText(QApplication::clipboard()->text());
+}
+
+void TAlignedEdit::ClearSelection()
+{
+    toolkit::platform().Beep();
+}
+
+void TAlignedEdit::TypeText(const QString&)
+{
+    toolkit::platform().Beep();
+}
+
+void TAlignedEdit::DeleteKey(bool)
+{
+    toolkit::platform().Beep();
+}
+
+void TAlignedEdit::PasteText(const QString&)
+{
+    toolkit::platform().Beep();
+}
+
+void TAlignedEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!Guarded()) {
+        QLineEdit::contextMenuEvent(event);
+        return;
+    }
+    // The menu's editing commands go through the same operations as the keys.
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool editable = CanEdit();
+    const bool selected = hasSelectedText();
+    const struct {
+        const char* name;
+        QString text;
+        QKeySequence keys;
+        bool enabled;
+        void (TAlignedEdit::*command)();
+    } commands[] = {
+        {"edit-cut", tr("Cu&t"), QKeySequence::Cut, editable && selected, &TAlignedEdit::CutToClipboard},
+        {"edit-copy", tr("&Copy"), QKeySequence::Copy, selected, &TAlignedEdit::CopyToClipboard},
+        {"edit-paste", tr("&Paste"), QKeySequence::Paste,
+         editable && !QApplication::clipboard()->text().isEmpty(), &TAlignedEdit::PasteFromClipboard},
+        {"edit-delete", tr("Delete"), QKeySequence(), editable && selected, &TAlignedEdit::ClearSelection},
+    };
+    for (const auto& c : commands) {
+        QAction* action = menu->addAction(c.text, this, c.command);
+        action->setObjectName(QString::fromLatin1(c.name));
+        action->setShortcut(c.keys);
+        action->setEnabled(c.enabled);
+    }
+    menu->addSeparator();
+    QAction* all = menu->addAction(tr("Select All"), this, &QLineEdit::selectAll);
+    all->setObjectName(QStringLiteral("select-all"));
+    all->setShortcut(QKeySequence::SelectAll);
+    all->setEnabled(!text().isEmpty());
+    menu->popup(event->globalPos());
 }

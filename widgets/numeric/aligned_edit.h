@@ -3,6 +3,11 @@
 // edit a left/right/centred alignment, separate enabled and disabled
 // background colours, a focusing click that selects the whole text, an
 // OnClick signal, and Enter/Escape that never reach the text.
+//
+// A guarded box (a DialogEntry field, and every number box) takes no key,
+// middle click, drop or menu command that could change its text behind its
+// own rules: all of them pass one gate (ClassifyEditKey) and the edit
+// operations below, which a DialogEntry field refuses with the default beep.
 
 #include "toolkit/color.h"
 
@@ -15,6 +20,7 @@ class TAlignedEdit : public QLineEdit {
     Q_PROPERTY(toolkit::TColor DisabledColor READ DisabledColor WRITE setDisabledColor)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE setParentColor)
     Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE setAutoSelect)
+    Q_PROPERTY(bool DialogEntry READ DialogEntry WRITE setDialogEntry)
     Q_PROPERTY(QString Version READ Version CONSTANT)
 
 public:
@@ -37,6 +43,19 @@ public:
     void setAutoSelect(bool on) { autoSelect_ = on; }
     virtual QString Version() const;
 
+    // A value field whose text changes only through program code (its entry
+    // dialog, the calculations, the clear buttons), so that the text always
+    // shows the stored value: typing, pasting and cutting are refused with
+    // the default beep; moving the caret, selecting and copying stay.
+    bool DialogEntry() const { return dialogEntry_; }
+    void setDialogEntry(bool on);
+
+    // The edit commands of the keys and of the context menu.
+    virtual void CopyToClipboard();
+    virtual void CutToClipboard();
+    void PasteFromClipboard();
+    virtual void ClearSelection();
+
     // The colour the box shows now (enabled or disabled colour).
     toolkit::TColor ShownColor() const { return shownColor_; }
 
@@ -45,6 +64,7 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -62,6 +82,17 @@ protected:
     // Called after the inherited key handling; clears the click-select flag.
     void KeyHandled() { clickSelect_ = false; }
 
+    // True when every key passes the gate; a plain box edits as a line edit.
+    virtual bool Guarded() const { return dialogEntry_; }
+    // The gate: each key goes to exactly one of the edit operations.
+    void GuardedKeyPress(QKeyEvent* event);
+    // The edit operations of a guarded box; a DialogEntry field refuses them.
+    virtual void TypeText(const QString& text);
+    virtual void DeleteKey(bool backspace);
+    virtual void PasteText(const QString& text);
+    // Whether the menu offers the commands that change the text.
+    virtual bool CanEdit() const { return !dialogEntry_ && !isReadOnly(); }
+
 private:
     void ShowStateColor();
     void FollowParentColor();
@@ -74,5 +105,6 @@ private:
     bool parentColor_ = false;
     bool autoSelect_ = true;
     bool clickSelect_ = false;
+    bool dialogEntry_ = false;
     QWidget* watchedParent_ = nullptr;
 };

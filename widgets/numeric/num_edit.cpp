@@ -3,15 +3,19 @@
 #include "toolkit/platform.h"
 #include "toolkit/text_format.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMetaMethod>
 #include <QPointer>
 #include <algorithm>
+
+namespace {
+
+// Room a decimal point and one integer digit take in a limited text.
+constexpr int kPointAndDigit = 2;
+
+}  // namespace
 
 TNumEdit::TNumEdit(QWidget* parent)
     : TAlignedEdit(parent)
@@ -47,13 +51,18 @@ void TNumEdit::Apply(const NumEditModel& model)
         setCursorPosition(model.selStart);
 }
 
-double TNumEdit::Value() const
+std::optional<double> TNumEdit::ReadValue() const
 {
-    if (const auto value = ReadNumberText(text()))
-        return *value;
+    const auto value = ReadNumberText(text());
+    if (!value)
+        ReportUnreadable();
+    return value;
+}
+
+void TNumEdit::ReportUnreadable() const
+{
     toolkit::platform().ShowException(const_cast<TNumEdit*>(this),
                                       toolkit::InvalidFloatMessage(CleanNumberText(text())));
-    return 0.0;
 }
 
 void TNumEdit::setValue(double value)
@@ -63,9 +72,17 @@ void TNumEdit::setValue(double value)
         setText(formatted);
 }
 
-void TNumEdit::Reformat()
+double TNumEdit::AsShown(double value) const
 {
-    setValue(Value());
+    return ReadNumberText(FormatNumber(value, decimals_, format_)).value_or(value);
+}
+
+bool TNumEdit::Reformat()
+{
+    const auto value = ReadValue();
+    if (value)
+        setValue(*value);
+    return value.has_value();
 }
 
 void TNumEdit::setDecimals(int decimals)
@@ -73,9 +90,13 @@ void TNumEdit::setDecimals(int decimals)
     if (decimals == decimals_)
         return;
     decimals = std::clamp(decimals, kAutoDecimals, kMaxDecimals);
-    const double value = Value();
+    if (maxLength() > 0 && decimals > maxLength() - kPointAndDigit)
+        decimals = std::max(maxLength() - kPointAndDigit, kAutoDecimals);
+    const auto value = ReadValue();
+    if (!value)
+        return;
     decimals_ = decimals;
-    setValue(value);
+    setValue(*value);
 }
 
 void TNumEdit::setMaxValue(double value)
@@ -92,9 +113,11 @@ void TNumEdit::setMinValue(double value)
 
 void TNumEdit::setNumberFormat(TNumberFormat format)
 {
-    const double value = Value();
+    const auto value = ReadValue();
+    if (!value)
+        return;
     format_ = format;
-    setValue(value);
+    setValue(*value);
 }
 
 void TNumEdit::CopyToClipboard()
@@ -113,12 +136,12 @@ void TNumEdit::CutToClipboard()
     Apply(model);
 }
 
-void TNumEdit::PasteFromClipboard()
+void TNumEdit::PasteText(const QString& pasted)
 {
     if (isReadOnly())
         return;
     NumEditModel model = Model();
-    const int refused = model.Paste(QApplication::clipboard()->text());
+    const int refused = model.Paste(pasted);
     Apply(model);
     for (int i = 0; i < refused; ++i)
         toolkit::platform().Beep();
@@ -137,54 +160,30 @@ void TNumEdit::ClearSelection()
     Apply(model);
 }
 
-void TNumEdit::NumKeyPress(QKeyEvent* event)
+void TNumEdit::DeleteKey(bool backspace)
 {
-    if (HandleDialogKey(event)) {
-        KeyHandled();
+    if (isReadOnly())
         return;
-    }
-    if (event->matches(QKeySequence::Copy)) {
-        CopyToClipboard();
-    } else if (event->matches(QKeySequence::Cut)) {
-        CutToClipboard();
-    } else if (event->matches(QKeySequence::Paste)) {
-        PasteFromClipboard();
-    } else if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
-        // An undone edit would bypass the rules.
-    } else if ((event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete)
-               && event->modifiers() == Qt::NoModifier) {
-        if (!isReadOnly()) {
-            NumEditModel model = Model();
-            model.DeleteKey(event->key() == Qt::Key_Backspace);
-            Apply(model);
-        }
-    } else if (!event->text().isEmpty() && event->text().at(0).isPrint()
-               && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (!isReadOnly()) {
-            if (!CharactersAllowed()) {
-                toolkit::platform().Beep();
-            } else {
-                for (const QChar c : event->text()) {
-                    NumEditModel model = Model();
-                    if (model.TypeChar(c))
-                        Apply(model);
-                    else
-                        toolkit::platform().Beep();
-                }
-            }
-        }
-    } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
-        // Word deletion and the like would bypass the rules.
-    } else {
-        QLineEdit::keyPressEvent(event);  // caret movement and selection
-    }
-    event->accept();
-    KeyHandled();
+    NumEditModel model = Model();
+    model.DeleteKey(backspace);
+    Apply(model);
 }
 
-void TNumEdit::keyPressEvent(QKeyEvent* event)
+void TNumEdit::TypeText(const QString& typed)
 {
-    NumKeyPress(event);
+    if (isReadOnly())
+        return;
+    if (!CharactersAllowed()) {
+        toolkit::platform().Beep();
+        return;
+    }
+    for (const QChar c : typed) {
+        NumEditModel model = Model();
+        if (model.TypeChar(c))
+            Apply(model);
+        else
+            toolkit::platform().Beep();
+    }
 }
 
 void TNumEdit::NumKeyRelease(QKeyEvent* event)
@@ -209,10 +208,12 @@ void TNumEdit::InvalidEntry()
         emit OnInvalidEntry();
         return;
     }
-    const double value = Value();
-    if (value < minValue_)
+    const auto value = ReadValue();
+    if (!value)
+        return;
+    if (*value < minValue_)
         setValue(minValue_);
-    else if (value > maxValue_)
+    else if (*value > maxValue_)
         setValue(maxValue_);
     toolkit::platform().Beep();
     if (focusPolicy() != Qt::NoFocus && isEnabled() && isVisible()) {
@@ -232,46 +233,12 @@ void TNumEdit::focusOutEvent(QFocusEvent* event)
     TAlignedEdit::focusOutEvent(event);
     if (!EntersOrLeaves(event))
         return;
-    BeforeExit();
-    Reformat();
+    if (!BeforeExit() || !Reformat())
+        return;
     const double value = Value();
     if (RangeActive() && (value < minValue_ || value > maxValue_)) {
         InvalidEntry();
         return;
     }
     emit OnExit();
-}
-
-void TNumEdit::contextMenuEvent(QContextMenuEvent* event)
-{
-    // The menu's editing commands go through the same rules as the keys.
-    auto* menu = new QMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    const bool editable = !isReadOnly();
-    const bool selected = hasSelectedText();
-    const struct {
-        const char* name;
-        QString text;
-        QKeySequence keys;
-        bool enabled;
-        void (TNumEdit::*command)();
-    } commands[] = {
-        {"edit-cut", tr("Cu&t"), QKeySequence::Cut, editable && selected, &TNumEdit::CutToClipboard},
-        {"edit-copy", tr("&Copy"), QKeySequence::Copy, selected, &TNumEdit::CopyToClipboard},
-        {"edit-paste", tr("&Paste"), QKeySequence::Paste,
-         editable && !QApplication::clipboard()->text().isEmpty(), &TNumEdit::PasteFromClipboard},
-        {"edit-delete", tr("Delete"), QKeySequence(), editable && selected, &TNumEdit::ClearSelection},
-    };
-    for (const auto& c : commands) {
-        QAction* action = menu->addAction(c.text, this, c.command);
-        action->setObjectName(QString::fromLatin1(c.name));
-        action->setShortcut(c.keys);
-        action->setEnabled(c.enabled);
-    }
-    menu->addSeparator();
-    QAction* all = menu->addAction(tr("Select All"), this, &QLineEdit::selectAll);
-    all->setObjectName(QStringLiteral("select-all"));
-    all->setShortcut(QKeySequence::SelectAll);
-    all->setEnabled(!text().isEmpty());
-    menu->popup(event->globalPos());
 }

@@ -1,13 +1,16 @@
 #pragma once
-// TNumEdit: an edit box whose text is always a formatted number. Every
-// keystroke passes the rules of NumEditModel; Value parses the text and
-// writing Value formats it. When the focus leaves with a value outside an
-// active range (MinValue or MaxValue non-zero) the value is clamped, the
-// default beep sounds and the focus comes back, unless OnInvalidEntry is
-// connected, which then decides.
+// TNumEdit: an edit box whose text is always a formatted number. Every key,
+// paste and menu command passes the gate of the aligned edit and then the
+// rules of NumEditModel; Value parses the text and writing Value formats
+// it. When the focus leaves with a value outside an active range (MinValue
+// or MaxValue non-zero) the value is clamped, the default beep sounds and
+// the focus comes back, unless OnInvalidEntry is connected, which then
+// decides.
 
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/num_edit_model.h"
+
+#include <optional>
 
 class TNumEdit : public TAlignedEdit {
     Q_OBJECT
@@ -20,11 +23,16 @@ class TNumEdit : public TAlignedEdit {
 public:
     explicit TNumEdit(QWidget* parent = nullptr);
 
-    // The text read as a number; an unreadable text (set by program code) is
-    // reported through the general error handler and reads as 0.
-    double Value() const;
+    // The text read as a number. An unreadable text (only program code can
+    // put one there) is reported through the general error handler and
+    // gives no value: the caller stops.
+    std::optional<double> ReadValue() const;
+    // The property's reading: ReadValue, 0 after the report.
+    double Value() const { return ReadValue().value_or(0.0); }
     // Rewrites the text only when the formatted text differs.
     void setValue(double value);
+    // A value as this box would show it and read it back.
+    double AsShown(double value) const;
     int Decimals() const { return decimals_; }
     void setDecimals(int decimals);
     double MaxValue() const { return maxValue_; }
@@ -37,11 +45,9 @@ public:
 
     bool RangeActive() const { return minValue_ != 0.0 || maxValue_ != 0.0; }
 
-    // The clipboard commands, also reached from the context menu.
-    void CopyToClipboard();
-    virtual void CutToClipboard();
-    virtual void PasteFromClipboard();
-    void ClearSelection();
+    void CutToClipboard() override;
+    void ClearSelection() override;
+    void CopyToClipboard() override;
 
 signals:
     void OnChange();
@@ -50,25 +56,31 @@ signals:
     void OnExit();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
+
+    bool Guarded() const override { return true; }
+    bool CanEdit() const override { return !isReadOnly(); }
+    void TypeText(const QString& text) override;
+    void DeleteKey(bool backspace) override;
+    void PasteText(const QString& text) override;
 
     // Typing of characters is allowed (the spin edit turns it off).
-    virtual bool CharactersAllowed() { return true; }
-    // Before the exit handling, while the focus leaves.
-    virtual void BeforeExit() {}
+    virtual bool CharactersAllowed() const { return true; }
+    // Before the exit handling, while the focus leaves; false stops it.
+    virtual bool BeforeExit() { return true; }
+    // The conversion error of the text, through the general error handler.
+    void ReportUnreadable() const;
     // Clamp, beep and take the focus back, or let OnInvalidEntry decide.
     void InvalidEntry();
-    // The key-down and key-up rules, for subclasses that add their own first.
-    void NumKeyPress(QKeyEvent* event);
+    // The key-up rule, for subclasses that add their own first.
     void NumKeyRelease(QKeyEvent* event);
 
 private:
     NumEditModel Model() const;
     void Apply(const NumEditModel& model);
-    void Reformat();
+    // Rewrites the text as the formatting of its value; false when unreadable.
+    bool Reformat();
 
     int decimals_ = kAutoDecimals;
     double maxValue_ = 0.0;

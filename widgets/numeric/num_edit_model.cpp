@@ -108,47 +108,72 @@ QString CleanNumberText(const QString& text)
     return clean;
 }
 
+namespace {
+
+// An exponent beyond this says all there is to say about the magnitude.
+constexpr long long kExponentCap = 1000000;
+
+// The power of ten of the first significant digit of integer.fraction E exponent.
+long long DecimalMagnitude(const std::string& integer, const std::string& fraction, long long exponent)
+{
+    const auto first = integer.find_first_not_of('0');
+    if (first != std::string::npos)
+        return static_cast<long long>(integer.size() - first) - 1 + exponent;
+    const auto firstFraction = fraction.find_first_not_of('0');
+    return -static_cast<long long>(firstFraction == std::string::npos ? 0 : firstFraction) - 1 + exponent;
+}
+
+}  // namespace
+
 std::optional<double> ReadNumberText(const QString& text)
 {
     const QString clean = CleanNumberText(text).trimmed();
     const QChar decimal = toolkit::DecimalSeparator();
-    std::string normal;
     qsizetype i = 0;
+    bool negative = false;
     if (i < clean.size() && (clean[i] == kMinus || clean[i] == QLatin1Char('+'))) {
-        if (clean[i] == kMinus)
-            normal += '-';
+        negative = clean[i] == kMinus;
         ++i;
     }
+    const auto digitsFrom = [&](std::string& into) {
+        for (; i < clean.size() && IsDigit(clean[i]); ++i)
+            into += static_cast<char>(clean[i].unicode());
+    };
     std::string integer;
     std::string fraction;
-    for (; i < clean.size() && IsDigit(clean[i]); ++i)
-        integer += static_cast<char>(clean[i].unicode());
-    if (i < clean.size() && clean[i] == decimal)
-        for (++i; i < clean.size() && IsDigit(clean[i]); ++i)
-            fraction += static_cast<char>(clean[i].unicode());
-    normal += (integer.empty() ? "0" : integer) + '.' + (fraction.empty() ? "0" : fraction);
-    bool positiveExponent = true;
-    if (i < clean.size() && clean[i].toUpper() == kExponentMark) {
-        std::string exponent;
+    digitsFrom(integer);
+    if (i < clean.size() && clean[i] == decimal) {
         ++i;
+        digitsFrom(fraction);
+    }
+    long long exponent = 0;
+    if (i < clean.size() && clean[i].toUpper() == kExponentMark) {
+        ++i;
+        bool negativeExponent = false;
         if (i < clean.size() && (clean[i] == kMinus || clean[i] == QLatin1Char('+'))) {
-            positiveExponent = clean[i] != kMinus;
-            exponent += positiveExponent ? '+' : '-';
+            negativeExponent = clean[i] == kMinus;
             ++i;
         }
         std::string digits;
-        for (; i < clean.size() && IsDigit(clean[i]); ++i)
-            digits += static_cast<char>(clean[i].unicode());
-        normal += 'e' + exponent + (digits.empty() ? "0" : digits);
+        digitsFrom(digits);
+        for (const char d : digits)
+            exponent = std::min(exponent * 10 + (d - '0'), kExponentCap);
+        if (negativeExponent)
+            exponent = -exponent;
     }
     if (i != clean.size())
         return std::nullopt;
 
+    const std::string normal = std::string(negative ? "-" : "") + (integer.empty() ? "0" : integer) + '.'
+                               + (fraction.empty() ? "0" : fraction) + 'e' + std::to_string(exponent);
     double value = 0.0;
     const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        const bool negative = normal.front() == '-';
-        value = positiveExponent ? (negative ? -DBL_MAX : DBL_MAX) : (negative ? -0.0 : 0.0);
+    if (error == std::errc::result_out_of_range || (error == std::errc() && !std::isfinite(value))) {
+        // Beyond the range of a double: the largest one or zero, by magnitude.
+        const bool huge = DecimalMagnitude(integer, fraction, exponent) > 0;
+        value = huge ? DBL_MAX : 0.0;
+        if (negative)
+            value = -value;
     } else if (error != std::errc()) {
         return std::nullopt;
     }

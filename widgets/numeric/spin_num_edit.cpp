@@ -60,6 +60,17 @@ void TTimerSpeedButton::setFocusRect(bool on)
     update();
 }
 
+bool TTimerSpeedButton::Repeating() const
+{
+    return repeat_ && repeat_->isActive();
+}
+
+void TTimerSpeedButton::StopRepeating()
+{
+    if (repeat_)
+        repeat_->stop();
+}
+
 void TTimerSpeedButton::mousePressEvent(QMouseEvent* event)
 {
     QToolButton::mousePressEvent(event);
@@ -83,8 +94,7 @@ void TTimerSpeedButton::TimerExpired()
 void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent* event)
 {
     QToolButton::mouseReleaseEvent(event);
-    if (repeat_)
-        repeat_->stop();
+    StopRepeating();
 }
 
 void TTimerSpeedButton::paintEvent(QPaintEvent* event)
@@ -121,6 +131,12 @@ TSpinButton::TSpinButton(QWidget* parent)
     connect(up_, &QToolButton::pressed, this, [this] { Pressed(up_); });
     connect(down_, &QToolButton::pressed, this, [this] { Pressed(down_); });
     resize(kPairInitialWidth, kPairInitialHeight);
+}
+
+void TSpinButton::StopRepeating()
+{
+    up_->StopRepeating();
+    down_->StopRepeating();
 }
 
 void TSpinButton::Pressed(TTimerSpeedButton* button)
@@ -199,7 +215,15 @@ QString TSpinNumEdit::Version() const
 void TSpinNumEdit::setIncrement(double increment)
 {
     if (stepper_.SetIncrement(increment, Range()) && roundValues_)
-        setValue(stepper_.Snap(Value(), Range()));
+        SnapValue();
+}
+
+bool TSpinNumEdit::SnapValue()
+{
+    const auto value = ReadValue();
+    if (value)
+        setValue(stepper_.Snap(*value, Range()));
+    return value.has_value();
 }
 
 void TSpinNumEdit::StepUp(bool fromArrow)
@@ -218,12 +242,21 @@ void TSpinNumEdit::Step(bool up, bool fromArrow)
         toolkit::platform().Beep();
         return;
     }
-    const SpinStepper::Result r =
-        stepper_.Step(up, Value(), toolkit::platform().TickCount(), Range(), wrap_, roundValues_);
+    const auto value = ReadNumberText(text());
+    if (!value) {
+        // A held arrow must not open a message box on every repeat.
+        button_->StopRepeating();
+        ReportUnreadable();
+        return;
+    }
+    const SpinStepper::Result r = stepper_.Step(up, *value, toolkit::platform().TickCount(), Range(), wrap_);
     if (r.invalid)
         InvalidEntry();
     else
         setValue(r.value);
+    // Also a refused step ends on the grid.
+    if (roundValues_)
+        SnapValue();
 }
 
 void TSpinNumEdit::CutToClipboard()
@@ -232,18 +265,21 @@ void TSpinNumEdit::CutToClipboard()
         TNumEdit::CutToClipboard();
 }
 
-void TSpinNumEdit::PasteFromClipboard()
+void TSpinNumEdit::PasteText(const QString& pasted)
 {
     if (editorEnabled_)
-        TNumEdit::PasteFromClipboard();
+        TNumEdit::PasteText(pasted);
 }
 
-void TSpinNumEdit::BeforeExit()
+bool TSpinNumEdit::BeforeExit()
 {
-    const double v = Value();
+    const auto v = ReadValue();
+    if (!v)
+        return false;
     const SpinRange range = Range();
-    if ((roundValues_ && range.min <= v && v <= range.max) || !range.Active())
-        setValue(stepper_.Snap(v, range));
+    if ((roundValues_ && range.min <= *v && *v <= range.max) || !range.Active())
+        setValue(stepper_.Snap(*v, range));
+    return true;
 }
 
 void TSpinNumEdit::keyPressEvent(QKeyEvent* event)
@@ -259,12 +295,15 @@ void TSpinNumEdit::keyPressEvent(QKeyEvent* event)
         KeyHandled();
         return;
     }
-    NumKeyPress(event);
+    GuardedKeyPress(event);
 }
 
 void TSpinNumEdit::keyReleaseEvent(QKeyEvent* event)
 {
-    stepper_.Reset();
+    // X11 sends a release with every auto-repeated press: only a real
+    // release ends a rapid run.
+    if (!event->isAutoRepeat())
+        stepper_.Reset();
     if (isReadOnly()) {
         event->accept();
         return;

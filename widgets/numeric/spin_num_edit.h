@@ -24,6 +24,8 @@ public:
     void setAllowTimer(bool on) { allowTimer_ = on; }
     bool FocusRect() const { return focusRect_; }
     void setFocusRect(bool on);
+    bool Repeating() const;
+    void StopRepeating();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -49,6 +51,8 @@ public:
     TTimerSpeedButton* DownButton() const { return down_; }
     QWidget* FocusControl() const { return focusControl_; }
     void setFocusControl(QWidget* control) { focusControl_ = control; }
+    // Ends a held arrow's repeats (before an error is reported).
+    void StopRepeating();
 
 signals:
     void OnUpClick();
@@ -97,17 +101,19 @@ public:
     void StepDown(bool fromArrow = false);
 
     void CutToClipboard() override;
-    void PasteFromClipboard() override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    bool CharactersAllowed() override { return editorEnabled_; }
-    void BeforeExit() override;
+    bool CharactersAllowed() const override { return editorEnabled_; }
+    void PasteText(const QString& text) override;
+    bool BeforeExit() override;
 
 private:
     void Step(bool up, bool fromArrow);
+    // Puts the value on the grid of increments; false when unreadable.
+    bool SnapValue();
     SpinRange Range() const { return {MinValue(), MaxValue()}; }
 
     TSpinButton* button_;

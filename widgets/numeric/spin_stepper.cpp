@@ -2,6 +2,8 @@
 
 #include "nav/angle.h"
 
+#include <cmath>
+
 namespace {
 
 // The step grows while it is below this share of the range.
@@ -13,7 +15,8 @@ constexpr int kStepsBeforeGrowth = 4;
 
 bool SpinStepper::SetIncrement(double increment, SpinRange range)
 {
-    if (increment == increment_ || (range.Active() && increment > range.max - range.min))
+    if (increment == increment_ || !(increment > 0) || !std::isfinite(increment)
+        || (range.Active() && increment > range.max - range.min))
         return false;
     increment_ = increment;
     step_ = increment;
@@ -41,8 +44,7 @@ void SpinStepper::Accelerate(std::uint32_t now, SpinRange range)
     lastStep_ = now;
 }
 
-SpinStepper::Result SpinStepper::Step(bool up, double v, std::uint32_t now, SpinRange range, bool wrap,
-                                      bool roundValues)
+SpinStepper::Result SpinStepper::Step(bool up, double v, std::uint32_t now, SpinRange range, bool wrap)
 {
     Accelerate(now, range);
     Result r;
@@ -63,10 +65,9 @@ SpinStepper::Result SpinStepper::Step(bool up, double v, std::uint32_t now, Spin
         r.value = v + sign * increment_;
     } else {
         r.invalid = true;  // even one increment would pass the bound
-        return r;
     }
-    if (roundValues)
-        r.value = Snap(r.value, range);
+    if (!std::isfinite(r.value))
+        r.invalid = true;
     return r;
 }
 
@@ -75,5 +76,5 @@ double SpinStepper::Snap(double v, SpinRange range) const
     double snapped = nav::RoundHalfEven((v - range.min) / increment_) * increment_ + range.min;
     if (range.Active() && snapped > range.max)
         snapped -= increment_;
-    return snapped;
+    return std::isfinite(snapped) ? snapped : v;
 }

@@ -26,7 +26,8 @@ public:
     double Increment() const { return increment_; }
     double CurrentStep() const { return step_; }
 
-    // Ignored when equal, or larger than the active range; resets the step.
+    // Ignored when equal, not a positive number, or larger than the active
+    // range; resets the step.
     bool SetIncrement(double increment, SpinRange range);
 
     // Ends a rapid run (a key was released).
@@ -37,12 +38,13 @@ public:
         double value = 0.0;    // the new value when not invalid
     };
 
-    // One step from v; `up` for a step up. Wrap goes to the other bound, and
-    // snapping (roundValues) puts the result on the grid.
-    Result Step(bool up, double v, std::uint32_t now, SpinRange range, bool wrap, bool roundValues);
+    // One step from v; `up` for a step up. Wrap goes to the other bound. A
+    // step beyond the range of a double is refused like one beyond a bound.
+    Result Step(bool up, double v, std::uint32_t now, SpinRange range, bool wrap);
 
     // Round((v - min) / increment) * increment + min, halves to even; one
-    // increment less when that passes an active maximum.
+    // increment less when that passes an active maximum. v itself when the
+    // grid cannot hold it (beyond the range of a double).
     double Snap(double v, SpinRange range) const;
 
 private:
