@@ -37,8 +37,6 @@ UpDown::UpDown(QWidget* parent, const QString& name, int min, int max, int posit
     , down_(MakeArrow(this, Qt::DownArrow))
 {
     setObjectName(name);
-    up_->setObjectName(name + QStringLiteral("_Up"));
-    down_->setObjectName(name + QStringLiteral("_Down"));
     connect(up_, &QToolButton::clicked, this, [this] { Step(UpDownButton::Next); });
     connect(down_, &QToolButton::clicked, this, [this] { Step(UpDownButton::Prev); });
 }

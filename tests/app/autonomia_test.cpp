@@ -40,18 +40,48 @@ protected:
     }
 
     QString Time() const { return form->EDTT->text(); }
+
+    // Every figure of the tab, to check that a refusal changes none.
+    QString Snapshot() const
+    {
+        return QStringList{form->SPCT->text(), form->SPVM->text(), Time(), form->SPHP->text(),
+                           form->SPCS->text(), form->SPAUTO->text(), form->EDAUTO30->text()}
+            .join(QLatin1Char('|'));
+    }
 };
 
-TEST_F(AutonomiaTest, LayoutValues)
+struct SpinLayoutCase {
+    const char* name;
+    int decimals;
+    double min, max;
+    const char* text;
+    double increment;
+};
+
+class SpinLayoutTest : public AutonomiaTest, public testing::WithParamInterface<SpinLayoutCase> {};
+
+TEST_P(SpinLayoutTest, StartsWithItsStoredSettings)
 {
-    EXPECT_EQ(form->SPCT->text(), QStringLiteral("1.0"));
-    EXPECT_EQ(form->SPVM->text(), QStringLiteral("1.0"));
-    EXPECT_EQ(form->SPHP->text(), QStringLiteral("0.0"));
-    EXPECT_EQ(form->SPCS->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->SPAUTO->text(), QStringLiteral("0.0"));
-    EXPECT_EQ(form->SPCT->MaxValue(), 9999);
-    EXPECT_EQ(form->SPCS->Increment(), 5);
-    EXPECT_EQ(form->SPCT->Alignment(), TAlignedEdit::TAlignment::taCenter);
+    const auto& c = GetParam();
+    auto* spin = form->findChild<TSpinNumEdit*>(QString::fromLatin1(c.name));
+    ASSERT_NE(spin, nullptr);
+    EXPECT_EQ(spin->Decimals(), c.decimals);
+    EXPECT_EQ(spin->MinValue(), c.min);
+    EXPECT_EQ(spin->MaxValue(), c.max);
+    EXPECT_EQ(spin->text(), QString::fromLatin1(c.text));
+    EXPECT_EQ(spin->Increment(), c.increment);
+    EXPECT_EQ(spin->Alignment(), TAlignedEdit::TAlignment::taCenter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SpinLayoutTest,
+                         testing::Values(SpinLayoutCase{"SPCT", 1, 0, 9999, "1.0", 1},
+                                         SpinLayoutCase{"SPVM", 1, 0, 100, "1.0", 1},
+                                         SpinLayoutCase{"SPHP", 1, 0, 0, "0.0", 1},
+                                         SpinLayoutCase{"SPCS", kAutoDecimals, 0, 0, "0", 5},
+                                         SpinLayoutCase{"SPAUTO", 1, 0, 99999, "0.0", 1}));
+
+TEST_F(AutonomiaTest, TheTimeStartsAtZeroAndTheReserveEmpty)
+{
     EXPECT_EQ(Time(), QStringLiteral("00:00"));
     EXPECT_TRUE(form->EDAUTO30->text().isEmpty());
 }
@@ -89,6 +119,7 @@ TEST_P(PassageTimeTest, TimeFromDistanceAndSpeed)
 INSTANTIATE_TEST_SUITE_P(Table, PassageTimeTest,
                          testing::Values(PassageCase{12, 8, "01:30"}, PassageCase{10, 3, "03:20"},
                                          PassageCase{1, 7, "00:09"}, PassageCase{0, 5, "00:00"},
+                                         PassageCase{1, 24, "00:02"},  // 2.5 minutes: ties to even
                                          PassageCase{5450, 10, "545:00"}));
 
 TEST_F(AutonomiaTest, SpeedAndDistanceFromTheOtherTwo)
@@ -110,6 +141,16 @@ TEST_F(AutonomiaTest, FuelAndReserve)
     Click("CALCAUTO");
     EXPECT_EQ(form->SPAUTO->text(), QStringLiteral("72.0"));
     EXPECT_EQ(form->EDAUTO30->text(), QStringLiteral(" 93.6"));
+}
+
+TEST_F(AutonomiaTest, TheReserveComesFromTheFuelAsShown)
+{
+    form->SPHP->setValue(50);
+    form->SPCS->setValue(160);
+    Minutes(180);
+    Click("CALCAUTO");
+    EXPECT_EQ(form->SPAUTO->text(), QStringLiteral("28.8"));  // 28.81 litres
+    EXPECT_EQ(form->EDAUTO30->text(), QStringLiteral(" 37.4"));  // not 37.5 from 28.81
 }
 
 TEST_F(AutonomiaTest, ReserveUsesTheLocaleSeparator)
@@ -163,13 +204,13 @@ TEST_P(RefusalTest, RefusesAndChangesNothing)
     form->SPHP->setValue(c.power);
     form->SPCS->setValue(c.consumption);
     form->SPVM->setValue(c.speed);
+    form->SPAUTO->setValue(50);
+    form->EDAUTO30->setText(QStringLiteral(" 65.0"));
     Minutes(c.minutes);
-    const QString before = form->SPHP->text() + form->SPCS->text() + form->SPVM->text()
-                           + form->SPCT->text() + Time();
+    const QString before = Snapshot();
     Click(c.button);
     EXPECT_EQ(recorded.platform.errors, QStringList{QString::fromUtf8(c.message)});
-    EXPECT_EQ(form->SPHP->text() + form->SPCS->text() + form->SPVM->text() + form->SPCT->text() + Time(),
-              before);
+    EXPECT_EQ(Snapshot(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -180,7 +221,62 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"CALCHP", 100, 0, 60, 1, "Consumo Specifico = 0 !"},
                     RefusalCase{"CALCHP", 100, 200, 0, 1, "Tempo Totale = 0 !"},
                     RefusalCase{"CALCCS", 0, 200, 60, 1, "Potenza motore = 0 !"},
-                    RefusalCase{"CALCCS", 100, 200, 0, 1, "Tempo Totale = 0 !"}));
+                    RefusalCase{"CALCCS", 100, 200, 0, 1, "Tempo Totale = 0 !"},
+                    // Results beyond the range of a double.
+                    RefusalCase{"CALCAUTO", 1e308, 5, 60, 1, "Valore fuori limite !"},
+                    RefusalCase{"CALCCT", 0, 0, 32700, 1e308, "Valore fuori limite !"}));
+
+struct UnreadableCase {
+    const char* button;
+    const char* field;
+};
+
+class UnreadableInputTest : public AutonomiaTest, public testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableInputTest, TheConversionErrorStopsTheCalculation)
+{
+    form->SPHP->setValue(100);
+    form->SPCS->setValue(200);
+    form->SPAUTO->setValue(72);
+    form->EDAUTO30->setText(QStringLiteral(" 93.6"));
+    Minutes(180);
+    form->findChild<TSpinNumEdit*>(QString::fromLatin1(GetParam().field))->setText(QStringLiteral("1x5"));
+    const QString before = Snapshot();
+    Click(GetParam().button);
+    EXPECT_EQ(recorded.platform.exceptions,
+              QStringList{QStringLiteral("'1x5' is not a valid floating point value")});
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());  // no "Velocità = 0 !" after it
+    EXPECT_EQ(Snapshot(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, UnreadableInputTest,
+                         testing::Values(UnreadableCase{"CALCCT", "SPVM"}, UnreadableCase{"CALCVM", "SPCT"},
+                                         UnreadableCase{"CALCTT", "SPVM"}, UnreadableCase{"CALCTT", "SPCT"},
+                                         UnreadableCase{"CALCAUTO", "SPHP"}, UnreadableCase{"CALCAUTO", "SPCS"},
+                                         UnreadableCase{"CALCHP", "SPCS"}, UnreadableCase{"CALCHP", "SPAUTO"},
+                                         UnreadableCase{"CALCCS", "SPHP"}, UnreadableCase{"CALCCS", "SPAUTO"}));
+
+TEST_F(AutonomiaTest, APowerBeyondTheRangeOfADoubleIsRefused)
+{
+    form->SPAUTO->setValue(1e300);
+    form->SPCS->setValue(1e-14);
+    form->EDAUTO30->setText(QStringLiteral(" 65.0"));
+    Minutes(60);
+    const QString before = Snapshot();
+    Click("CALCHP");
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Valore fuori limite !")});
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(AutonomiaTest, ANegativeTimeIsRefused)
+{
+    form->SPCT->setText(QStringLiteral("-1E300"));
+    form->SPVM->setValue(1);
+    Minutes(75);
+    Click("CALCTT");
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Valore fuori limite !")});
+    EXPECT_EQ(form->SPMIN->Position(), 75);
+}
 
 TEST_F(AutonomiaTest, ATimeBeyondTheEntryIsRefused)
 {

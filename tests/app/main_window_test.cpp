@@ -49,40 +49,6 @@ protected:
     void Click(const char* button) { QTest::mouseClick(Find<tk::SpeedButton>(button), Qt::LeftButton); }
 };
 
-TEST_F(MainWindowTest, EveryControlCarriesItsLayoutName)
-{
-    WriteTable("0;1\r\n");
-    Start(false);
-    EXPECT_EQ(form->objectName(), QStringLiteral("Form1"));
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane 2004"));
-    EXPECT_EQ(form->size(), QSize(500, 439));
-    const char* names[] = {
-        "PageControl1", "PageControl2", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4",
-        "TabSheet5", "TabSheet6", "TabSheet7", "TabSheet9", "Panel1", "SBEXIT", "SETDECLI",
-        "SplashTimer", "GroupBox1", "EDPB", "EDPM", "EDPV", "EDDEVIAZ", "PBCLEAR", "PMCLEAR",
-        "PVCLEAR", "CALCPRORE", "InstBlotter1", "IMGPRORE", "EDPBR", "EDRB", "EDRV", "EDDEVVB",
-        "RBCLEAR", "RVCLEAR", "CALCVB", "InstBlotter2", "IMGRVB", "EDPVC", "EDRP", "EDRVC",
-        "PVCCLEAR", "RPCLEAR", "RVCCLEAR", "GroupBox4", "RBCIRC", "RBSEMIDX", "RBSEMISX",
-        "CALCPOL", "InstBlotter4", "IMGRP", "EDPVCOR", "EDVPCOR", "EDDCOR", "EDVCOR", "EDRVCOR",
-        "EDVECOR", "CLEARPVCOR", "CLEARDCOR", "CLEARRVCOR", "CALCCOR", "InstBlotter5", "IMGCOR",
-        "GroupBox2", "SPCT", "SPVM", "SPORE", "EDTT", "SPMIN", "CALCCT", "CALCVM", "CALCTT",
-        "SPHP", "SPCS", "SPAUTO", "CALCHP", "CALCCS", "CALCAUTO", "EDAUTO30", "Label8",
-        "Label10", "SGDEV", "Image1", "SQVER", "EDDECL"};
-    for (const char* name : names)
-        EXPECT_NE(form->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
-
-    EXPECT_EQ(Find<QWidget>("EDPB")->geometry(), QRect(130, 35, 81, 24));
-    EXPECT_EQ(Find<QWidget>("SBEXIT")->geometry(), QRect(190, 400, 126, 31));
-    EXPECT_EQ(Find<QWidget>("Panel1")->geometry(), QRect(0, 396, 501, 41));
-    EXPECT_TRUE(Find<TAlignedEdit>("EDDEVIAZ")->isReadOnly());
-    EXPECT_EQ(Find<TAlignedEdit>("EDDEVIAZ")->Color(), tk::RGB(191, 242, 241));
-    EXPECT_EQ(Find<TAlignedEdit>("EDDECL")->Color(), tk::RGB(255, 255, 196));
-    EXPECT_EQ(Find<QRadioButton>("RBSEMIDX")->text(),
-              QString::fromUtf8("SemiCircolare dritta  [ + (0 - 180") + QString::fromUtf8(kDegree) + QStringLiteral(")  ]"));
-    EXPECT_TRUE(Find<QRadioButton>("RBCIRC")->isChecked());
-    EXPECT_EQ(Find<QTabWidget>("PageControl1")->tabText(5), QStringLiteral("Uscita"));
-}
-
 TEST_F(MainWindowTest, StartsOnTheExitTabThenTheTimerShowsProre)
 {
     WriteTable("0;1\r\n");
@@ -105,6 +71,39 @@ TEST_F(MainWindowTest, StartsOnTheExitTabThenTheTimerShowsProre)
     EXPECT_TRUE(form->Panel1->isVisible());
     EXPECT_FALSE(form->SBEXIT->isVisible());
 }
+
+class CalculationTabTest : public MainWindowTest, public testing::WithParamInterface<int> {};
+
+TEST_P(CalculationTabTest, FromUscitaShowsThePanelAndHidesTheExitButton)
+{
+    WriteTable("0;1\r\n");
+    Start();
+    ASSERT_TRUE(form->SBEXIT->isVisible());
+    form->PageControl1->setCurrentIndex(GetParam());
+    EXPECT_FALSE(form->SBEXIT->isVisible());
+    EXPECT_TRUE(form->Panel1->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabs, CalculationTabTest, testing::Values(0, 1, 2, 3));
+
+class ValueFieldTest : public MainWindowTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(ValueFieldTest, TypedTextChangesNothing)
+{
+    WriteTable("0;1\r\n");
+    Start();
+    auto* field = Find<TAlignedEdit>(GetParam());
+    const QString shown = QString::fromStdString(nav::FormatAngle(600));
+    field->setText(shown);
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("45"));
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), shown);
+    EXPECT_EQ(recorded.platform.beeps, 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ValueFieldTest,
+                         testing::Values("EDPB", "EDPM", "EDPV", "EDPBR", "EDRB", "EDRV", "EDPVC", "EDRVC", "EDRP"));
 
 TEST_F(MainWindowTest, TabelleKeepsWhatThePreviousTabLeft)
 {
@@ -340,24 +339,58 @@ protected:
     }
 };
 
-TEST_F(ProreTest, CompassHeadingGivesDeviationMagneticAndTrue)
+struct ProreCase {
+    const char* what;
+    const char* table;
+    nav::Angle declination;
+    const char* given;  // the field filled through the dialog
+    nav::Angle value;
+    nav::Angle compass, magnetic, trueHeading, deviation;  // every field afterwards
+    int lines[3];       // whole degrees of the diagram's three lines
+};
+
+class ProreWindowTest : public MainWindowTest, public testing::WithParamInterface<ProreCase> {};
+
+TEST_P(ProreWindowTest, FillsEveryFieldAndDrawsTheHeadings)
 {
-    Given(form->EDPB, state.valPB, 10 * 60);
+    const ProreCase& c = GetParam();
+    WriteTable(c.table);
+    Start(false);
+    state.valDECL = c.declination;
+    auto* given = Find<TAlignedEdit>(c.given);
+    nav::Angle* values[] = {&state.valPB, &state.valPM, &state.valPV};
+    TAlignedEdit* fields[] = {form->EDPB, form->EDPM, form->EDPV};
+    for (int i = 0; i < 3; ++i)
+        if (fields[i] == given)
+            *values[i] = c.value;
+    given->setText(QString::fromStdString(nav::FormatAngle(c.value)));
     form->CALCPROREClick();
-    EXPECT_EQ(state.valDEVIAZ, 5400);
-    EXPECT_EQ(form->EDDEVIAZ->text(), AngleText(1, 30, 0));
-    EXPECT_EQ(form->EDPM->text(), AngleText(1, 40, 0));
-    EXPECT_EQ(form->EDPV->text(), AngleText(1, 40, 0));
+    const auto text = [](nav::Angle a) { return QString::fromStdString(nav::FormatAngle(a)); };
+    EXPECT_EQ(form->EDPB->text(), text(c.compass)) << c.what;
+    EXPECT_EQ(form->EDPM->text(), text(c.magnetic)) << c.what;
+    EXPECT_EQ(form->EDPV->text(), text(c.trueHeading)) << c.what;
+    EXPECT_EQ(form->EDDEVIAZ->text(), text(c.deviation)) << c.what;
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(state.diagramLines[i].angle, c.lines[i]) << c.what << " line " << i;
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
 }
 
-TEST_F(ProreTest, DeclinationIsAddedToTheMagneticHeading)
-{
-    state.valDECL = 18000;  // 5 degrees West
-    Given(form->EDPB, state.valPB, 0);
-    form->CALCPROREClick();
-    EXPECT_EQ(form->EDPV->text(), AngleText(6, 30, 0));
-}
+constexpr nav::Angle kDeg = nav::kSecondsPerDegree;
+constexpr nav::Angle kMin = nav::kSecondsPerMinute;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ProreWindowTest,
+    testing::Values(
+        ProreCase{"compass", "0;1.5\r\n", 0, "EDPB", 10 * kMin, 10 * kMin, 100 * kMin, 100 * kMin, 90 * kMin,
+                  {0, 1, 1}},
+        ProreCase{"declination added", "0;1.5\r\n", 18000, "EDPB", 0, 0, 90 * kMin, 6 * kDeg + 30 * kMin,
+                  90 * kMin, {0, 1, 6}},
+        ProreCase{"magnetic apart from true", "90;1.5\r\n", 18000, "EDPB", 90 * kDeg, 90 * kDeg,
+                  91 * kDeg + 30 * kMin, 96 * kDeg + 30 * kMin, 90 * kMin, {90, 91, 96}},
+        ProreCase{"from the true heading", "0;1.5\r\n", 0, "EDPV", 10 * kDeg, 8 * kDeg + 30 * kMin, 10 * kDeg,
+                  10 * kDeg, 90 * kMin, {8, 10, 10}},
+        ProreCase{"true heading, magnetic column", "0;15\r\n10;-4\r\n", 0, "EDPV", 14 * kDeg, 359 * kDeg,
+                  14 * kDeg, 14 * kDeg, 15 * kDeg, {359, 14, 14}}));
 
 TEST_F(ProreTest, FromTheMagneticHeadingAfterClearingTheCompass)
 {

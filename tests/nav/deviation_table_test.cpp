@@ -83,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ErrorCase{"0;1\n10;2.5;x\n20;1\n", 1, "'2,5;x' is not a valid floating point value"},
         ErrorCase{"1,234.5;1\n", 0, "'1,234,5' is not a valid floating point value"},
+        ErrorCase{"10;1.5.2\n", 0, "'1,5.2' is not a valid floating point value"},  // the first mark
         ErrorCase{";1\n", 0, "'' is not a valid floating point value"},
         ErrorCase{"10;\n", 0, "'' is not a valid floating point value"},
         ErrorCase{"10\xB0;1\n", 0, "'10\u00B0' is not a valid floating point value"},

@@ -58,6 +58,12 @@ INSTANTIATE_TEST_SUITE_P(
         // the magnetic column decides when starting from the magnetic heading
         HeadingCase{"0;15\n10;-4\n", 0, false, true, false, {0, 14 * kDeg, 0, 0},
                     nav::HeadingStart::Magnetic, {359 * kDeg, 14 * kDeg, 14 * kDeg, 15 * kDeg}},
+        // from the true heading the magnetic column decides too (compass 14 would take 10;-4)
+        HeadingCase{"0;15\n10;-4\n", 0, false, false, true, {0, 0, 14 * kDeg, 0}, nav::HeadingStart::True,
+                    {359 * kDeg, 14 * kDeg, 14 * kDeg, 15 * kDeg}},
+        // a given compass heading wins over a given magnetic one
+        HeadingCase{"0;1\n", 0, true, true, false, {0, 200 * kDeg, 0, 0}, nav::HeadingStart::Compass,
+                    {0, 1 * kDeg, 1 * kDeg, 1 * kDeg}},
         // nothing given: nothing changes
         HeadingCase{"0;1\n", 0, false, false, false, {1, 2, 3, 4}, nav::HeadingStart::Nothing,
                     {1, 2, 3, 4}}));

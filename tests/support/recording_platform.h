@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 struct RecordingPlatform : toolkit::Platform {
     int beeps = 0;
     std::uint32_t now = 0;
@@ -13,6 +15,8 @@ struct RecordingPlatform : toolkit::Platform {
     QStringList errors;      // texts of "Error" boxes
     QStringList confirms;    // texts of "Confirm" boxes
     QStringList exceptions;  // texts shown by the general error handler
+    QString selection;       // the primary selection a middle click pastes
+    std::function<void()> onException;  // runs as the error box would open
 
     void Beep() override { ++beeps; }
     std::uint32_t TickCount() override { return now; }
@@ -22,7 +26,13 @@ struct RecordingPlatform : toolkit::Platform {
         confirms << text;
         return confirmAnswer;
     }
-    void ShowException(QWidget*, const QString& text) override { exceptions << text; }
+    void ShowException(QWidget*, const QString& text) override
+    {
+        if (onException)
+            onException();
+        exceptions << text;
+    }
+    QString PrimarySelection() override { return selection; }
 };
 
 // Installs a RecordingPlatform for the life of the fixture member.

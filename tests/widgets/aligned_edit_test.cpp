@@ -1,8 +1,13 @@
 #include "widgets/numeric/aligned_edit.h"
 
 #include "support/recording_platform.h"
+#include "widgets/numeric/spin_num_edit.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,16 +32,6 @@ protected:
         other->setFocus();
     }
 };
-
-TEST_F(AlignedEditTest, StartsLeftAlignedEmptyAndWhite)
-{
-    EXPECT_EQ(edit->Alignment(), Align::taLeftJustify);
-    EXPECT_TRUE(edit->text().isEmpty());
-    EXPECT_EQ(edit->ShownColor(), tk::clWindow);
-    EXPECT_EQ(edit->DisabledColor(), tk::clBtnFace);
-    EXPECT_EQ(edit->Version(), QStringLiteral("8.00.00.00"));
-    EXPECT_TRUE(edit->AutoSelect());
-}
 
 TEST_F(AlignedEditTest, ChangingTheAlignmentKeepsTheSelection)
 {
@@ -82,32 +77,65 @@ TEST_F(AlignedEditTest, ParentColorFollowsTheParentUntilAColourIsSet)
     EXPECT_FALSE(edit->ParentColor());
 }
 
-TEST_F(AlignedEditTest, TheFocusingClickSelectsAllAndTheNextPlacesTheCaret)
+// The click-select rules hold for the aligned edit and the number boxes alike.
+using MakeEdit = TAlignedEdit* (*)(QWidget*);
+
+class ClickSelectTest : public testing::TestWithParam<MakeEdit> {
+protected:
+    RecordedPlatform recorded;
+    QWidget window;
+    TAlignedEdit* edit = GetParam()(&window);
+    QLineEdit* other = new QLineEdit(&window);
+    const QPoint inside{30, 12};
+
+    void SetUp() override
+    {
+        edit->setGeometry(10, 10, 100, 24);
+        edit->setText(QStringLiteral("12345"));
+        other->setGeometry(10, 40, 100, 24);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        other->setFocus();
+    }
+};
+
+TEST_P(ClickSelectTest, TheFocusingClickSelectsAllAndTheNextPlacesTheCaret)
 {
-    edit->setText(QStringLiteral("12345"));
-    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(30, 12));
+    QTest::mouseClick(edit, Qt::LeftButton, {}, inside);
     EXPECT_TRUE(edit->hasFocus());
     EXPECT_EQ(edit->selectedText(), QStringLiteral("12345"));
-    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(30, 12));
+    QTest::mouseClick(edit, Qt::LeftButton, {}, inside);
     EXPECT_FALSE(edit->hasSelectedText());
 }
 
-TEST_F(AlignedEditTest, WithoutAutoSelectTheClickPlacesTheCaret)
+TEST_P(ClickSelectTest, WithoutAutoSelectTheClickPlacesTheCaret)
 {
     edit->setAutoSelect(false);
-    edit->setText(QStringLiteral("12345"));
-    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(30, 12));
+    QTest::mouseClick(edit, Qt::LeftButton, {}, inside);
     EXPECT_FALSE(edit->hasSelectedText());
 }
 
-TEST_F(AlignedEditTest, AKeyAfterTheFocusingClickEndsClickSelect)
+TEST_P(ClickSelectTest, AKeyAfterTheFocusingClickEndsClickSelect)
 {
-    edit->setText(QStringLiteral("12345"));
-    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(30, 12));
+    QTest::mouseClick(edit, Qt::LeftButton, {}, inside);
     QTest::keyClick(edit, Qt::Key_End);
-    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(30, 12));
+    QTest::mouseClick(edit, Qt::LeftButton, {}, inside);
     EXPECT_FALSE(edit->hasSelectedText());
 }
+
+TEST_P(ClickSelectTest, AfterARightClickGaveTheFocusALeftClickPlacesTheCaret)
+{
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    QTest::mouseClick(edit, Qt::RightButton, {}, inside);
+    ASSERT_TRUE(edit->hasFocus());
+    QTest::mouseClick(edit, Qt::LeftButton, {}, inside);
+    EXPECT_FALSE(edit->hasSelectedText());
+}
+
+INSTANTIATE_TEST_SUITE_P(Classes, ClickSelectTest,
+                         testing::Values([](QWidget* w) -> TAlignedEdit* { return new TAlignedEdit(w); },
+                                         [](QWidget* w) -> TAlignedEdit* { return new TNumEdit(w); },
+                                         [](QWidget* w) -> TAlignedEdit* { return new TSpinNumEdit(w); }));
 
 TEST_F(AlignedEditTest, ClickIsASignal)
 {
@@ -146,4 +174,78 @@ TEST(AlignedEditDialog, EnterPressesTheDefaultButtonWithoutABeep)
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(pressed.count(), 1);
     EXPECT_EQ(recorded.platform.beeps, 0);
+}
+
+// A value field filled through its dialog: nothing typed, pasted, cut or
+// middle-clicked reaches the text; the caret, the selection and copy work.
+
+class DialogEntryTest : public AlignedEditTest {
+protected:
+    void SetUp() override
+    {
+        AlignedEditTest::SetUp();
+        edit->setDialogEntry(true);
+        edit->setText(QStringLiteral(" 12\u00B0 30'  0\""));
+        edit->setFocus();
+        edit->setCursorPosition(3);
+    }
+
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = QString())
+    {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(edit, &event);
+    }
+};
+
+TEST_F(DialogEntryTest, KeysThatWouldChangeTheTextBeep)
+{
+    const QString before = edit->text();
+    QApplication::clipboard()->setText(QStringLiteral("45"));
+    Press(Qt::Key_4, Qt::NoModifier, QStringLiteral("4"));
+    Press(Qt::Key_Backspace);
+    Press(Qt::Key_Delete, Qt::KeypadModifier);
+    Press(Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    Press(Qt::Key_Insert, Qt::ShiftModifier);
+    Press(Qt::Key_K, Qt::ControlModifier, QStringLiteral("\x0b"));
+    edit->selectAll();
+    Press(Qt::Key_X, Qt::ControlModifier, QStringLiteral("\x18"));
+    EXPECT_EQ(edit->text(), before);
+    EXPECT_EQ(recorded.platform.beeps, 7);
+}
+
+TEST_F(DialogEntryTest, CaretSelectionAndCopyStay)
+{
+    Press(Qt::Key_Home);
+    Press(Qt::Key_Right, Qt::ShiftModifier);
+    Press(Qt::Key_Right, Qt::ShiftModifier);
+    Press(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(edit->selectedText(), QStringLiteral(" 12"));
+    Press(Qt::Key_C, Qt::ControlModifier, QStringLiteral("\x03"));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral(" 12"));
+    EXPECT_EQ(recorded.platform.beeps, 0);
+}
+
+TEST_F(DialogEntryTest, AMiddleClickPastesNothing)
+{
+    recorded.platform.selection = QStringLiteral("45");
+    const QString before = edit->text();
+    QTest::mouseClick(edit, Qt::MiddleButton, {}, QPoint(30, 12));
+    EXPECT_EQ(edit->text(), before);
+    EXPECT_EQ(recorded.platform.beeps, 1);
+}
+
+TEST_F(DialogEntryTest, TheMenuOffersOnlyCopyAndSelectAll)
+{
+    edit->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("45"));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(edit, &request);
+    auto* menu = edit->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    QStringList enabled;
+    for (const QAction* action : menu->actions())
+        if (action->isEnabled() && !action->isSeparator())
+            enabled << action->objectName();
+    menu->close();
+    EXPECT_EQ(enabled, (QStringList{QStringLiteral("edit-copy"), QStringLiteral("select-all")}));
 }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <cmath>
+
 using toolkit::ScopedFormatSettings;
 
 namespace {
@@ -103,7 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
             KeyCase{"lower-case e", -1, S, "2", 1, 0, "e", "2E", 2, 0},
             KeyCase{"exponent digit removed", -1, X, "1E3", 3, 0, "\b", "1E0", 2, 0},
             KeyCase{"thousands stepped over", -1, T, "1,234", 2, 0, "\b", ",234", 0, 0},
-            KeyCase{"a mark behind a mark stays", -1, S, ".E-", 0, 0, "\x7f", ".E-", 0, 0}),
+            KeyCase{"a mark behind a mark stays", -1, S, ".E-", 0, 0, "\x7f", ".E-", 0, 0},
+            KeyCase{"a selected separator is no digit to delete", 2, S, "123.45", 2, 3, "\b", "12.50", 2, 0},
+            KeyCase{"separator goes before the E", -1, S, "5E3", 3, 0, ".", "5.E3", 2, 0},
+            KeyCase{"E again jumps behind it", -1, S, "5E3", 0, 0, "E", "5E3", 2, 0},
+            KeyCase{"digit replaces the zero after E", -1, X, "5E0", 2, 0, "7", "5E7", 3, 0},
+            KeyCase{"minus removes the exponent's sign", -1, X, "5E-3", 4, 0, "-", "5E3", 3, 0},
+            KeyCase{"places refilled before the E", 2, X, "1.25E3", 3, 0, "\b", "1.50E3", 2, 0}),
         testing::Bool()));
 
 TEST(NumEditModel, ThousandsRegroupOnKeyRelease)
@@ -119,6 +128,38 @@ TEST(NumEditModel, ThousandsRegroupOnKeyRelease)
         EXPECT_EQ(m.selStart, 5);  // after the typed digit
     }
 }
+
+struct RegroupCase {
+    const char* text;
+    int decimals;
+    int caret;
+    bool enterOrSpace;
+    const char* result;
+    int resultCaret;
+};
+
+class RegroupTest : public testing::TestWithParam<RegroupCase> {};
+
+TEST_P(RegroupTest, KeepsTheCaretBesideTheSameDigit)
+{
+    ScopedFormatSettings locale(Separators(false));
+    NumEditModel m(GetParam().decimals, T);
+    m.text = QString::fromLatin1(GetParam().text);
+    m.selStart = GetParam().caret;
+    m.Regroup(GetParam().enterOrSpace);
+    EXPECT_EQ(m.text, QString::fromLatin1(GetParam().result));
+    EXPECT_EQ(m.selStart, GetParam().resultCaret);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RegroupTest,
+    testing::Values(RegroupCase{"12345", -1, 5, false, "12,345", 6},   // one separator more
+                    RegroupCase{",234", -1, 0, false, "234", 0},       // one fewer, caret kept at 0
+                    RegroupCase{"1234", 1, 4, false, "1,234.0", 6},    // a separator and a point appear
+                    RegroupCase{"1,234.", 0, 6, true, "1,234", 5},     // the point goes
+                    RegroupCase{"1234567", -1, 3, false, "1,234,567", 6},  // stepped past a separator
+                    RegroupCase{"1,234", -1, 5, false, "1,234", 5},
+                    RegroupCase{"1,234.50", 2, 3, true, "1,234.50", 3}));
 
 TEST(NumEditModel, PasteFeedsEveryCharacterThroughTheRules)
 {
@@ -168,6 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
                         FormatCase{-0.04, 1, S, "0.0"}, FormatCase{199.92, -1, S, "199.92"},
                         FormatCase{99.96, 1, S, "100.0"}, FormatCase{1234567.5, -1, T, "1,234,567.5"},
                         FormatCase{1500, -1, X, "1.5E3"}, FormatCase{0.0015, 2, X, "1.50E-3"},
+                        FormatCase{9.96, 1, X, "1.0E1"},  // the mantissa rounds up to 10
                         FormatCase{1234, -1, TNumberFormat::Engineering, "1.234E3"},
                         FormatCase{0, 1, TNumberFormat::Engineering, "0.0E0"},
                         // 15 significant digits; the places beyond are zeros
@@ -199,4 +241,17 @@ INSTANTIATE_TEST_SUITE_P(Table, ReadNumberTextTest,
                                          ReadCase{"5E-", true, 5}, ReadCase{"-.5", true, -0.5},
                                          ReadCase{"2.5E2", true, 250}, ReadCase{"1E4932", true, 1.7976931348623157e308},
                                          ReadCase{"abc", false, 0}, ReadCase{"1.2.3", false, 0},
-                                         ReadCase{"5 5", false, 0}));
+                                         ReadCase{"5 5", false, 0},
+                                         ReadCase{"-1E4932", true, -1.7976931348623157e308},
+                                         ReadCase{"1E-4932", true, 0}));
+
+TEST(ReadNumberText, SaturatesByTheNumbersMagnitude)
+{
+    ScopedFormatSettings locale(Separators(false));
+    const QString tiny = QStringLiteral("0.") + QString(330, QLatin1Char('0')) + QLatin1Char('1');
+    const QString huge = QLatin1Char('1') + QString(400, QLatin1Char('0')) + QStringLiteral("E-10");
+    EXPECT_LT(std::fabs(ReadNumberText(tiny).value()), 1e-300);
+    EXPECT_EQ(ReadNumberText(QLatin1Char('-') + huge), -DBL_MAX);
+    EXPECT_EQ(ReadNumberText(huge), DBL_MAX);
+    EXPECT_EQ(ReadNumberText(QStringLiteral("0.001E99999999999999999999")), DBL_MAX);
+}

@@ -6,10 +6,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 class SpinEditTest : public testing::Test {
 protected:
@@ -37,6 +40,19 @@ protected:
         spin->setIncrement(increment);
     }
 
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = QString(),
+               bool autoRepeat = false)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, text, autoRepeat);
+        QApplication::sendEvent(spin, &event);
+    }
+
+    void Release(int key, bool autoRepeat)
+    {
+        QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
+        QApplication::sendEvent(spin, &event);
+    }
+
     void TypeAndLeave(const QString& text)
     {
         spin->setFocus();
@@ -46,18 +62,6 @@ protected:
         QApplication::processEvents();
     }
 };
-
-TEST_F(SpinEditTest, StartsAsTheLayoutExpects)
-{
-    EXPECT_EQ(spin->text(), QStringLiteral("0"));
-    EXPECT_EQ(spin->Decimals(), kAutoDecimals);
-    EXPECT_EQ(spin->Increment(), 1);
-    EXPECT_EQ(spin->Alignment(), TAlignedEdit::TAlignment::taRightJustify);
-    EXPECT_EQ(spin->Version(), QStringLiteral("8.00.00.00"));
-    EXPECT_FALSE(spin->RoundValues());
-    EXPECT_FALSE(spin->Wrap());
-    EXPECT_TRUE(spin->EditorEnabled());
-}
 
 TEST_F(SpinEditTest, ArrowsSitInsideTheRightEdgeAndTheTextStaysClearOfThem)
 {
@@ -296,4 +300,180 @@ TEST_F(SpinEditTest, TheContextMenuPastesThroughTheRules)
     menu->close();
     EXPECT_EQ(spin->text(), QStringLiteral("42.0"));
     EXPECT_EQ(recorded.platform.beeps, 1);
+}
+
+TEST_F(SpinEditTest, TheHeightNeverFallsBelowTheFontsMinimum)
+{
+    const int f = QFontMetrics(spin->font()).height();
+    const int system = QFontMetrics(QApplication::font()).height();
+    const int minimum = f + std::min(system, f) / 4 + 4 + 2;
+    spin->resize(60, 5);
+    EXPECT_EQ(spin->height(), minimum);
+    spin->resize(60, minimum + 8);
+    EXPECT_EQ(spin->height(), minimum + 8);
+}
+
+TEST_F(SpinEditTest, TheArrowPairFillsTheHeightAndTheDownArrowOverlapsByOnePixel)
+{
+    spin->resize(60, 30);
+    const QRect pair = spin->Button()->geometry();
+    EXPECT_EQ(pair, QRect(60 - 2 - 15, 2, 15, 30 - 2 * 2 - 1));
+    const QRect up = spin->Button()->UpButton()->geometry();
+    const QRect down = spin->Button()->DownButton()->geometry();
+    EXPECT_EQ(up, QRect(0, 0, 15, pair.height() / 2));
+    EXPECT_EQ(down.top(), up.bottom());
+    EXPECT_EQ(down.bottom(), pair.height() - 1);
+}
+
+struct StrayKeyCase {
+    const char* what;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+};
+
+class SpinStrayKeyTest : public SpinEditTest, public testing::WithParamInterface<StrayKeyCase> {};
+
+TEST_P(SpinStrayKeyTest, NeverReachesTheText)
+{
+    Range(0, 9999, 12.5, 1);
+    spin->setFocus();
+    spin->setCursorPosition(1);
+    Press(GetParam().key, GetParam().modifiers, QString::fromLatin1(GetParam().text));
+    EXPECT_EQ(spin->text(), QStringLiteral("12.5")) << GetParam().what;
+    EXPECT_EQ(recorded.platform.beeps, 1) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SpinStrayKeyTest,
+    testing::Values(StrayKeyCase{"Alt+X", Qt::Key_X, Qt::AltModifier, "x"},
+                    StrayKeyCase{"Ctrl+Alt+X", Qt::Key_X, Qt::ControlModifier | Qt::AltModifier, "x"},
+                    StrayKeyCase{"Ctrl+K", Qt::Key_K, Qt::ControlModifier, "\x0b"},
+                    StrayKeyCase{"Ctrl+U", Qt::Key_U, Qt::ControlModifier, "\x15"},
+                    StrayKeyCase{"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier, "\x1a"}));
+
+struct DeletionCase {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    int caret;
+    const char* result;
+};
+
+class SpinDeletionTest : public SpinEditTest, public testing::WithParamInterface<DeletionCase> {};
+
+TEST_P(SpinDeletionTest, BackspaceAndDeleteFollowTheRulesWhateverTheModifier)
+{
+    Range(0, 9999, 12.5, 1);
+    spin->setFocus();
+    spin->setCursorPosition(GetParam().caret);
+    Press(GetParam().key, GetParam().modifiers);
+    EXPECT_EQ(spin->text(), QString::fromLatin1(GetParam().result));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SpinDeletionTest,
+                         testing::Values(DeletionCase{Qt::Key_Backspace, Qt::ShiftModifier, 2, "1.5"},
+                                         DeletionCase{Qt::Key_Backspace, Qt::ControlModifier, 2, "1.5"},
+                                         DeletionCase{Qt::Key_Delete, Qt::KeypadModifier, 0, "2.5"},
+                                         DeletionCase{Qt::Key_Delete, Qt::ControlModifier, 0, "2.5"},
+                                         DeletionCase{Qt::Key_Delete, Qt::ShiftModifier, 0, "2.5"}));
+
+TEST_F(SpinEditTest, AMiddleClickPastesTheSelectionThroughTheRules)
+{
+    Range(0, 9999, 12.5, 1);
+    spin->setFocus();
+    recorded.platform.selection = QStringLiteral("abc7");
+    QTest::mouseClick(spin, Qt::MiddleButton, {}, QPoint(3, spin->height() / 2));
+    EXPECT_EQ(spin->text(), QStringLiteral("712.5"));
+    EXPECT_EQ(recorded.platform.beeps, 3);
+}
+
+TEST_F(SpinEditTest, WithTheEditorDisabledAMiddleClickPastesNothing)
+{
+    Range(0, 9999, 12.5, 1);
+    spin->setEditorEnabled(false);
+    recorded.platform.selection = QStringLiteral("7");
+    QTest::mouseClick(spin, Qt::MiddleButton, {}, QPoint(3, spin->height() / 2));
+    EXPECT_EQ(spin->text(), QStringLiteral("12.5"));
+}
+
+TEST_F(SpinEditTest, AutoRepeatedReleasesKeepARapidRunGoingARealReleaseEndsIt)
+{
+    Range(0, 359, 0);
+    spin->setFocus();
+    recorded.platform.now = 10000;
+    constexpr int kPresses = 20;
+    for (int k = 0; k < kPresses; ++k) {
+        recorded.platform.now += 30;
+        Press(Qt::Key_Up, Qt::NoModifier, QString(), k > 0);
+        if (k + 1 < kPresses)
+            Release(Qt::Key_Up, true);  // X11 sends one with every repeat
+    }
+    EXPECT_GT(spin->Value(), 2 * kPresses);
+    EXPECT_GT(spin->CurrentStep(), 1);
+    Release(Qt::Key_Up, false);
+    EXPECT_EQ(spin->CurrentStep(), 1);
+}
+
+TEST_F(SpinEditTest, AHeldArrowStopsRepeatingBeforeAnUnreadableTextIsReported)
+{
+    Range(0, 359, 5);
+    auto* up = spin->Button()->UpButton();
+    QTest::mousePress(up, Qt::LeftButton);
+    ASSERT_TRUE(up->Repeating());
+    spin->setText(QStringLiteral("1x5"));
+    bool repeatingWhenReported = true;
+    recorded.platform.onException = [&] { repeatingWhenReported = up->Repeating(); };
+    spin->StepUp(true);
+    EXPECT_FALSE(repeatingWhenReported);
+    EXPECT_EQ(recorded.platform.exceptions,
+              QStringList{QStringLiteral("'1x5' is not a valid floating point value")});
+    EXPECT_EQ(spin->text(), QStringLiteral("1x5"));  // not 0 + 1
+    QTest::mouseRelease(up, Qt::LeftButton);
+}
+
+TEST_F(SpinEditTest, AnUnreadableTextStopsLeavingAndTheSetters)
+{
+    Range(1800, 2099, 1985);
+    spin->setFocus();
+    spin->setText(QStringLiteral("19x"));
+    QSignalSpy exits(spin, &TNumEdit::OnExit);
+    other->setFocus();
+    QApplication::processEvents();
+    spin->setDecimals(2);
+    EXPECT_EQ(spin->Decimals(), 0);
+    EXPECT_EQ(spin->text(), QStringLiteral("19x"));
+    EXPECT_EQ(exits.count(), 0);
+    EXPECT_EQ(recorded.platform.exceptions.size(), 2);
+}
+
+TEST_F(SpinEditTest, ARefusedStepStillEndsOnTheGrid)
+{
+    Range(0, 10, 9.5, 1);
+    spin->setIncrement(3);
+    spin->setRoundValues(true);
+    spin->setText(QStringLiteral("9.5"));
+    spin->StepUp();
+    EXPECT_EQ(spin->text(), QStringLiteral("9.0"));
+    EXPECT_EQ(recorded.platform.beeps, 1);
+}
+
+TEST_F(SpinEditTest, SettingTheIncrementSnapsWhenRoundValuesIsOn)
+{
+    Range(0, 100, 7);
+    spin->setRoundValues(true);
+    spin->setIncrement(5);
+    EXPECT_EQ(spin->text(), QStringLiteral("5"));
+    spin->setIncrement(0);  // ignored: no step of nothing
+    EXPECT_EQ(spin->Increment(), 5);
+    spin->setText(QStringLiteral("12"));
+    spin->StepUp();
+    EXPECT_EQ(spin->text(), QStringLiteral("15"));
+}
+
+TEST_F(SpinEditTest, DecimalsLeaveRoomForTheIntegerDigitAndThePoint)
+{
+    spin->setMaxLength(6);
+    spin->setDecimals(9);
+    EXPECT_EQ(spin->Decimals(), 4);
+    EXPECT_EQ(spin->text(), QStringLiteral("0.0000"));
 }

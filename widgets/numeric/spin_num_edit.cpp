@@ -118,8 +118,6 @@ TSpinButton::TSpinButton(QWidget* parent)
     , focused_(up_)
 {
     setFocusPolicy(Qt::NoFocus);  // not a tab stop
-    up_->setObjectName(QStringLiteral("SpinUp"));
-    down_->setObjectName(QStringLiteral("SpinDown"));
     const QPixmap upGlyph = SpinGlyph(true);
     const QPixmap downGlyph = SpinGlyph(false);
     up_->setIcon(QIcon(upGlyph));
