@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need; does nothing when they are all there.
 set -euo pipefail
 packages=(cmake g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev
-          fonts-liberation2 clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick)
+          fonts-liberation2 clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick
+          libxcb1-dev xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
