@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-30}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DORVANE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j"$(nproc)" >/dev/null
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0"
 status=0
 for target in build-fuzz/fuzz/*_fuzz; do
   name=$(basename "$target" _fuzz)
