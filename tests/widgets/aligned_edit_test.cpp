@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -115,12 +116,37 @@ TEST_P(ClickSelectTest, WithoutAutoSelectTheClickPlacesTheCaret)
     EXPECT_FALSE(edit->hasSelectedText());
 }
 
-TEST_P(ClickSelectTest, AKeyAfterTheFocusingClickEndsClickSelect)
+// Hands the focus to the box during its own left press, as a buddy does.
+class FocusPasser : public QWidget {
+public:
+    FocusPasser(QWidget* parent, QWidget* target)
+        : QWidget(parent)
+        , target_(target)
+    {
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { target_->setFocus(Qt::MouseFocusReason); }
+
+private:
+    QWidget* target_;
+};
+
+TEST_P(ClickSelectTest, FocusBroughtByALeftPressArmsTheNextClickUnlessAKeyCameFirst)
 {
-    QTest::mouseClick(edit, Qt::LeftButton, {}, inside);
-    QTest::keyClick(edit, Qt::Key_End);
-    QTest::mouseClick(edit, Qt::LeftButton, {}, inside);
-    EXPECT_FALSE(edit->hasSelectedText());
+    auto* passer = new FocusPasser(&window, edit);
+    passer->setGeometry(120, 10, 20, 20);
+    passer->show();
+    for (const bool keyFirst : {false, true}) {
+        other->setFocus();
+        QTest::mouseClick(passer, Qt::LeftButton);
+        ASSERT_TRUE(edit->hasFocus());
+        edit->setCursorPosition(0);
+        if (keyFirst)
+            QTest::keyClick(edit, Qt::Key_End);
+        QTest::mouseClick(edit, Qt::LeftButton, {}, inside);
+        EXPECT_EQ(edit->hasSelectedText(), !keyFirst) << "key first: " << keyFirst;
+    }
 }
 
 TEST_P(ClickSelectTest, AfterARightClickGaveTheFocusALeftClickPlacesTheCaret)
