@@ -41,15 +41,17 @@ protected:
     }
 
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = QString(),
-               bool autoRepeat = false)
+               bool autoRepeat = false, quint64 timestamp = 0)
     {
         QKeyEvent event(QEvent::KeyPress, key, modifiers, text, autoRepeat);
+        event.setTimestamp(timestamp);
         QApplication::sendEvent(spin, &event);
     }
 
-    void Release(int key, bool autoRepeat)
+    void Release(int key, bool autoRepeat, quint64 timestamp = 0)
     {
         QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
+        event.setTimestamp(timestamp);
         QApplication::sendEvent(spin, &event);
     }
 
@@ -412,6 +414,27 @@ TEST_F(SpinEditTest, AutoRepeatedReleasesKeepARapidRunGoingARealReleaseEndsIt)
     EXPECT_GT(spin->CurrentStep(), 1);
     Release(Qt::Key_Up, false);
     EXPECT_EQ(spin->CurrentStep(), 1);
+}
+
+TEST_F(SpinEditTest, AnUnflaggedReleaseSharingItsTimeWithTheNextPressIsARepeat)
+{
+    Range(0, 359, 0);
+    spin->setFocus();
+    recorded.platform.now = 10000;
+    quint64 serverTime = 5000;
+    Press(Qt::Key_Up, Qt::NoModifier, QString(), false, serverTime);
+    for (int k = 0; k < 20; ++k) {
+        recorded.platform.now += 30;
+        serverTime += 30;
+        Release(Qt::Key_Up, false, serverTime);  // as X11 sends it, not recognised by Qt
+        Press(Qt::Key_Up, Qt::NoModifier, QString(), false, serverTime);
+    }
+    ASSERT_GT(spin->CurrentStep(), 1);
+    const double before = spin->Value();
+    recorded.platform.now += 30;
+    Release(Qt::Key_Up, false, serverTime + 10);  // a real release: the next press has another time
+    Press(Qt::Key_Up, Qt::NoModifier, QString(), false, serverTime + 40);
+    EXPECT_EQ(spin->Value(), before + 1);
 }
 
 TEST_F(SpinEditTest, AHeldArrowStopsRepeatingBeforeAnUnreadableTextIsReported)

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
@@ -125,6 +126,15 @@ TEST_F(X11NumberBoxTest, AMiddleClickPastesThePrimarySelectionThroughTheRules)
 
 TEST_F(X11NumberBoxTest, AHeldUpKeyStepsFasterThanOneAStep)
 {
+    // As a user does it: click into the box from another field, then hold Up.
+    auto* other = new QLineEdit(&window);
+    other->setGeometry(20, 50, 80, 22);
+    other->show();
+    other->setFocus();
+    const QPoint at = spin->mapToGlobal(QPoint(10, spin->height() / 2));
+    Xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+             QStringLiteral("click"), QStringLiteral("1")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return spin->hasFocus(); }, kEventsMs));
     QSignalSpy changes(spin, &TNumEdit::OnChange);
     Xdotool({QStringLiteral("keydown"), QStringLiteral("Up"), QStringLiteral("sleep"), QStringLiteral("0.8"),
              QStringLiteral("keyup"), QStringLiteral("Up")});

@@ -288,6 +288,13 @@ void TSpinNumEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        // The X server stamps an auto-repeated press with the time of the
+        // release it sends just before; Qt does not always flag that pair
+        // (it looks for the press only among the events already read), so
+        // the run that release ended goes on.
+        if (event->timestamp() != 0 && event->timestamp() == releasedAt_ && event->key() == releasedKey_)
+            stepper_ = beforeRelease_;
+        releasedKey_ = 0;
         Step(event->key() == Qt::Key_Up, false);
         event->accept();
         KeyHandled();
@@ -300,8 +307,12 @@ void TSpinNumEdit::keyReleaseEvent(QKeyEvent* event)
 {
     // X11 sends a release with every auto-repeated press: only a real
     // release ends a rapid run.
-    if (!event->isAutoRepeat())
+    if (!event->isAutoRepeat()) {
+        beforeRelease_ = stepper_;
+        releasedAt_ = event->timestamp();
+        releasedKey_ = event->key();
         stepper_.Reset();
+    }
     if (isReadOnly()) {
         event->accept();
         return;

@@ -118,6 +118,11 @@ private:
 
     TSpinButton* button_;
     SpinStepper stepper_;
+    // The run a key release ended, kept in case the release was an
+    // auto-repeat's that Qt did not recognise.
+    SpinStepper beforeRelease_;
+    quint64 releasedAt_ = 0;
+    int releasedKey_ = 0;
     bool editorEnabled_ = true;
     bool wrap_ = false;
     bool roundValues_ = false;
