@@ -489,8 +489,10 @@ TEST_F(SpinEditTest, SettingTheIncrementSnapsWhenRoundValuesIsOn)
     spin->setIncrement(0);  // ignored: no step of nothing
     EXPECT_EQ(spin->Increment(), 5);
     spin->setText(QStringLiteral("12"));
+    QSignalSpy changes(spin, &TNumEdit::OnChange);
     spin->StepUp();
     EXPECT_EQ(spin->text(), QStringLiteral("15"));
+    EXPECT_EQ(changes.count(), 1);  // straight onto the grid
 }
 
 TEST_F(SpinEditTest, DecimalsLeaveRoomForTheIntegerDigitAndThePoint)

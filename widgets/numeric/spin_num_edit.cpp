@@ -248,10 +248,11 @@ void TSpinNumEdit::Step(bool up, bool fromArrow)
         return;
     }
     const SpinStepper::Result r = stepper_.Step(up, *value, toolkit::platform().TickCount(), Range(), wrap_);
-    if (r.invalid)
-        InvalidEntry();
-    else
-        setValue(r.value);
+    if (!r.invalid) {
+        setValue(roundValues_ ? stepper_.Snap(r.value, Range()) : r.value);
+        return;
+    }
+    InvalidEntry();
     // Also a refused step ends on the grid.
     if (roundValues_)
         SnapValue();
