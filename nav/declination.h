@@ -1,0 +1,52 @@
+#pragma once
+// The magnetic declination from a nautical chart's data, and the settings
+// file ORVAN_INI.INI that keeps those data. Angles are angle values
+// (seconds of arc); a declination is West positive, East negative.
+
+#include "nav/angle.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nav {
+
+// The chart's data: the declination in the base year and its annual change.
+struct ChartDeclination {
+    int baseYear = 1985;      // valANNOBASE
+    int currentYear = 0;      // valANNOCORR, the year the declination is for
+    Angle base = 3600;        // valDECLIBASE, a magnitude
+    int baseSign = +1;        // signDECLIBASE: +1 West, -1 East
+    Angle change = 240;       // valDELTADECLI, a magnitude per year
+    int changeSign = +1;      // signDELTADECLI: +1 "Aumento", -1 "Diminuzione"
+
+    friend bool operator==(const ChartDeclination&, const ChartDeclination&) = default;
+};
+
+// The years the chart data may be computed for (the year spin edits' range).
+inline constexpr int kFirstYear = 1800;
+inline constexpr int kLastYear = 2099;
+
+// base * baseSign + change * changeSign * (currentYear - baseYear). The
+// difference of the years keeps its sign, so a year before the base year
+// moves the declination back. No value when the result is no angle value.
+std::optional<Angle> ComputeDeclination(const ChartDeclination& chart);
+
+// The file's four lines: base year, current year, the signed base
+// declination, the signed annual change, each ended by CR LF.
+std::string WriteSettings(const ChartDeclination& chart);
+
+struct SettingsRead {
+    std::optional<ChartDeclination> chart;  // all four lines, or nothing
+    std::string error;                      // UTF-8, when there is no chart
+};
+
+// Reads the file's bytes. Each of the first four lines is an optional "-"
+// and decimal digits within 32 bits, ended by CR LF, LF or the end of the
+// file; further lines are ignored. Any other line, also an empty or
+// missing one, is "'<text>' is not a valid integer value". Data whose
+// declination would leave 32 bits for some pair of years within
+// kFirstYear..kLastYear are refused too. The years are kept as written.
+SettingsRead ReadSettings(std::string_view bytes);
+
+}  // namespace nav
