@@ -1,7 +1,5 @@
 #include "app/main_window.h"
 
-#include "nav/endurance.h"
-#include "nav/headings.h"
 #include "toolkit/image.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
@@ -20,14 +18,12 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
 const QString kDeviationFile = QStringLiteral("DEVIAZIONI.TXT");
 const QString kSettingsFile = QStringLiteral("ORVAN_INI.INI");
-const QString kNothingToCompute = QStringLiteral("Nessun dato da calcolare.");
-const QString kOutOfRange = QStringLiteral("Valore fuori limite !");
 
 // A deviation table is a few kilobytes; anything past this is not one.
 constexpr qint64 kMaxDeviationFileBytes = 1024 * 1024;
@@ -38,13 +34,6 @@ constexpr int kFirstTab = 0;
 constexpr int kFullCircleDegreesMax = 359;
 constexpr int kHalfCircleDegrees = 180;
 
-// Every calculation draws three lines: the heading and two more directions.
-constexpr int kCalculationLines = 3;
-constexpr int kProreCompassLength = 80;
-constexpr int kProreMagneticLength = 45;
-constexpr int kProreTrueLength = 65;
-
-constexpr int kMinutesPerHour = 60;
 
 }  // namespace
 
@@ -96,6 +85,8 @@ void TForm1::ConnectHandlers()
     onButton("CLEARDCOR", &TForm1::CLEARDCORClick);
     onButton("CLEARRVCOR", &TForm1::CLEARRVCORClick);
     onButton("CALCPRORE", &TForm1::CALCPROREClick);
+    onButton("CALCVB", &TForm1::CALCVBClick);
+    onButton("CALCPOL", &TForm1::CALCPOLClick);
     onButton("CALCCT", &TForm1::CALCCTClick);
     onButton("CALCVM", &TForm1::CALCVMClick);
     onButton("CALCTT", &TForm1::CALCTTClick);
@@ -273,210 +264,20 @@ void TForm1::EDVPCORClick() { OpenSpeedFor(state_.valVPCOR, EDVPCOR); }
 void TForm1::EDVCORClick() { OpenSpeedFor(state_.valVCOR, EDVCOR); }
 void TForm1::EDVECORClick() { OpenSpeedFor(state_.valVECOR, EDVECOR); }
 
-void TForm1::PBCLEARClick()
-{
-    EDPB->clear();
-    state_.valPB = 0;
-}
-
-void TForm1::PMCLEARClick()
-{
-    EDPM->clear();
-    state_.valPM = 0;
-}
-
-void TForm1::PVCLEARClick()
-{
-    EDPV->clear();
-    state_.valPV = 0;
-}
-
-void TForm1::RBCLEARClick() { EDRB->clear(); }
-void TForm1::RVCLEARClick() { EDRV->clear(); }
-void TForm1::PVCCLEARClick() { EDPVC->clear(); }
-void TForm1::RVCCLEARClick() { EDRVC->clear(); }
-void TForm1::RPCLEARClick() { EDRP->clear(); }
-
-void TForm1::CLEARPVCORClick()
-{
-    EDPVCOR->clear();
-    EDVPCOR->clear();
-}
-
-void TForm1::CLEARDCORClick()
-{
-    EDDCOR->clear();
-    EDVCOR->clear();
-}
-
-void TForm1::CLEARRVCORClick()
-{
-    EDRVCOR->clear();
-    EDVECOR->clear();
-}
-
 void TForm1::ShowAngle(TAlignedEdit* field, nav::Angle value)
 {
     field->setText(QString::fromStdString(nav::FormatAngle(value)));
 }
 
-void TForm1::CALCPROREClick()
+void TForm1::NothingToCompute()
 {
-    nav::Headings h{state_.valPB, state_.valPM, state_.valPV, state_.valDEVIAZ};
-    const nav::HeadingStart start =
-        nav::ConvertHeadings(state_.deviationTable, state_.valDECL, !EDPB->text().isEmpty(),
-                             !EDPM->text().isEmpty(), !EDPV->text().isEmpty(), h);
-    state_.valPB = h.compass;
-    state_.valPM = h.magnetic;
-    state_.valPV = h.trueHeading;
-    state_.valDEVIAZ = h.deviation;
-    switch (start) {
-    case nav::HeadingStart::Compass:
-        ShowAngle(EDDEVIAZ, h.deviation);
-        ShowAngle(EDPM, h.magnetic);
-        ShowAngle(EDPV, h.trueHeading);
-        break;
-    case nav::HeadingStart::Magnetic:
-        ShowAngle(EDDEVIAZ, h.deviation);
-        ShowAngle(EDPB, h.compass);
-        ShowAngle(EDPV, h.trueHeading);
-        break;
-    case nav::HeadingStart::True:
-        ShowAngle(EDDEVIAZ, h.deviation);
-        ShowAngle(EDPB, h.compass);
-        ShowAngle(EDPM, h.magnetic);
-        break;
-    case nav::HeadingStart::Nothing:
-        toolkit::platform().ErrorBox(this, kNothingToCompute);
-        break;
-    }
-
-    state_.diagramLineCount = kCalculationLines;
-    state_.diagramLines[0] = {nav::TruncDegrees(state_.valPB), kProreCompassLength, toolkit::clRed, 1,
-                              QStringLiteral("PB")};
-    state_.diagramLines[1] = {nav::TruncDegrees(state_.valPM), kProreMagneticLength, toolkit::clLime,
-                              1, QStringLiteral("PM")};
-    state_.diagramLines[2] = {nav::TruncDegrees(state_.valPV), kProreTrueLength, toolkit::clYellow, 2,
-                              QStringLiteral("PV")};
-    DrawDiagram(*IMGPRORE, state_.diagramLines, state_.diagramLineCount);
+    toolkit::platform().ErrorBox(this, QStringLiteral("Nessun dato da calcolare."));
 }
 
-void TForm1::SPMINClick()
+void TForm1::DrawLines(toolkit::Image& picture, std::initializer_list<DiagramLine> lines)
 {
-    EDTT->setText(QString::fromStdString(nav::FormatHoursMinutes(SPMIN->Position())));
+    state_.diagramLineCount = static_cast<int>(lines.size());
+    std::copy(lines.begin(), lines.end(), state_.diagramLines.begin());
+    DrawDiagram(picture, state_.diagramLines, state_.diagramLineCount);
 }
 
-void TForm1::SPOREClick(toolkit::UpDownButton button)
-{
-    const int step = button == toolkit::UpDownButton::Next ? kMinutesPerHour : -kMinutesPerHour;
-    SPMIN->setPosition(std::max(SPMIN->Position() + step, 0));
-    SPMINClick();
-}
-
-bool TForm1::Fits(double result)
-{
-    if (std::isfinite(result))
-        return true;
-    toolkit::platform().ErrorBox(this, kOutOfRange);
-    return false;
-}
-
-void TForm1::CALCCTClick()
-{
-    const auto speed = SPVM->ReadValue();
-    if (!speed)
-        return;
-    const double distance = nav::DistanceRun(*speed, SPMIN->Position());
-    if (Fits(distance))
-        SPCT->setValue(distance);
-}
-
-void TForm1::CALCVMClick()
-{
-    if (SPMIN->Position() <= 0) {
-        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo = 0 !"));
-        return;
-    }
-    const auto distance = SPCT->ReadValue();
-    if (!distance)
-        return;
-    const double speed = nav::MeanSpeed(*distance, SPMIN->Position());
-    if (Fits(speed))
-        SPVM->setValue(speed);
-}
-
-void TForm1::CALCTTClick()
-{
-    const auto speed = SPVM->ReadValue();
-    if (!speed)
-        return;
-    if (!(*speed > 0)) {
-        toolkit::platform().ErrorBox(this, QString::fromUtf8("Velocità = 0 !"));
-        return;
-    }
-    const auto distance = SPCT->ReadValue();
-    if (!distance)
-        return;
-    const double minutes = nav::TravelMinutes(*distance, *speed);
-    // The time entry holds no more than 545 hours, and no negative time.
-    if (minutes > nav::kMaxMinutes) {
-        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo > 545:00 !"));
-        return;
-    }
-    if (!(minutes >= 0)) {
-        toolkit::platform().ErrorBox(this, kOutOfRange);
-        return;
-    }
-    SPMIN->setPosition(static_cast<int>(minutes));
-    SPMINClick();
-}
-
-void TForm1::CALCAUTOClick()
-{
-    const auto power = SPHP->ReadValue();
-    if (!power)
-        return;
-    const auto consumption = SPCS->ReadValue();
-    if (!consumption)
-        return;
-    const double fuel = nav::FuelNeeded(SPMIN->Position(), *power, *consumption);
-    // The reserve comes from the fuel as shown, to one decimal.
-    const double reserve = SPAUTO->AsShown(fuel) * nav::kReserveFactor;
-    if (!Fits(fuel) || !Fits(reserve))
-        return;
-    SPAUTO->setValue(fuel);
-    EDAUTO30->setText(toolkit::Format(QStringLiteral("%5.1f"), {reserve}));
-}
-
-void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage)
-{
-    const auto factor = other->ReadValue();
-    if (!factor)
-        return;
-    if (*factor == 0) {
-        toolkit::platform().ErrorBox(this, zeroMessage);
-        return;
-    }
-    if (SPMIN->Position() == 0) {
-        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo Totale = 0 !"));
-        return;
-    }
-    const auto fuel = SPAUTO->ReadValue();
-    if (!fuel)
-        return;
-    const double value = nav::FuelFactor(*fuel, *factor, SPMIN->Position());
-    if (!Fits(value))
-        return;
-    result->setValue(value);
-    EDAUTO30->clear();
-}
-
-void TForm1::CALCHPClick()
-{
-    SolveFuelFactor(SPHP, SPCS, QStringLiteral("Consumo Specifico = 0 !"));
-}
-
-void TForm1::CALCCSClick()
-{
-    SolveFuelFactor(SPCS, SPHP, QStringLiteral("Potenza motore = 0 !"));
-}

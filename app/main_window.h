@@ -3,8 +3,11 @@
 // panel with the declination, the exit button and the start-up splash.
 
 #include "app/nav_state.h"
+#include "nav/bearings.h"
 
 #include <QWidget>
+
+#include <initializer_list>
 
 class QGroupBox;
 class QLabel;
@@ -76,6 +79,8 @@ public:
 
     // Calculations.
     void CALCPROREClick();
+    void CALCVBClick();
+    void CALCPOLClick();
     void CALCCTClick();
     void CALCVMClick();
     void CALCTTClick();
@@ -111,6 +116,11 @@ private:
     void OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest);
     void OpenSpeedFor(double& value, TAlignedEdit* field);
     void ShowAngle(TAlignedEdit* field, nav::Angle value);
+    // "Nessun dato da calcolare." in the error box.
+    void NothingToCompute();
+    // Puts the lines into the diagram slots and draws them on the picture.
+    void DrawLines(toolkit::Image& picture, std::initializer_list<DiagramLine> lines);
+    nav::PolarMode PolarModeChecked() const;
     // Power or consumption from the fuel, the other factor and the time. The
     // refusals in their order: the other factor 0, then the time 0.
     void SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage);

@@ -423,3 +423,69 @@ TEST_F(ProreTest, TheDiagramFollowsTheResult)
     EXPECT_EQ(state.diagramLines[2].label, QStringLiteral("PV"));
     EXPECT_EQ(form->IMGPRORE->canvas().Pixel(150, 100), tk::clYellow);
 }
+
+// Bearings through the window.
+
+class RilevamentiTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        WriteTable("0;1.5\r\n");
+        Start(false);
+        state.valDECL = 0;
+    }
+
+    void Given(TAlignedEdit* field, nav::Angle& value, nav::Angle v)
+    {
+        value = v;
+        field->setText(QString::fromStdString(nav::FormatAngle(v)));
+    }
+
+    static QString Text(nav::Angle a) { return QString::fromStdString(nav::FormatAngle(a)); }
+};
+
+TEST_F(RilevamentiTest, ACompassBearingGivesTheTrueOneAndBack)
+{
+    Given(form->EDRB, state.valRB, 10 * kDeg);
+    form->CALCVBClick();
+    EXPECT_EQ(form->EDDEVVB->text(), Text(90 * kMin));
+    EXPECT_EQ(form->EDRV->text(), Text(11 * kDeg + 30 * kMin));
+    EXPECT_EQ(state.diagramLines[2].angle, 11);
+
+    form->RBCLEARClick();
+    form->CALCVBClick();
+    EXPECT_EQ(form->EDRB->text(), Text(10 * kDeg));
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
+}
+
+TEST_F(RilevamentiTest, NoBearingGivenReportsAndDrawsNothing)
+{
+    const QImage before = form->IMGRVB->canvas().Target()->copy();
+    form->CALCVBClick();
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
+    EXPECT_EQ(form->IMGRVB->canvas().Target()->copy(), before);
+    EXPECT_EQ(state.diagramLineCount, 0);
+}
+
+TEST_F(RilevamentiTest, APortRelativeBearingIsShownNegativeAndDrawnToTheLeft)
+{
+    form->RBSEMISX->click();
+    Given(form->EDPVC, state.valPVC, 10 * kDeg);
+    Given(form->EDRVC, state.valRVC, 340 * kDeg);
+    form->CALCPOLClick();
+    EXPECT_EQ(state.valRP, -30 * kDeg);
+    EXPECT_EQ(form->EDRP->text(), Text(-30 * kDeg));
+    EXPECT_EQ(state.diagramLines[2].angle, -30);
+    // 65 pixels from the centre at 30 degrees left of the top.
+    EXPECT_EQ(form->IMGRP->canvas().Pixel(100 - 30, 100 - 52), tk::clYellow);
+}
+
+TEST_F(RilevamentiTest, PolarWithEveryFieldFilledReports)
+{
+    Given(form->EDPVC, state.valPVC, 1);
+    Given(form->EDRVC, state.valRVC, 2);
+    Given(form->EDRP, state.valRP, 3);
+    form->CALCPOLClick();
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
+    EXPECT_EQ(state.valRP, 3);
+}

@@ -1,0 +1,139 @@
+// The "Autonomia" tab: distance, speed and time; fuel, power and consumption.
+
+#include "app/main_window.h"
+
+#include "nav/endurance.h"
+#include "toolkit/platform.h"
+#include "toolkit/text_format.h"
+#include "toolkit/up_down.h"
+#include "widgets/numeric/aligned_edit.h"
+#include "widgets/numeric/spin_num_edit.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kMinutesPerHour = 60;
+const QString kOutOfRange = QStringLiteral("Valore fuori limite !");
+
+}  // namespace
+
+void TForm1::SPMINClick()
+{
+    EDTT->setText(QString::fromStdString(nav::FormatHoursMinutes(SPMIN->Position())));
+}
+
+void TForm1::SPOREClick(toolkit::UpDownButton button)
+{
+    const int step = button == toolkit::UpDownButton::Next ? kMinutesPerHour : -kMinutesPerHour;
+    SPMIN->setPosition(std::max(SPMIN->Position() + step, 0));
+    SPMINClick();
+}
+
+bool TForm1::Fits(double result)
+{
+    if (std::isfinite(result))
+        return true;
+    toolkit::platform().ErrorBox(this, kOutOfRange);
+    return false;
+}
+
+void TForm1::CALCCTClick()
+{
+    const auto speed = SPVM->ReadValue();
+    if (!speed)
+        return;
+    const double distance = nav::DistanceRun(*speed, SPMIN->Position());
+    if (Fits(distance))
+        SPCT->setValue(distance);
+}
+
+void TForm1::CALCVMClick()
+{
+    if (SPMIN->Position() <= 0) {
+        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo = 0 !"));
+        return;
+    }
+    const auto distance = SPCT->ReadValue();
+    if (!distance)
+        return;
+    const double speed = nav::MeanSpeed(*distance, SPMIN->Position());
+    if (Fits(speed))
+        SPVM->setValue(speed);
+}
+
+void TForm1::CALCTTClick()
+{
+    const auto speed = SPVM->ReadValue();
+    if (!speed)
+        return;
+    if (!(*speed > 0)) {
+        toolkit::platform().ErrorBox(this, QString::fromUtf8("Velocità = 0 !"));
+        return;
+    }
+    const auto distance = SPCT->ReadValue();
+    if (!distance)
+        return;
+    const double minutes = nav::TravelMinutes(*distance, *speed);
+    // The time entry holds no more than 545 hours, and no negative time.
+    if (minutes > nav::kMaxMinutes) {
+        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo > 545:00 !"));
+        return;
+    }
+    if (!(minutes >= 0)) {
+        toolkit::platform().ErrorBox(this, kOutOfRange);
+        return;
+    }
+    SPMIN->setPosition(static_cast<int>(minutes));
+    SPMINClick();
+}
+
+void TForm1::CALCAUTOClick()
+{
+    const auto power = SPHP->ReadValue();
+    if (!power)
+        return;
+    const auto consumption = SPCS->ReadValue();
+    if (!consumption)
+        return;
+    const double fuel = nav::FuelNeeded(SPMIN->Position(), *power, *consumption);
+    // The reserve comes from the fuel as shown, to one decimal.
+    const double reserve = SPAUTO->AsShown(fuel) * nav::kReserveFactor;
+    if (!Fits(fuel) || !Fits(reserve))
+        return;
+    SPAUTO->setValue(fuel);
+    EDAUTO30->setText(toolkit::Format(QStringLiteral("%5.1f"), {reserve}));
+}
+
+void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage)
+{
+    const auto factor = other->ReadValue();
+    if (!factor)
+        return;
+    if (*factor == 0) {
+        toolkit::platform().ErrorBox(this, zeroMessage);
+        return;
+    }
+    if (SPMIN->Position() == 0) {
+        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo Totale = 0 !"));
+        return;
+    }
+    const auto fuel = SPAUTO->ReadValue();
+    if (!fuel)
+        return;
+    const double value = nav::FuelFactor(*fuel, *factor, SPMIN->Position());
+    if (!Fits(value))
+        return;
+    result->setValue(value);
+    EDAUTO30->clear();
+}
+
+void TForm1::CALCHPClick()
+{
+    SolveFuelFactor(SPHP, SPCS, QStringLiteral("Consumo Specifico = 0 !"));
+}
+
+void TForm1::CALCCSClick()
+{
+    SolveFuelFactor(SPCS, SPHP, QStringLiteral("Potenza motore = 0 !"));
+}

@@ -1,0 +1,69 @@
+// The "Prore" tab: compass, magnetic and true heading.
+
+#include "app/main_window.h"
+
+#include "nav/headings.h"
+#include "toolkit/image.h"
+#include "widgets/numeric/aligned_edit.h"
+
+namespace {
+
+constexpr int kCompassLength = 80;
+constexpr int kMagneticLength = 45;
+constexpr int kTrueLength = 65;
+
+}  // namespace
+
+void TForm1::PBCLEARClick()
+{
+    EDPB->clear();
+    state_.valPB = 0;
+}
+
+void TForm1::PMCLEARClick()
+{
+    EDPM->clear();
+    state_.valPM = 0;
+}
+
+void TForm1::PVCLEARClick()
+{
+    EDPV->clear();
+    state_.valPV = 0;
+}
+
+void TForm1::CALCPROREClick()
+{
+    nav::Headings h{state_.valPB, state_.valPM, state_.valPV, state_.valDEVIAZ};
+    const nav::HeadingStart start =
+        nav::ConvertHeadings(state_.deviationTable, state_.valDECL, !EDPB->text().isEmpty(),
+                             !EDPM->text().isEmpty(), !EDPV->text().isEmpty(), h);
+    state_.valPB = h.compass;
+    state_.valPM = h.magnetic;
+    state_.valPV = h.trueHeading;
+    state_.valDEVIAZ = h.deviation;
+    switch (start) {
+    case nav::HeadingStart::Compass:
+        ShowAngle(EDDEVIAZ, h.deviation);
+        ShowAngle(EDPM, h.magnetic);
+        ShowAngle(EDPV, h.trueHeading);
+        break;
+    case nav::HeadingStart::Magnetic:
+        ShowAngle(EDDEVIAZ, h.deviation);
+        ShowAngle(EDPB, h.compass);
+        ShowAngle(EDPV, h.trueHeading);
+        break;
+    case nav::HeadingStart::True:
+        ShowAngle(EDDEVIAZ, h.deviation);
+        ShowAngle(EDPB, h.compass);
+        ShowAngle(EDPM, h.magnetic);
+        break;
+    case nav::HeadingStart::Nothing:
+        NothingToCompute();
+        break;
+    }
+
+    DrawLines(*IMGPRORE, {{nav::TruncDegrees(state_.valPB), kCompassLength, toolkit::clRed, 1, QStringLiteral("PB")},
+                          {nav::TruncDegrees(state_.valPM), kMagneticLength, toolkit::clLime, 1, QStringLiteral("PM")},
+                          {nav::TruncDegrees(state_.valPV), kTrueLength, toolkit::clYellow, 2, QStringLiteral("PV")}});
+}

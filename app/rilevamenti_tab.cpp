@@ -1,0 +1,82 @@
+// The "Rilevamenti" tab: compass and true bearings ("Vero e Bussola") and
+// polar bearings ("Polari").
+
+#include "app/main_window.h"
+
+#include "nav/bearings.h"
+#include "toolkit/image.h"
+#include "widgets/numeric/aligned_edit.h"
+
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kHeadingLength = 80;
+constexpr int kBearingLength = 55;
+constexpr int kOtherBearingLength = 65;
+
+}  // namespace
+
+void TForm1::RBCLEARClick() { EDRB->clear(); }
+void TForm1::RVCLEARClick() { EDRV->clear(); }
+void TForm1::PVCCLEARClick() { EDPVC->clear(); }
+void TForm1::RVCCLEARClick() { EDRVC->clear(); }
+void TForm1::RPCLEARClick() { EDRP->clear(); }
+
+
+void TForm1::CALCVBClick()
+{
+    nav::CompassBearing b{state_.valPBR, state_.valRB, state_.valRV, state_.valDEVVB};
+    const nav::BearingStart start = nav::ConvertBearing(state_.deviationTable, state_.valDECL,
+                                                        !EDRB->text().isEmpty(), !EDRV->text().isEmpty(), b);
+    if (start == nav::BearingStart::Nothing) {
+        NothingToCompute();
+        return;
+    }
+    state_.valDEVVB = b.deviation;
+    state_.valRB = b.compass;
+    state_.valRV = b.trueBearing;
+    ShowAngle(EDDEVVB, b.deviation);
+    ShowAngle(start == nav::BearingStart::Compass ? EDRV : EDRB,
+              start == nav::BearingStart::Compass ? b.trueBearing : b.compass);
+    DrawLines(*IMGRVB,
+              {{nav::TruncDegrees(state_.valPBR), kHeadingLength, toolkit::clRed, 1, QStringLiteral("PB")},
+               {nav::TruncDegrees(state_.valRB), kBearingLength, toolkit::clYellow, 1, QStringLiteral("RilB")},
+               {nav::TruncDegrees(state_.valRV), kOtherBearingLength, toolkit::clLime, 1, QStringLiteral("RilV")}});
+}
+
+nav::PolarMode TForm1::PolarModeChecked() const
+{
+    if (RBCIRC->isChecked())
+        return nav::PolarMode::Circular;
+    return RBSEMIDX->isChecked() ? nav::PolarMode::Starboard : nav::PolarMode::Port;
+}
+
+void TForm1::CALCPOLClick()
+{
+    nav::PolarBearing p{state_.valPVC, state_.valRVC, state_.valRP};
+    const nav::PolarMissing missing = nav::SolvePolar(PolarModeChecked(), !EDPVC->text().isEmpty(),
+                                                      !EDRVC->text().isEmpty(), !EDRP->text().isEmpty(), p);
+    switch (missing) {
+    case nav::PolarMissing::Heading:
+        state_.valPVC = p.heading;
+        ShowAngle(EDPVC, p.heading);
+        break;
+    case nav::PolarMissing::Bearing:
+        state_.valRVC = p.bearing;
+        ShowAngle(EDRVC, p.bearing);
+        break;
+    case nav::PolarMissing::Relative:
+        state_.valRP = p.relative;
+        ShowAngle(EDRP, p.relative);  // to port with its minus sign
+        break;
+    case nav::PolarMissing::Nothing:
+        NothingToCompute();
+        return;
+    }
+    // The relative bearing is drawn from the top, not turned by the heading.
+    DrawLines(*IMGRP,
+              {{nav::TruncDegrees(state_.valPVC), kHeadingLength, toolkit::clRed, 1, QStringLiteral("PV")},
+               {nav::TruncDegrees(state_.valRVC), kBearingLength, toolkit::clLime, 1, QStringLiteral("RilV")},
+               {nav::TruncDegrees(state_.valRP), kOtherBearingLength, toolkit::clYellow, 2, QStringLiteral("RilP")}});
+}
