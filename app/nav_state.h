@@ -4,14 +4,14 @@
 // Angles are nav::Angle (seconds of arc), speeds are knots.
 
 #include "app/course_diagram.h"
+#include "dialogs/hand_off.h"
 #include "nav/angle.h"
 #include "nav/deviation_table.h"
 
 #include <QString>
 
-class TAlignedEdit;
-
-struct NavState {
+// The declination's values and the hand-off are the parts the dialogs reach.
+struct NavState : DeclinationValues, EntryHandOff {
     // "Prore"
     nav::Angle valPB = 0;
     nav::Angle valPM = 0;
@@ -32,25 +32,12 @@ struct NavState {
     double valVPCOR = 0.0;
     double valVCOR = 0.0;
     double valVECOR = 0.0;
-    // Declination (West positive) and the chart data it comes from.
-    nav::Angle valDECL = 18000;
-    nav::Angle valDECLIBASE = 3600;
-    int signDECLIBASE = +1;
-    nav::Angle valDELTADECLI = 240;
-    int signDELTADECLI = +1;
-    int valANNOBASE = 1985;
-    int valANNOCORR = 0;
     // Files beside the executable.
     QString appFolder;
-    QString settingsPath;
     // Deviation table.
     bool deviationLoaded = false;
     nav::DeviationTable deviationTable;
     // The lines of the next diagram.
     DiagramLines diagramLines;
     int diagramLineCount = 0;
-    // Hand-off to the entry dialogs, set by the field that opens one.
-    nav::Angle* entryValue = nullptr;
-    double* entrySpeed = nullptr;
-    TAlignedEdit* entryField = nullptr;
 };

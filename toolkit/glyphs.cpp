@@ -81,6 +81,19 @@ void DrawCancel(QPainter& p)
     p.drawLine(QPointF(6, 18), QPointF(18, 6));
 }
 
+void DrawDiskette(QPainter& p)
+{
+    p.setPen(QPen(QColor(20, 30, 70), 1.2));
+    p.setBrush(QColor(40, 70, 150));
+    p.drawRoundedRect(QRectF(3, 3, 18, 18), 1.5, 1.5);
+    p.setBrush(QColor(235, 235, 235));
+    p.drawRect(QRectF(6.5, 3, 11, 7));
+    p.setBrush(QColor(40, 70, 150));
+    p.drawRect(QRectF(13.5, 4.5, 2.5, 4));
+    p.setBrush(QColor(250, 250, 240));
+    p.drawRect(QRectF(6, 13, 12, 8));
+}
+
 }  // namespace
 
 QPixmap Glyph(GlyphKind kind, int size)
@@ -108,6 +121,9 @@ QPixmap Glyph(GlyphKind kind, int size)
         break;
     case GlyphKind::Cancel:
         DrawCancel(p);
+        break;
+    case GlyphKind::Save:
+        DrawDiskette(p);
         break;
     }
     return pixmap;

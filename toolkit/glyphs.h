@@ -12,6 +12,7 @@ enum class GlyphKind {
     Settings,   // a small compass needle: opens the declination data
     Confirm,    // a green tick
     Cancel,     // a red circle with a bar
+    Save,       // a diskette: writes the settings file
 };
 
 // A square glyph of `size` pixels on a transparent background.

@@ -1,0 +1,9 @@
+#include "app/program.h"
+
+Program::Program(const QString& appFolder)
+    : form1(state, appFolder)
+    , form4(state, state, [this](int lowest, int highest) { form1.OpenAngleDialog(lowest, highest); }, form1.EDDECL,
+            &form1)
+{
+    QObject::connect(&form1, &TForm1::DeclinationDialogRequested, &form4, &TForm4::Open);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The program's windows, created in the order of the start-up sequence: the
+// main window (which loads the deviation table and builds the files'
+// paths), then the dialogs, the declination dialog last (which reads the
+// settings file and fills the bottom panel before the main window shows).
+
+#include "app/main_window.h"
+#include "app/nav_state.h"
+#include "dialogs/declination_dialog.h"
+
+class Program {
+public:
+    // appFolder: where the two files lie; empty for the executable's folder.
+    explicit Program(const QString& appFolder = QString());
+
+    NavState state;
+    TForm1 form1;
+    TForm4 form4;
+};

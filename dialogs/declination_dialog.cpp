@@ -1,0 +1,229 @@
+#include "dialogs/declination_dialog.h"
+
+#include "nav/declination.h"
+#include "toolkit/platform.h"
+#include "toolkit/speed_button.h"
+#include "widgets/numeric/aligned_edit.h"
+#include "widgets/numeric/spin_num_edit.h"
+
+#include <QDate>
+#include <QFile>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+// Two-digit years are this century's.
+constexpr int kCentury = 2000;
+constexpr int kTwoDigitYears = 100;
+
+constexpr int kBaseMaxDegrees = 90;
+constexpr int kChangeMaxDegrees = 10;
+
+// The file holds four short lines; more than this is not a settings file.
+constexpr qint64 kMaxSettingsBytes = 64 * 1024;
+
+QString AngleText(nav::Angle a)
+{
+    return QString::fromStdString(nav::FormatAngle(a));
+}
+
+}  // namespace
+
+TForm4::TForm4(DeclinationValues& values, EntryHandOff& handOff, AngleDialog openAngleDialog,
+               TAlignedEdit* mainDeclination, QWidget* parent)
+    : QDialog(parent)
+    , values_(values)
+    , handOff_(handOff)
+    , openAngleDialog_(std::move(openAngleDialog))
+    , mainDeclination_(mainDeclination)
+{
+    BuildLayout();
+    ConnectHandlers();
+    FormCreate();
+}
+
+void TForm4::ConnectHandlers()
+{
+    connect(SPANNOBASE, &TNumEdit::OnChange, this, &TForm4::SPANNOBASEChange);
+    connect(SPANNOCORR, &TNumEdit::OnChange, this, &TForm4::SPANNOCORRChange);
+    // A radio button's handler runs when it becomes selected, by a click or by program.
+    const auto onSelect = [this](QRadioButton* button, void (TForm4::*handler)()) {
+        connect(button, &QRadioButton::toggled, this, [this, handler](bool on) {
+            if (on)
+                (this->*handler)();
+        });
+    };
+    onSelect(RBEST, &TForm4::RBESTClick);
+    onSelect(RBWEST, &TForm4::RBWESTClick);
+    onSelect(RBAUM, &TForm4::RBAUMClick);
+    onSelect(RBDIMIN, &TForm4::RBDIMINClick);
+    connect(EDDECLIBASE, &TAlignedEdit::OnClick, this, &TForm4::EDDECLIBASEClick);
+    connect(EDDELTADECLI, &TAlignedEdit::OnClick, this, &TForm4::EDDELTADECLIClick);
+    connect(CALCDECLREAL, &toolkit::SpeedButton::clicked, this, &TForm4::CALCDECLREALClick);
+    connect(SpeedButton1, &toolkit::SpeedButton::clicked, this, &TForm4::SpeedButton1Click);
+    connect(DECLIOK, &toolkit::SpeedButton::clicked, this, &TForm4::DECLIOKClick);
+    connect(DECLIABO, &toolkit::SpeedButton::clicked, this, &TForm4::DECLIABOClick);
+}
+
+void TForm4::FormCreate()
+{
+    int year = QDate::currentDate().year();
+    if (year < kTwoDigitYears)
+        year += kCentury;
+    values_.valANNOCORR = year;
+    SPANNOCORR->setValue(year);
+    const bool loaded = LoadSettings();
+    if (loaded) {
+        ComputeDeclination();
+        values_.valDECL = values_.valDECLREAL;
+    }
+    // Also after a failure: the panel shows what the calculations apply.
+    ShowApplied();
+}
+
+void TForm4::ShowApplied()
+{
+    if (mainDeclination_)
+        mainDeclination_->setText(AngleText(values_.valDECL));
+}
+
+void TForm4::ComputeDeclination()
+{
+    const auto declination = nav::ComputeDeclination(values_.Chart());
+    if (!declination) {
+        toolkit::platform().ErrorBox(this, QStringLiteral("Valore fuori limite !"));
+        return;
+    }
+    values_.valDECLREAL = *declination;
+    EDDECLREAL->setText(AngleText(values_.valDECLREAL));
+}
+
+bool TForm4::LoadSettings()
+{
+    QFile file(values_.settingsPath);
+    if (!file.exists())
+        return SaveSettings();
+    if (!file.open(QIODevice::ReadOnly)) {
+        toolkit::platform().ShowException(
+            this, QStringLiteral("Impossibile leggere %1: %2").arg(values_.settingsPath, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = file.read(kMaxSettingsBytes);
+    const nav::SettingsRead read =
+        nav::ReadSettings(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!read.chart) {
+        toolkit::platform().ShowException(this, QString::fromStdString(read.error));
+        return false;
+    }
+    const nav::ChartDeclination& chart = *read.chart;
+    // Years beyond the spin edits' range come within it, as leaving the spin edits would bring them.
+    values_.valANNOBASE = std::clamp(chart.baseYear, nav::kFirstYear, nav::kLastYear);
+    values_.valANNOCORR = std::clamp(chart.currentYear, nav::kFirstYear, nav::kLastYear);
+    values_.valDECLIBASE = chart.base;
+    values_.signDECLIBASE = chart.baseSign;
+    values_.valDELTADECLI = chart.change;
+    values_.signDELTADECLI = chart.changeSign;
+    SPANNOBASE->setValue(values_.valANNOBASE);
+    SPANNOCORR->setValue(values_.valANNOCORR);
+    return true;
+}
+
+bool TForm4::SaveSettings()
+{
+    // Written whole or not at all: a failed save leaves the old file.
+    QSaveFile file(values_.settingsPath);
+    const std::string text = nav::WriteSettings(values_.Chart());
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
+        || !file.commit()) {
+        toolkit::platform().ShowException(
+            this, QStringLiteral("Impossibile scrivere %1: %2").arg(values_.settingsPath, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void TForm4::Open()
+{
+    SPANNOBASE->setValue(values_.valANNOBASE);
+    EDDECLIBASE->setText(AngleText(values_.valDECLIBASE));
+    (values_.signDECLIBASE < 0 ? RBEST : RBWEST)->setChecked(true);
+    EDDELTADECLI->setText(AngleText(values_.valDELTADECLI));
+    (values_.signDELTADECLI < 0 ? RBDIMIN : RBAUM)->setChecked(true);
+    ComputeDeclination();
+    exec();
+}
+
+int TForm4::YearOf(double value)
+{
+    return static_cast<int>(nav::RoundHalfEven(std::clamp(value, double{nav::kFirstYear}, double{nav::kLastYear})));
+}
+
+void TForm4::SPANNOBASEChange()
+{
+    if (const auto year = SPANNOBASE->ReadValue())
+        values_.valANNOBASE = YearOf(*year);
+}
+
+void TForm4::SPANNOCORRChange()
+{
+    if (const auto year = SPANNOCORR->ReadValue())
+        values_.valANNOCORR = YearOf(*year);
+}
+
+void TForm4::RBESTClick() { values_.signDECLIBASE = -1; }
+void TForm4::RBWESTClick() { values_.signDECLIBASE = +1; }
+void TForm4::RBAUMClick() { values_.signDELTADECLI = +1; }
+void TForm4::RBDIMINClick() { values_.signDELTADECLI = -1; }
+
+void TForm4::EDDECLIBASEClick()
+{
+    handOff_.entryValue = &values_.valDECLIBASE;
+    handOff_.entryField = EDDECLIBASE;
+    openAngleDialog_(0, kBaseMaxDegrees);
+}
+
+void TForm4::EDDELTADECLIClick()
+{
+    handOff_.entryValue = &values_.valDELTADECLI;
+    handOff_.entryField = EDDELTADECLI;
+    openAngleDialog_(0, kChangeMaxDegrees);
+}
+
+void TForm4::CALCDECLREALClick()
+{
+    ComputeDeclination();
+}
+
+void TForm4::SpeedButton1Click()
+{
+    SaveSettings();
+}
+
+void TForm4::DECLIOKClick()
+{
+    values_.valDECL = values_.valDECLREAL;
+    if (mainDeclination_)
+        mainDeclination_->setText(EDDECLREAL->text());
+    accept();
+}
+
+void TForm4::DECLIABOClick()
+{
+    reject();
+}
+
+void TForm4::keyPressEvent(QKeyEvent* event)
+{
+    // Escape does not close the dialog: the buttons do.
+    if (event->key() == Qt::Key_Escape) {
+        toolkit::platform().Beep();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,90 @@
+#pragma once
+// TForm4, the declination dialog: the chart's data (base year, current
+// year, the base declination East or West and its annual change), the
+// declination computed from them, and the settings file ORVAN_INI.INI that
+// keeps them. Every edit changes the chart values at once; "CONFERMA"
+// applies the computed declination to the calculations and the main
+// window's bottom panel, "ANNULLA" only leaves the applied one as it was.
+
+#include "dialogs/hand_off.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QGroupBox;
+class QRadioButton;
+class TAlignedEdit;
+class TSpinNumEdit;
+
+namespace toolkit {
+class SpeedButton;
+}
+
+class TForm4 : public QDialog {
+    Q_OBJECT
+
+public:
+    // Opens the angle dialog on the hand-off with a range of whole degrees.
+    using AngleDialog = std::function<void(int lowest, int highest)>;
+
+    // mainDeclination: the main window's EDDECL, which shows the applied
+    // declination. Runs the start-up sequence (FormCreate).
+    TForm4(DeclinationValues& values, EntryHandOff& handOff, AngleDialog openAngleDialog,
+           TAlignedEdit* mainDeclination, QWidget* parent = nullptr);
+
+    // The opening sequence, then the dialog modally.
+    void Open();
+
+    void FormCreate();
+    void ComputeDeclination();
+    // False after reporting a file that cannot be read, written or understood.
+    bool LoadSettings();
+    bool SaveSettings();
+
+    void SPANNOBASEChange();
+    void SPANNOCORRChange();
+    void RBESTClick();
+    void RBWESTClick();
+    void RBAUMClick();
+    void RBDIMINClick();
+    void EDDECLIBASEClick();
+    void EDDELTADECLIClick();
+    void CALCDECLREALClick();
+    void SpeedButton1Click();
+    void DECLIOKClick();
+    void DECLIABOClick();
+
+    // Controls, named as in the layout.
+    QGroupBox* GroupBox3 = nullptr;
+    TSpinNumEdit* SPANNOBASE = nullptr;
+    TSpinNumEdit* SPANNOCORR = nullptr;
+    TAlignedEdit* EDDECLIBASE = nullptr;
+    QRadioButton* RBEST = nullptr;
+    QRadioButton* RBWEST = nullptr;
+    TAlignedEdit* EDDELTADECLI = nullptr;
+    QRadioButton* RBAUM = nullptr;
+    QRadioButton* RBDIMIN = nullptr;
+    toolkit::SpeedButton* CALCDECLREAL = nullptr;
+    toolkit::SpeedButton* SpeedButton1 = nullptr;
+    TAlignedEdit* EDDECLREAL = nullptr;
+    toolkit::SpeedButton* DECLIOK = nullptr;
+    toolkit::SpeedButton* DECLIABO = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildLayout();
+    void ConnectHandlers();
+    // The main window's panel shows the declination the calculations apply.
+    void ShowApplied();
+    // A year spin edit's value as a whole year within its range; what is
+    // typed beyond the range is only corrected when the box is left.
+    static int YearOf(double value);
+
+    DeclinationValues& values_;
+    EntryHandOff& handOff_;
+    AngleDialog openAngleDialog_;
+    TAlignedEdit* mainDeclination_;
+};

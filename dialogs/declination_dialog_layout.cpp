@@ -1,0 +1,112 @@
+// The stored layout of the declination dialog.
+
+#include "dialogs/declination_dialog.h"
+
+#include "toolkit/color.h"
+#include "toolkit/fonts.h"
+#include "toolkit/form_layout.h"
+#include "toolkit/glyphs.h"
+#include "toolkit/speed_button.h"
+#include "widgets/numeric/aligned_edit.h"
+#include "widgets/numeric/spin_num_edit.h"
+
+#include <QGroupBox>
+#include <QRadioButton>
+
+namespace tk = toolkit;
+
+namespace {
+
+constexpr int kClientWidth = 342;
+constexpr int kClientHeight = 369;
+constexpr int kWindowFontPx = 11;
+constexpr int kGlyph = 24;
+constexpr tk::TColor kDeclinationColor = tk::RGB(255, 255, 196);
+constexpr double kFirstYear = 1800;
+constexpr double kLastYear = 2099;
+
+TSpinNumEdit* MakeYear(QWidget* parent, const char* name, int x, double value)
+{
+    auto* spin = new TSpinNumEdit(parent);
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setGeometry(x, 25, 56, 22);
+    spin->setDecimals(0);
+    // The maximum first: the minimum may not pass it.
+    spin->setMaxValue(kLastYear);
+    spin->setMinValue(kFirstYear);
+    spin->setValue(value);
+    spin->setIncrement(1);
+    return spin;
+}
+
+TAlignedEdit* MakeAngleField(QWidget* parent, const char* name, int x, int y, tk::TColor color = tk::clWindow)
+{
+    auto* edit = new TAlignedEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(x, y, 76, 24);
+    edit->setReadOnly(true);
+    edit->setAlignment(TAlignedEdit::TAlignment::taRightJustify);
+    edit->setColor(color);
+    return edit;
+}
+
+QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption, int x, int y, int width,
+                        bool checked)
+{
+    auto* radio = new QRadioButton(QString::fromLatin1(caption), parent);
+    radio->setObjectName(QString::fromLatin1(name));
+    radio->setGeometry(x, y, width, 17);
+    radio->setChecked(checked);
+    return radio;
+}
+
+tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const char* caption, tk::GlyphKind glyph,
+                            int x, int y, int width, int height)
+{
+    auto* button = new tk::SpeedButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                                       tk::Glyph(glyph, kGlyph));
+    button->setGeometry(x, y, width, height);
+    return button;
+}
+
+}  // namespace
+
+void TForm4::BuildLayout()
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Orvane2004 - Set Declinazione"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(tk::UiFont(kWindowFontPx));
+    tk::SetBackground(this, tk::clBtnFace);
+
+    GroupBox3 = tk::MakeGroupBox(this, QStringLiteral("GroupBox3"),
+                                 QStringLiteral("  Dati indicati sulla carta nautica  "), 10, 10, 321, 256,
+                                 tk::clWindowText, tk::UiFont(kWindowFontPx, true));
+    const QFont plain = tk::UiFont(kWindowFontPx);
+    tk::MakeLabel(GroupBox3, QStringLiteral("Label1"), QStringLiteral("Anno base"), 20, 30, tk::clWindowText, plain);
+    SPANNOBASE = MakeYear(GroupBox3, "SPANNOBASE", 75, 1985);
+    tk::MakeLabel(GroupBox3, QStringLiteral("Label4"), QStringLiteral("Anno corrente"), 160, 30, tk::clWindowText,
+                  plain);
+    SPANNOCORR = MakeYear(GroupBox3, "SPANNOCORR", 240, 2004);
+
+    auto* base = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox1"), QStringLiteral("  Declinazione base  "),
+                                  10, 65, 301, 61, tk::clWindowText, plain);
+    EDDECLIBASE = MakeAngleField(base, "EDDECLIBASE", 20, 22);
+    RBEST = MakeRadio(base, "RBEST", "E", 140, 25, 36, false);
+    RBWEST = MakeRadio(base, "RBWEST", "W", 205, 25, 36, true);
+
+    auto* change = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox2"), QStringLiteral("  Variazione Annua  "),
+                                    10, 135, 301, 66, tk::clWindowText, plain);
+    EDDELTADECLI = MakeAngleField(change, "EDDELTADECLI", 20, 22);
+    RBAUM = MakeRadio(change, "RBAUM", "Aumento", 145, 15, 91, false);
+    RBDIMIN = MakeRadio(change, "RBDIMIN", "Diminuzione", 145, 35, 86, true);
+
+    CALCDECLREAL = MakeButton(GroupBox3, "CALCDECLREAL", "Calcola", tk::GlyphKind::Calculate, 37, 214, 86, 32);
+    SpeedButton1 = MakeButton(GroupBox3, "SpeedButton1", "Salva Dati", tk::GlyphKind::Save, 192, 214, 104, 32);
+
+    tk::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Declinazione"), 10, 288, tk::clWindowText, plain);
+    EDDECLREAL = MakeAngleField(this, "EDDECLREAL", 80, 282, kDeclinationColor);
+    DECLIOK = MakeButton(this, "DECLIOK", "CONFERMA", tk::GlyphKind::Confirm, 40, 330, 101, 31);
+    DECLIABO = MakeButton(this, "DECLIABO", "ANNULLA", tk::GlyphKind::Cancel, 200, 330, 106, 31);
+}

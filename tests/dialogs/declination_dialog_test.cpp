@@ -1,0 +1,233 @@
+#include "dialogs/declination_dialog.h"
+
+#include "support/recording_platform.h"
+#include "toolkit/speed_button.h"
+#include "widgets/numeric/aligned_edit.h"
+#include "widgets/numeric/spin_num_edit.h"
+
+#include <QDate>
+#include <QFile>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr nav::Angle kDeg = nav::kSecondsPerDegree;
+constexpr nav::Angle kMin = nav::kSecondsPerMinute;
+
+QString Text(nav::Angle a)
+{
+    return QString::fromStdString(nav::FormatAngle(a));
+}
+
+}  // namespace
+
+class DeclinationDialogTest : public testing::Test {
+protected:
+    RecordedPlatform recorded;
+    QTemporaryDir folder;
+    DeclinationValues values;
+    EntryHandOff handOff;
+    TAlignedEdit panel;  // the main window's EDDECL
+    std::vector<std::pair<int, int>> angleDialogs;
+    std::unique_ptr<TForm4> form;
+
+    void SetUp() override { values.settingsPath = folder.filePath(QStringLiteral("ORVAN_INI.INI")); }
+
+    void WriteSettings(const QByteArray& bytes)
+    {
+        QFile file(values.settingsPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray Settings() const
+    {
+        QFile file(values.settingsPath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void Create()
+    {
+        form = std::make_unique<TForm4>(values, handOff,
+                                        [this](int lo, int hi) { angleDialogs.emplace_back(lo, hi); }, &panel);
+    }
+
+    // Opens the dialog and runs `inside` while it is up.
+    void OpenAnd(std::function<void()> inside)
+    {
+        QTimer::singleShot(0, form.get(), [this, inside] {
+            inside();
+            if (form->isVisible())
+                form->DECLIABO->click();
+        });
+        form->Open();
+    }
+};
+
+TEST_F(DeclinationDialogTest, TheFirstStartWritesTheChartDataAndShowsTheirDeclination)
+{
+    Create();
+    const int year = QDate::currentDate().year();
+    EXPECT_EQ(Settings(), QStringLiteral("1985\r\n%1\r\n3600\r\n240\r\n").arg(year).toLatin1());
+    EXPECT_EQ(values.valDECL, kDeg + 4 * kMin * (year - 1985));
+    EXPECT_EQ(panel.text(), Text(values.valDECL));
+    EXPECT_TRUE(recorded.platform.exceptions.isEmpty());
+}
+
+struct SettingsFileCase {
+    const char* what;
+    const char* file;
+    nav::Angle declination;
+    bool east, decreasing;
+    nav::Angle base;
+};
+
+class SettingsFileTest : public DeclinationDialogTest, public testing::WithParamInterface<SettingsFileCase> {};
+
+TEST_P(SettingsFileTest, SetsTheChartDataAndTheDialogShowsThem)
+{
+    const SettingsFileCase& c = GetParam();
+    WriteSettings(c.file);
+    Create();
+    EXPECT_EQ(values.valDECL, c.declination) << c.what;
+    EXPECT_EQ(panel.text(), Text(c.declination)) << c.what;
+    OpenAnd([&] {
+        EXPECT_EQ(form->RBEST->isChecked(), c.east) << c.what;
+        EXPECT_EQ(form->RBWEST->isChecked(), !c.east) << c.what;
+        EXPECT_EQ(form->RBDIMIN->isChecked(), c.decreasing) << c.what;
+        EXPECT_EQ(form->EDDECLIBASE->text(), Text(c.base)) << c.what;
+        EXPECT_EQ(form->EDDECLREAL->text(), Text(c.declination)) << c.what;
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SettingsFileTest,
+    testing::Values(
+        SettingsFileCase{"2004", "1985\r\n2004\r\n3600\r\n240\r\n", 2 * kDeg + 16 * kMin, false, false, kDeg},
+        SettingsFileCase{"East base", "2000\r\n2000\r\n-5400\r\n60\r\n", -(kDeg + 30 * kMin), true, false,
+                         kDeg + 30 * kMin},
+        SettingsFileCase{"zero is West and Aumento", "2000\r\n2010\r\n0\r\n0\r\n", 0, false, false, 0},
+        SettingsFileCase{"a year before the base", "1985\r\n1980\r\n3600\r\n240\r\n", 2400, false, false, kDeg},
+        SettingsFileCase{"decreasing", "1990\r\n2000\r\n3600\r\n-60\r\n", 3600 - 600, false, true, kDeg},
+        SettingsFileCase{"years brought within the spin edits", "1000\r\n2100\r\n0\r\n1\r\n", 299, false, false, 0}));
+
+struct BadFileCase {
+    const char* what;
+    QByteArray file;
+    const char* message;
+};
+
+class BadSettingsFileTest : public DeclinationDialogTest, public testing::WithParamInterface<BadFileCase> {};
+
+TEST_P(BadSettingsFileTest, IsReportedAndTheFallbackIsShown)
+{
+    WriteSettings(GetParam().file);
+    Create();
+    EXPECT_EQ(recorded.platform.exceptions, QStringList{QString::fromUtf8(GetParam().message)}) << GetParam().what;
+    EXPECT_EQ(values.valDECL, 18000);
+    EXPECT_EQ(panel.text(), Text(18000));  // the 5 degrees West that the calculations apply
+    EXPECT_EQ(values.valANNOBASE, 1985);   // nothing of the file was taken
+    EXPECT_EQ(values.valDECLIBASE, 3600);
+    EXPECT_EQ(Settings(), GetParam().file);  // and nothing written
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BadSettingsFileTest,
+    testing::Values(
+        BadFileCase{"a word", "1990\r\n2000\r\nW\r\n240\r\n", "'W' is not a valid integer value"},
+        BadFileCase{"a missing line", "1990\r\n2000\r\n", "'' is not a valid integer value"},
+        BadFileCase{"an overflowing change", "1990\r\n2000\r\n0\r\n2000000000\r\n",
+                    "Declinazione fuori limite in ORVAN_INI.INI"},
+        BadFileCase{"binary junk", QByteArray("\x01\x02\xff\r\n", 5), "'\uFFFD\uFFFD\u00FF' is not a valid integer value"},
+        BadFileCase{"a huge line", QByteArray(4 * 1024 * 1024, '7'),
+                    "'7777777777777777777777777777777777777777\u2026' is not a valid integer value"}));
+
+TEST_F(DeclinationDialogTest, AFolderThatCannotBeWrittenIsReportedAndTheProgramGoesOn)
+{
+    values.settingsPath = QStringLiteral("/proc/orvane-test/ORVAN_INI.INI");
+    Create();
+    ASSERT_EQ(recorded.platform.exceptions.size(), 1);
+    EXPECT_TRUE(recorded.platform.exceptions[0].startsWith(QStringLiteral("Impossibile scrivere")));
+    EXPECT_EQ(panel.text(), Text(18000));
+}
+
+TEST_F(DeclinationDialogTest, SaveWritesTheEditedDataThatTheNextStartReads)
+{
+    Create();
+    OpenAnd([&] {
+        form->SPANNOCORR->setValue(2000);
+        form->RBEST->click();
+        form->SpeedButton1->click();
+    });
+    EXPECT_EQ(Settings(), QByteArray("1985\r\n2000\r\n-3600\r\n240\r\n"));
+    DeclinationValues again;
+    again.settingsPath = values.settingsPath;
+    TForm4 next(again, handOff, [](int, int) {}, &panel);
+    EXPECT_EQ(again.valANNOCORR, 2000);  // whatever the system's year
+    EXPECT_EQ(again.valDECL, -kDeg + 15 * 4 * kMin);
+}
+
+TEST_F(DeclinationDialogTest, ConfermaAppliesWhatWasLastComputed)
+{
+    WriteSettings("1985\r\n2004\r\n3600\r\n240\r\n");
+    Create();
+    OpenAnd([&] {
+        form->SPANNOCORR->setValue(2010);  // no "Calcola": the opening's result stands
+        form->DECLIOK->click();
+    });
+    EXPECT_EQ(values.valDECL, 8160);
+    EXPECT_EQ(values.valANNOCORR, 2010);
+
+    OpenAnd([&] { form->DECLIOK->click(); });  // the opening computes for 2010
+    EXPECT_EQ(values.valDECL, kDeg + 25 * 4 * kMin);
+    EXPECT_EQ(panel.text(), Text(values.valDECL));
+}
+
+TEST_F(DeclinationDialogTest, AnnullaKeepsTheAppliedDeclinationButNotTheEdits)
+{
+    WriteSettings("1985\r\n2004\r\n3600\r\n240\r\n");
+    Create();
+    OpenAnd([&] {
+        form->RBDIMIN->click();
+        form->CALCDECLREAL->click();
+        form->DECLIABO->click();
+    });
+    EXPECT_EQ(values.valDECL, 8160);
+    EXPECT_EQ(panel.text(), Text(8160));
+    OpenAnd([&] { EXPECT_TRUE(form->RBDIMIN->isChecked()); });
+}
+
+TEST_F(DeclinationDialogTest, TheAngleFieldsOpenTheAngleDialogWithTheirRanges)
+{
+    Create();
+    emit form->EDDECLIBASE->OnClick();
+    EXPECT_EQ(handOff.entryValue, &values.valDECLIBASE);
+    EXPECT_EQ(handOff.entryField, form->EDDECLIBASE);
+    emit form->EDDELTADECLI->OnClick();
+    EXPECT_EQ(handOff.entryValue, &values.valDELTADECLI);
+    EXPECT_EQ(angleDialogs, (std::vector<std::pair<int, int>>{{0, 90}, {0, 10}}));
+}
+
+TEST_F(DeclinationDialogTest, TypedYearsAreStoredWithinTheRangeAndEscapeKeepsTheDialogOpen)
+{
+    Create();
+    OpenAnd([&] {
+        form->SPANNOCORR->setFocus();
+        form->SPANNOCORR->selectAll();
+        QTest::keyClicks(form->SPANNOCORR, QStringLiteral("2500"));
+        EXPECT_EQ(values.valANNOCORR, 2099);
+        QTest::keyClick(form->SPANNOCORR, Qt::Key_Escape);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &escape);
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(recorded.platform.beeps, 2);
+    });
+}
