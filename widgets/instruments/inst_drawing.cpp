@@ -253,12 +253,74 @@ TRect ShrunkRect(const TRect& rect, long long by)
             ClampCoordinate(rect.Right - by), ClampCoordinate(rect.Bottom - by)};
 }
 
+namespace {
+
+struct ClipBox {
+    double minX, minY, maxX, maxY;
+};
+
+ClipBox CanvasClipBox(const Canvas& canvas)
+{
+    return {-static_cast<double>(kClipMargin), -static_cast<double>(kClipMargin),
+            static_cast<double>(canvas.Target()->width()) + kClipMargin,
+            static_cast<double>(canvas.Target()->height()) + kClipMargin};
+}
+
+struct PointF {
+    double x, y;
+};
+
+// Sutherland-Hodgman against one side of the box: keep points with inside(p) >= 0.
+template <class Side>
+std::vector<PointF> ClipAgainst(const std::vector<PointF>& in, Side inside)
+{
+    std::vector<PointF> out;
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        const PointF a = in[i];
+        const PointF b = in[(i + 1) % in.size()];
+        const double da = inside(a);
+        const double db = inside(b);
+        if (da >= 0)
+            out.push_back(a);
+        if ((da >= 0) != (db >= 0)) {
+            const double t = da / (da - db);
+            out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+void DrawClippedPolygon(Canvas& canvas, const std::vector<TInstPoint>& points)
+{
+    if (points.size() < 2)
+        return;
+    const ClipBox box = CanvasClipBox(canvas);
+    std::vector<PointF> clipped;
+    for (const TInstPoint& p : points)
+        clipped.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
+    clipped = ClipAgainst(clipped, [&](PointF p) { return p.x - box.minX; });
+    clipped = ClipAgainst(clipped, [&](PointF p) { return box.maxX - p.x; });
+    clipped = ClipAgainst(clipped, [&](PointF p) { return p.y - box.minY; });
+    clipped = ClipAgainst(clipped, [&](PointF p) { return box.maxY - p.y; });
+    QVector<QPoint> fill;
+    for (const PointF& p : clipped)
+        fill.append(QPoint(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))));
+    const toolkit::PenStyle style = canvas.pen.style;
+    canvas.pen.style = toolkit::PenStyle::Clear;
+    canvas.Polygon(fill);
+    canvas.pen.style = style;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const TInstPoint& a = points[i];
+        const TInstPoint& b = points[(i + 1) % points.size()];
+        DrawClippedLine(canvas, a.x, a.y, b.x, b.y);
+    }
+}
+
 void DrawClippedLine(Canvas& canvas, long long x0, long long y0, long long x1, long long y1)
 {
-    const double minX = -kClipMargin;
-    const double minY = -kClipMargin;
-    const double maxX = static_cast<double>(canvas.Target()->width()) + kClipMargin;
-    const double maxY = static_cast<double>(canvas.Target()->height()) + kClipMargin;
+    const auto [minX, minY, maxX, maxY] = CanvasClipBox(canvas);
     const auto inside = [&](long long x, long long y) { return x >= minX && x <= maxX && y >= minY && y <= maxY; };
     if (inside(x0, y0) && inside(x1, y1)) {
         canvas.MoveTo(static_cast<int>(x0), static_cast<int>(y0));

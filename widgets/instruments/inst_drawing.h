@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 enum class TInstGradientStyle {
     gsNone,
@@ -82,3 +83,12 @@ toolkit::TRect ShrunkRect(const toolkit::TRect& rect, long long by);
 // A line from (x0, y0) up to, not including, (x1, y1) with the canvas pen;
 // the part far outside the canvas is clipped away.
 void DrawClippedLine(toolkit::Canvas& canvas, long long x0, long long y0, long long x1, long long y1);
+
+struct TInstPoint {
+    long long x;
+    long long y;
+};
+
+// As Canvas::Polygon (filled with the brush, outlined with the pen), with
+// the part far outside the canvas clipped away.
+void DrawClippedPolygon(toolkit::Canvas& canvas, const std::vector<TInstPoint>& points);
