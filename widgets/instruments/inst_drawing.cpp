@@ -221,6 +221,39 @@ void DrawBitmap(Canvas& canvas, const TRect& dest, const QImage& bitmap, const T
     }
 }
 
+QImage TextPicture(const QFont& font, TColor colour, const QString& text)
+{
+    QImage measure(1, 1, QImage::Format_ARGB32);
+    Canvas metrics(&measure);
+    metrics.font = font;
+    const int w = metrics.TextWidth(text);
+    const int h = metrics.TextHeight(text);
+    if (w <= 0 || h <= 0)
+        return {};
+    QImage picture(w, h, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    Canvas canvas(&picture);
+    canvas.font = font;
+    canvas.fontColor = colour;
+    canvas.brush.style = toolkit::BrushStyle::Clear;
+    canvas.TextOut(0, 0, text);
+    return picture;
+}
+
+void DrawOpaquePixels(Canvas& canvas, int x, int y, const QImage& picture)
+{
+    QImage& target = *canvas.Target();
+    const int fromX = std::max(0, -x);
+    const int toX = std::min(picture.width(), target.width() - x);
+    for (int row = std::max(0, -y); row < std::min(picture.height(), target.height() - y); ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(picture.constScanLine(row));
+        auto* to = reinterpret_cast<QRgb*>(target.scanLine(y + row));
+        for (int col = fromX; col < toX; ++col)
+            if (qAlpha(from[col]) != 0)
+                to[x + col] = from[col] | 0xFF000000u;
+    }
+}
+
 QString CutToken(QString& text, QChar separator)
 {
     const qsizetype at = text.indexOf(separator);

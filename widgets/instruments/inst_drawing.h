@@ -7,6 +7,7 @@
 #include "toolkit/canvas.h"
 #include "toolkit/color.h"
 
+#include <QFont>
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -62,6 +63,13 @@ toolkit::TRect BitmapRect(const QImage& bitmap);
 // bitmap draws nothing.
 void DrawBitmap(toolkit::Canvas& canvas, const toolkit::TRect& dest, const QImage& bitmap,
                 const toolkit::TRect& source, bool transparent, toolkit::TColor transparentColor);
+
+// The text as Canvas::TextOut draws it on a clear brush, on a transparent
+// picture as wide as the text and as high as the font; null for no text.
+QImage TextPicture(const QFont& font, toolkit::TColor colour, const QString& text);
+
+// The opaque pixels of `picture` copied to the canvas, its top-left corner at (x, y).
+void DrawOpaquePixels(toolkit::Canvas& canvas, int x, int y, const QImage& picture);
 
 // Takes the text before the first `separator` off `text` (with the
 // separator) and returns it; without a separator the whole text.

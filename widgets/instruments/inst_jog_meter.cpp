@@ -13,6 +13,8 @@ constexpr QSize kDefaultSize(160, 40);
 constexpr int kDefaultFontPixels = 11;
 constexpr int kTriangleHalfWidth = 5;
 const QString kMarkerName = QStringLiteral("TIWPIN");
+// A scale that wanders far keeps no more label pictures than this.
+constexpr qsizetype kMaxLabelPictures = 256;
 
 bool IsEmpty(const QImage& image)
 {
@@ -59,6 +61,7 @@ TInstJogMeter::TInstJogMeter(QWidget* parent)
 
 void TInstJogMeter::ChangeLayout()
 {
+    labelPictures_.clear();
     InvalidateLayer();
     UpdateControl();
 }
@@ -156,6 +159,16 @@ void TInstJogMeter::DrawTextAt(int left, int bottom, const QString& text)
     canvas.TextOut(left, bottom - canvas.TextHeight(text), text);
 }
 
+const QImage& TInstJogMeter::LabelPicture(const QString& text)
+{
+    const auto found = labelPictures_.constFind(text);
+    if (found != labelPictures_.constEnd())
+        return *found;
+    if (labelPictures_.size() >= kMaxLabelPictures)
+        labelPictures_.clear();
+    return *labelPictures_.insert(text, TextPicture(font(), fontColor_, text));
+}
+
 void TInstJogMeter::DrawCaption()
 {
     if (!showCaption_)
@@ -173,28 +186,24 @@ void TInstJogMeter::DrawLabels()
 {
     if (!scale_.Visible())
         return;
-    toolkit::Canvas& canvas = DrawCanvas();
-    canvas.brush.style = toolkit::BrushStyle::Clear;
-    canvas.font = font();
-    canvas.fontColor = fontColor_;
     const bool before = scale_.Position() == TInstPosition::voBefore;
     const long long base = BaseLine();
     const long long heightMax = scale_.HeightMax();
     for (const JogScaleMark& mark :
          JogScaleMarks(indicator_.Value(), scale_.Apperture(), scale_.Step(), Extent())) {
-        const QString text = FormatLabel(mark.value);
-        const long long tw = canvas.TextWidth(text);
-        const long long th = canvas.TextHeight(text);
+        const QImage& picture = LabelPicture(FormatLabel(mark.value));
+        const long long tw = picture.width();
+        const long long th = picture.height();
         long long left = 0;
-        long long bottom = 0;
+        long long top = 0;
         if (Horizontal()) {
             left = mark.pixel - tw / 2;
-            bottom = before ? base + heightMax + th : base - heightMax;
+            top = before ? base + heightMax : base - heightMax - th;
         } else {
-            bottom = mark.pixel - th / 2 + th;
+            top = mark.pixel - th / 2;
             left = before ? base + heightMax : base - heightMax - tw;
         }
-        DrawTextAt(ClampCoordinate(left), ClampCoordinate(bottom), text);
+        DrawOpaquePixels(DrawCanvas(), ClampCoordinate(left), ClampCoordinate(top), picture);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "widgets/instruments/inst_classes.h"
 #include "widgets/instruments/inst_controls.h"
 
+#include <QHash>
 #include <QImage>
 
 enum class TInstDirection { voVertical, voHorizontal };
@@ -151,6 +152,8 @@ private:
     void ChangeLayout();
     // Text with its bottom at `bottom`, on a clear brush in the meter's font.
     void DrawTextAt(int left, int bottom, const QString& text);
+    // The label drawn once and kept while font and colours stay.
+    const QImage& LabelPicture(const QString& text);
 
     void DrawBackground();
     void DrawCaption();
@@ -168,4 +171,5 @@ private:
     toolkit::TColor fromColor_ = toolkit::clBlack;
     toolkit::TColor toColor_ = toolkit::clWhite;
     toolkit::TColor fontColor_ = toolkit::clBlack;
+    QHash<QString, QImage> labelPictures_;
 };

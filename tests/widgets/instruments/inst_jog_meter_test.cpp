@@ -182,6 +182,18 @@ TEST(JogMeter, TicksLabelsAndTriangleForTheValue)
     EXPECT_EQ(PixelAt(moved, 187, 14), tk::clBlack);
 }
 
+TEST(JogMeter, LabelsFollowANewFontColour)
+{
+    TInstJogMeter m;
+    DegreeMeter(m);
+    const QRect label(205, 15, 30, 15);
+    ASSERT_TRUE(AnyPixelOf(m.Render(), label, tk::clBlack));
+    m.setFontColor(tk::clRed);
+    const QImage picture = m.Render();
+    EXPECT_FALSE(AnyPixelOf(picture, label, tk::clBlack));
+    EXPECT_TRUE(AnyPixelOf(picture, label, tk::clRed));
+}
+
 TEST(JogMeter, HiddenScaleDrawsNoTicksOrLabels)
 {
     TInstJogMeter m;
