@@ -33,10 +33,8 @@ protected:
     template <class T>
     void Set(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+        if (StoreIfChanged(field, value))
+            Changed();
     }
     // As Set, ignoring a value outside the subrange.
     void SetInRange(int& field, int value, TInstSubrange range)

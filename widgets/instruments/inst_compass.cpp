@@ -12,15 +12,6 @@ constexpr QSize kDefaultSize(100, 100);
 // A disc or pen this far beyond the control looks the same however much larger it is.
 constexpr long long kDrawMargin = 1024;
 
-template <class T>
-bool Store(T& field, const T& value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
 }  // namespace
 
 CompassPoint CompassNeedleEnd(int cx, int cy, int heading, int length)
@@ -46,7 +37,7 @@ void TInstCompass::ChangeLayout()
 
 void TInstCompass::setHeading(int degrees)
 {
-    if (!Store(heading_, degrees))
+    if (!StoreIfChanged(heading_, degrees))
         return;
     UpdateControl();
     emit OnChange();
@@ -54,49 +45,49 @@ void TInstCompass::setHeading(int degrees)
 
 void TInstCompass::setNeedleLength(int pixels)
 {
-    if (Store(needleLength_, pixels))
+    if (StoreIfChanged(needleLength_, pixels))
         UpdateControl();
 }
 
 void TInstCompass::setNeedleWidth(int pixels)
 {
-    if (Store(needleWidth_, pixels))
+    if (StoreIfChanged(needleWidth_, pixels))
         UpdateControl();
 }
 
 void TInstCompass::setNeedleColor(toolkit::TColor color)
 {
-    if (Store(needleColor_, color))
+    if (StoreIfChanged(needleColor_, color))
         UpdateControl();
 }
 
 void TInstCompass::setNeedleTransparent(bool on)
 {
-    if (Store(needleTransparent_, on))
+    if (StoreIfChanged(needleTransparent_, on))
         UpdateControl();
 }
 
 void TInstCompass::setCircleWidth(int pixels)
 {
-    if (Store(circleWidth_, pixels))
+    if (StoreIfChanged(circleWidth_, pixels))
         ChangeLayout();
 }
 
 void TInstCompass::setCircleOutlineWidth(int pixels)
 {
-    if (Store(circleOutlineWidth_, pixels))
+    if (StoreIfChanged(circleOutlineWidth_, pixels))
         ChangeLayout();
 }
 
 void TInstCompass::setCircleOutlineColor(toolkit::TColor color)
 {
-    if (Store(circleOutlineColor_, color))
+    if (StoreIfChanged(circleOutlineColor_, color))
         ChangeLayout();
 }
 
 void TInstCompass::setCircleColor(toolkit::TColor color)
 {
-    if (Store(circleColor_, color))
+    if (StoreIfChanged(circleColor_, color))
         ChangeLayout();
 }
 

@@ -91,6 +91,12 @@ void TInstBuffer::Begin(QSize size, const std::function<void()>& drawLayer)
     layerValid_ = true;
 }
 
+void TInstBuffer::Show(QWidget* widget) const
+{
+    QPainter painter(widget);
+    painter.drawImage(0, 0, image_);
+}
+
 TInstGraphicControl::TInstGraphicControl(QWidget* parent)
     : QWidget(parent)
 {
@@ -119,17 +125,15 @@ void TInstGraphicControl::setColor(toolkit::TColor color)
 
 void TInstGraphicControl::setParentColor(bool on)
 {
-    if (on == parentColor_)
+    if (!StoreIfChanged(parentColor_, on))
         return;
-    parentColor_ = on;
     ColorChanged();
 }
 
 void TInstGraphicControl::setAutoSize(bool on)
 {
-    if (on == autoSize_)
+    if (!StoreIfChanged(autoSize_, on))
         return;
-    autoSize_ = on;
     UpdateAutoSize();
 }
 
@@ -178,9 +182,8 @@ TInstGraphicImageControl::TInstGraphicImageControl(QWidget* parent)
 
 void TInstGraphicImageControl::setTransparent(bool on)
 {
-    if (on == transparent_)
+    if (!StoreIfChanged(transparent_, on))
         return;
-    transparent_ = on;
     setAttribute(Qt::WA_OpaquePaintEvent, !on);
     needBackground_ = true;
     InvalidateLayer();
@@ -245,9 +248,8 @@ const QImage& TInstGraphicImageControl::Render()
 
 void TInstGraphicImageControl::paintEvent(QPaintEvent*)
 {
-    const QImage& picture = Render();
-    QPainter painter(this);
-    painter.drawImage(0, 0, picture);
+    Render();
+    buffer_.Show(this);
 }
 
 TInstCustomControl::TInstCustomControl(QWidget* parent)
@@ -293,7 +295,6 @@ const QImage& TInstCustomImageControl::Render()
 
 void TInstCustomImageControl::paintEvent(QPaintEvent*)
 {
-    const QImage& picture = Render();
-    QPainter painter(this);
-    painter.drawImage(0, 0, picture);
+    Render();
+    buffer_.Show(this);
 }

@@ -38,6 +38,16 @@ inline constexpr TInstSubrange TInstNumGlyphs{1, 4};
 
 enum class TInstOrientation { voVertical, voHorizontal };
 
+// Stores a different value and says so; an equal value is left alone.
+template <class T>
+bool StoreIfChanged(T& field, const T& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 // The number of the hand cursor in the screen cursor table.
 inline constexpr int crInstHandPoint = 99;
 
@@ -102,6 +112,8 @@ public:
     // kept as the new layer.
     void Begin(QSize size, const std::function<void()>& drawLayer);
     void InvalidateLayer() { layerValid_ = false; }
+    // Copies the picture onto the widget, in its paint event.
+    void Show(QWidget* widget) const;
 
 private:
     QImage image_;

@@ -68,51 +68,40 @@ void TInstJogMeter::ChangeLayout()
 
 void TInstJogMeter::setDirection(TInstDirection direction)
 {
-    if (direction == direction_)
+    if (!StoreIfChanged(direction_, direction))
         return;
-    direction_ = direction;
     resize(height(), width());
     ChangeLayout();
 }
 
 void TInstJogMeter::setShowCaption(bool on)
 {
-    if (on == showCaption_)
-        return;
-    showCaption_ = on;
-    ChangeLayout();
+    if (StoreIfChanged(showCaption_, on))
+        ChangeLayout();
 }
 
 void TInstJogMeter::setCaption(const QString& caption)
 {
-    if (caption == caption_)
-        return;
-    caption_ = caption;
-    ChangeLayout();
+    if (StoreIfChanged(caption_, caption))
+        ChangeLayout();
 }
 
 void TInstJogMeter::setFromColor(toolkit::TColor color)
 {
-    if (color == fromColor_)
-        return;
-    fromColor_ = color;
-    ChangeLayout();
+    if (StoreIfChanged(fromColor_, color))
+        ChangeLayout();
 }
 
 void TInstJogMeter::setToColor(toolkit::TColor color)
 {
-    if (color == toColor_)
-        return;
-    toColor_ = color;
-    ChangeLayout();
+    if (StoreIfChanged(toColor_, color))
+        ChangeLayout();
 }
 
 void TInstJogMeter::setFontColor(toolkit::TColor color)
 {
-    if (color == fontColor_)
-        return;
-    fontColor_ = color;
-    ChangeLayout();
+    if (StoreIfChanged(fontColor_, color))
+        ChangeLayout();
 }
 
 void TInstJogMeter::changeEvent(QEvent* event)

@@ -17,15 +17,6 @@ constexpr int kShortTick = 3;
 // Thumb images in the thumb bitmap.
 enum ThumbState { kNormal = 0, kDisabled = 1, kDragged = 2, kHovered = 3 };
 
-template <class T>
-bool Store(T& field, const T& value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
 }  // namespace
 
 TInstTrackBar::TInstTrackBar(QWidget* parent)
@@ -70,7 +61,7 @@ void TInstTrackBar::LoadThumb()
 
 void TInstTrackBar::setMinValue(int value)
 {
-    if (!Store(minValue_, value))
+    if (!StoreIfChanged(minValue_, value))
         return;
     if (position_ < minValue_)
         SetPositionClamped(minValue_);
@@ -79,7 +70,7 @@ void TInstTrackBar::setMinValue(int value)
 
 void TInstTrackBar::setMaxValue(int value)
 {
-    if (!Store(maxValue_, value))
+    if (!StoreIfChanged(maxValue_, value))
         return;
     if (position_ > maxValue_)
         SetPositionClamped(maxValue_);
@@ -94,7 +85,7 @@ void TInstTrackBar::setPosition(int value)
 void TInstTrackBar::SetPositionClamped(long long value)
 {
     const auto clamped = static_cast<int>(std::min<long long>(std::max<long long>(value, minValue_), maxValue_));
-    if (!Store(position_, clamped))
+    if (!StoreIfChanged(position_, clamped))
         return;
     UpdateControl();
     emit OnChange();
@@ -102,7 +93,7 @@ void TInstTrackBar::SetPositionClamped(long long value)
 
 void TInstTrackBar::setOrientation(TInstOrientation orientation)
 {
-    if (!Store(orientation_, orientation))
+    if (!StoreIfChanged(orientation_, orientation))
         return;
     resize(height(), width());
     LoadThumb();
@@ -111,73 +102,73 @@ void TInstTrackBar::setOrientation(TInstOrientation orientation)
 
 void TInstTrackBar::setStyle(TInstProgressStyle style)
 {
-    if (Store(style_, style))
+    if (StoreIfChanged(style_, style))
         ChangeLayout();
 }
 
 void TInstTrackBar::setOptions(TInstTrackBarOptions options)
 {
-    if (Store(options_, options))
+    if (StoreIfChanged(options_, options))
         UpdateControl();
 }
 
 void TInstTrackBar::setFrequency(int frequency)
 {
-    if (Store(frequency_, frequency))
+    if (StoreIfChanged(frequency_, frequency))
         ChangeLayout();
 }
 
 void TInstTrackBar::setBorderWidth(int width)
 {
-    if (Store(borderWidth_, width))
+    if (StoreIfChanged(borderWidth_, width))
         ChangeLayout();
 }
 
 void TInstTrackBar::setGutterWidth(int width)
 {
-    if (Store(gutterWidth_, width))
+    if (StoreIfChanged(gutterWidth_, width))
         ChangeLayout();
 }
 
 void TInstTrackBar::setGutterColor(toolkit::TColor color)
 {
-    if (Store(gutterColor_, color))
+    if (StoreIfChanged(gutterColor_, color))
         ChangeLayout();
 }
 
 void TInstTrackBar::setTickMarks(TInstTickMarks marks)
 {
-    if (Store(tickMarks_, marks))
+    if (StoreIfChanged(tickMarks_, marks))
         ChangeLayout();
 }
 
 void TInstTrackBar::setTickColor(toolkit::TColor color)
 {
-    if (Store(tickColor_, color))
+    if (StoreIfChanged(tickColor_, color))
         ChangeLayout();
 }
 
 void TInstTrackBar::setScaleOffset(int offset)
 {
-    if (Store(scaleOffset_, offset))
+    if (StoreIfChanged(scaleOffset_, offset))
         ChangeLayout();
 }
 
 void TInstTrackBar::setFocusColor(toolkit::TColor color)
 {
-    if (Store(focusColor_, color))
+    if (StoreIfChanged(focusColor_, color))
         ChangeLayout();
 }
 
 void TInstTrackBar::setFocusOffset(int offset)
 {
-    if (Store(focusOffset_, offset))
+    if (StoreIfChanged(focusOffset_, offset))
         ChangeLayout();
 }
 
 void TInstTrackBar::setThumbStates(int states)
 {
-    if (!TInstNumGlyphs.Contains(states) || !Store(thumbStates_, states))
+    if (!TInstNumGlyphs.Contains(states) || !StoreIfChanged(thumbStates_, states))
         return;
     LoadThumb();
     ChangeLayout();
@@ -185,13 +176,13 @@ void TInstTrackBar::setThumbStates(int states)
 
 void TInstTrackBar::setBackImageIndex(int index)
 {
-    if (Store(backImageIndex_, index))
+    if (StoreIfChanged(backImageIndex_, index))
         ChangeLayout();
 }
 
 void TInstTrackBar::setThumbImageIndex(int index)
 {
-    if (!Store(thumbImageIndex_, index))
+    if (!StoreIfChanged(thumbImageIndex_, index))
         return;
     LoadThumb();
     ChangeLayout();
@@ -287,14 +278,14 @@ void TInstTrackBar::SetHovering(bool on)
         setCursor(ScreenCursor(crInstHandPoint));
     else
         unsetCursor();
-    if (Store(hovering_, on))
+    if (StoreIfChanged(hovering_, on))
         UpdateControl();
 }
 
 void TInstTrackBar::EndDrag()
 {
     cursorClipped_ = false;
-    if (Store(dragging_, false))
+    if (StoreIfChanged(dragging_, false))
         UpdateControl();
 }
 

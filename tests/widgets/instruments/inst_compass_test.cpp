@@ -50,13 +50,6 @@ struct DialogCompass {
     }
 };
 
-QImage Solid(int w, int h, tk::TColor c)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(tk::ToQColor(c));
-    return image;
-}
-
 }  // namespace
 
 struct NeedlePixelCase {

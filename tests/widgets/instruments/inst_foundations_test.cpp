@@ -394,13 +394,6 @@ TEST(ScreenCursors, HandIsNumber99)
 
 namespace {
 
-QImage Solid(int w, int h, QRgb colour)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 QByteArray StreamOf(const QList<QImage>& bitmaps)
 {
     return WriteBitmapStream(bitmaps);
@@ -416,7 +409,7 @@ void Poke32(QByteArray& bytes, qsizetype at, std::int32_t v)
 TEST(BitmapList, LooksUpOnlyExistingIndexes)
 {
     TInstBitmapList list;
-    list.Bitmaps()->Add(Solid(2, 2, qRgb(9, 9, 9)));
+    list.Bitmaps()->Add(Solid(2, 2, tk::RGB(9, 9, 9)));
     EXPECT_TRUE(list.GetBitmap(-1).isNull());
     EXPECT_TRUE(list.GetBitmap(1).isNull());
     EXPECT_FALSE(list.GetBitmap(0).isNull());
@@ -431,14 +424,14 @@ TEST(BitmapList, TellsLinksFirstThenItsOwnSignal)
     link.OnChange = [&](TInstSharedComponent*) { order << QStringLiteral("link"); };
     list.InsertLink(&link);
     QObject::connect(&list, &TInstBitmapList::OnChange, [&] { order << QStringLiteral("list"); });
-    list.Bitmaps()->Add(Solid(1, 1, qRgb(0, 0, 0)));
+    list.Bitmaps()->Add(Solid(1, 1, tk::RGB(0, 0, 0)));
     EXPECT_EQ(order, (QStringList{QStringLiteral("link"), QStringLiteral("list")}));
 }
 
 TEST(BitmapList, AssigningItsOwnListDoesNothing)
 {
     TInstBitmapList list;
-    list.Bitmaps()->Add(Solid(1, 1, qRgb(0, 0, 0)));
+    list.Bitmaps()->Add(Solid(1, 1, tk::RGB(0, 0, 0)));
     QSignalSpy spy(&list, &TInstBitmapList::OnChange);
     list.setBitmaps(list.Bitmaps());
     EXPECT_EQ(list.Bitmaps()->Count(), 1);
@@ -450,7 +443,7 @@ TEST(BitmapList, AssigningItsOwnListDoesNothing)
 TEST(Bitmaps, ClearTellsTwice)
 {
     TInstBitmaps bitmaps;
-    bitmaps.Add(Solid(1, 1, qRgb(0, 0, 0)));
+    bitmaps.Add(Solid(1, 1, tk::RGB(0, 0, 0)));
     QSignalSpy spy(&bitmaps, &TInstPersistent::OnChange);
     bitmaps.Clear();
     EXPECT_EQ(spy.count(), 2);
@@ -458,9 +451,9 @@ TEST(Bitmaps, ClearTellsTwice)
 
 TEST(BitmapStream, RoundTripKeepsPicturesAndEmptyOnes)
 {
-    QImage two = Solid(3, 2, qRgb(10, 20, 30));
+    QImage two = Solid(3, 2, tk::RGB(10, 20, 30));
     two.setPixel(2, 1, qRgb(200, 100, 0));
-    const BitmapStreamResult read = ReadBitmapStream(StreamOf({Solid(5, 4, qRgb(1, 2, 3)), QImage(), two}));
+    const BitmapStreamResult read = ReadBitmapStream(StreamOf({Solid(5, 4, tk::RGB(1, 2, 3)), QImage(), two}));
     ASSERT_TRUE(read.error.isEmpty());
     ASSERT_EQ(read.bitmaps.size(), 3);
     EXPECT_EQ(read.bitmaps[0].size(), QSize(5, 4));
@@ -471,7 +464,7 @@ TEST(BitmapStream, RoundTripKeepsPicturesAndEmptyOnes)
 
 TEST(BitmapStream, TrailingBytesAreIgnored)
 {
-    QByteArray bytes = StreamOf({Solid(2, 2, qRgb(1, 1, 1))});
+    QByteArray bytes = StreamOf({Solid(2, 2, tk::RGB(1, 1, 1))});
     bytes.append("tail");
     EXPECT_EQ(ReadBitmapStream(bytes).bitmaps.size(), 1);
 }
@@ -489,12 +482,12 @@ constexpr qsizetype kBmpAt = 8;
 
 TEST_P(BadStreamTest, IsRefusedAndLeavesTheListEmpty)
 {
-    QByteArray bytes = StreamOf({Solid(4, 4, qRgb(1, 1, 1))});
+    QByteArray bytes = StreamOf({Solid(4, 4, tk::RGB(1, 1, 1))});
     GetParam().spoil(bytes);
     EXPECT_EQ(ReadBitmapStream(bytes).error, QStringLiteral("Invalid file format"));
 
     TInstBitmaps bitmaps;
-    bitmaps.Add(Solid(1, 1, qRgb(0, 0, 0)));
+    bitmaps.Add(Solid(1, 1, tk::RGB(0, 0, 0)));
     QSignalSpy spy(&bitmaps, &TInstPersistent::OnChange);
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
@@ -524,7 +517,7 @@ TEST(Bitmaps, FileRoundTrip)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.bin"));
     TInstBitmaps saved;
-    saved.Add(Solid(6, 9, qRgb(5, 6, 7)));
+    saved.Add(Solid(6, 9, tk::RGB(5, 6, 7)));
     ASSERT_TRUE(saved.SaveToFile(path).isEmpty());
     TInstBitmaps loaded;
     EXPECT_TRUE(loaded.LoadFromFile(path).isEmpty());

@@ -15,6 +15,13 @@ inline toolkit::TColor PixelAt(const QImage& image, int x, int y)
     return toolkit::RGB(qRed(p), qGreen(p), qBlue(p));
 }
 
+inline QImage Solid(int w, int h, toolkit::TColor colour)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(toolkit::ToQColor(colour));
+    return image;
+}
+
 // A mouse event of `type` at `pos` with the left button, as the window system sends it.
 inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos)
 {
