@@ -168,6 +168,14 @@ TEST(TrackGeometry, HugeRangeFindsItsStepWithoutWalking)
     EXPECT_LE(ticks.size(), 101u);  // a travel of 400 holds at most 100 gaps of 4
 }
 
+TEST(TrackGeometry, TooManyTicksAreNotDrawn)
+{
+    const TrackBarGeometry g(
+        Bar(TInstOrientation::voHorizontal, TInstProgressStyle::psBottomLeft, 1000029, 0, 1000000));
+    EXPECT_TRUE(g.Ticks(1).empty());  // 4 pixels apart would still take 250001 ticks
+    EXPECT_EQ(g.Ticks(100).size(), 10001u);
+}
+
 // ---- the widget ----
 
 namespace {
@@ -383,6 +391,8 @@ TEST(TrackBar, ThumbFromABitmapListWithStates)
     EXPECT_EQ(PixelAt(bar.Render(), inside.x(), inside.y()), tk::clRed);
     bar.setEnabled(false);
     EXPECT_EQ(PixelAt(bar.Render(), inside.x(), inside.y()), tk::clBlue);  // the disabled image
+    list.Bitmaps()->Clear();  // the list tells the bar, which falls back to its own thumb
+    EXPECT_EQ(bar.ThumbRect().size(), QSize(4, 17));  // INSTTB_HORI split into two states
 }
 
 TEST(TrackBar, ForgetsABitmapListThatIsDestroyed)
