@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need; does nothing when they are all there.
 set -euo pipefail
-packages=(cmake g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev
+packages=(cmake g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick
           libxcb1-dev xdotool)
 missing=()

@@ -1,0 +1,178 @@
+#include "widgets/instruments/inst_resources.h"
+
+#include "toolkit/fonts.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QtMath>
+
+namespace {
+
+// The thumbs: a raised button with a black outline, a white edge at the top
+// and left, a dark grey edge at the bottom and right and a light grey face.
+constexpr int kThumbLong = 17;
+constexpr int kThumbShort = 9;
+const QRgb kThumbOutline = qRgb(0, 0, 0);
+const QRgb kThumbLight = qRgb(255, 255, 255);
+const QRgb kThumbShadow = qRgb(128, 128, 128);
+const QRgb kThumbFace = qRgb(192, 192, 192);
+
+QImage Thumb(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            QRgb c = kThumbFace;
+            if (x == 0 || y == 0 || x == width - 1 || y == height - 1)
+                c = kThumbOutline;
+            else if (x == width - 2 || y == height - 2)
+                c = kThumbShadow;
+            else if (x == 1 || y == 1)
+                c = kThumbLight;
+            image.setPixel(x, y, c);
+        }
+    return image;
+}
+
+// The marker: a red pin head over a short stem, pointing down, on a
+// background colour that the drawing leaves out.
+constexpr int kPinWidth = 6;
+constexpr int kPinHeight = 9;
+QImage Pin()
+{
+    static const char* const rows[kPinHeight] = {
+        ".dddd.",
+        "drrrrd",
+        "drrrrd",
+        "drrrrd",
+        ".dddd.",
+        "..dd..",
+        "..dd..",
+        "..dd..",
+        "..dd..",
+    };
+    const QRgb background = qRgb(255, 0, 255);
+    const QRgb dark = qRgb(128, 0, 0);
+    const QRgb red = qRgb(255, 0, 0);
+    QImage image(kPinWidth, kPinHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kPinHeight; ++y)
+        for (int x = 0; x < kPinWidth; ++x)
+            image.setPixel(x, y, rows[y][x] == 'd' ? dark : rows[y][x] == 'r' ? red : background);
+    return image;
+}
+
+constexpr int kCursorSize = 32;
+constexpr QPoint kCursorHotSpot(13, 1);
+
+constexpr int kRoseSize = 150;
+constexpr qreal kRoseCentre = kRoseSize / 2.0;
+constexpr qreal kDiscRadius = 73;
+constexpr qreal kTickOuter = 71;
+constexpr qreal kLetterRadius = 61;
+constexpr qreal kStarLong = 46;
+constexpr qreal kStarShort = 30;
+constexpr qreal kStarWaist = 7;
+
+QPointF Polar(qreal radius, qreal degrees)
+{
+    const qreal a = qDegreesToRadians(degrees);
+    return {kRoseCentre + radius * qSin(a), kRoseCentre - radius * qCos(a)};
+}
+
+// One point of the star: a dark half and a light half.
+void DrawStarPoint(QPainter& p, qreal degrees, qreal length)
+{
+    const QPointF tip = Polar(length, degrees);
+    const QPointF centre(kRoseCentre, kRoseCentre);
+    QPainterPath left;
+    left.moveTo(centre);
+    left.lineTo(Polar(kStarWaist, degrees - 45));
+    left.lineTo(tip);
+    left.closeSubpath();
+    QPainterPath right;
+    right.moveTo(centre);
+    right.lineTo(Polar(kStarWaist, degrees + 45));
+    right.lineTo(tip);
+    right.closeSubpath();
+    p.setPen(QPen(QColor(20, 40, 90), 0.8));
+    p.setBrush(QColor(30, 60, 130));
+    p.drawPath(left);
+    p.setBrush(QColor(245, 250, 255));
+    p.drawPath(right);
+}
+
+void DrawLetter(QPainter& p, const QString& text, qreal degrees, qreal radius)
+{
+    const QPointF at = Polar(radius, degrees);
+    const QRectF box(at.x() - 15, at.y() - 10, 30, 20);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+}  // namespace
+
+QImage InstResourceBitmap(const QString& name)
+{
+    if (name == QLatin1String("INSTTB_HORI"))
+        return Thumb(kThumbShort, kThumbLong);
+    if (name == QLatin1String("INSTTB_VERT"))
+        return Thumb(kThumbLong, kThumbShort);
+    if (name == QLatin1String("TIWPIN"))
+        return Pin();
+    return {};
+}
+
+QCursor HandPointCursor()
+{
+    QPixmap pixmap(kCursorSize, kCursorSize);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath hand;
+    hand.addRoundedRect(QRectF(10.5, 0.5, 6, 16), 3, 3);   // index finger
+    hand.addRoundedRect(QRectF(16.5, 8.5, 5, 9), 2.5, 2.5);  // middle finger
+    hand.addRoundedRect(QRectF(21.5, 10.5, 5, 8), 2.5, 2.5); // ring finger
+    hand.addRoundedRect(QRectF(3.5, 14.5, 7, 5), 2.5, 2.5);  // thumb
+    hand.addRoundedRect(QRectF(8.5, 12.5, 18, 14), 4, 4);    // palm
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPath(hand.simplified());
+    p.end();
+    return QCursor(pixmap, kCursorHotSpot.x(), kCursorHotSpot.y());
+}
+
+QImage CompassRosePicture()
+{
+    QImage image(kRoseSize, kRoseSize, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    p.setPen(QPen(QColor(20, 40, 90), 2));
+    p.setBrush(QColor(200, 225, 250));
+    p.drawEllipse(QPointF(kRoseCentre, kRoseCentre), kDiscRadius, kDiscRadius);
+
+    constexpr int kDegreesPerTick = 10;
+    for (int d = 0; d < 360; d += kDegreesPerTick) {
+        const qreal inner = d % 90 == 0 ? kTickOuter - 8 : d % 30 == 0 ? kTickOuter - 6 : kTickOuter - 3;
+        p.setPen(QPen(QColor(20, 40, 90), d % 30 == 0 ? 1.5 : 1));
+        p.drawLine(Polar(inner, d), Polar(kTickOuter, d));
+    }
+
+    for (int d = 45; d < 360; d += 90)
+        DrawStarPoint(p, d, kStarShort);
+    for (int d = 0; d < 360; d += 90)
+        DrawStarPoint(p, d, kStarLong);
+
+    p.setPen(QColor(20, 40, 90));
+    p.setFont(toolkit::UiFont(15, true));
+    const char* const cardinal[] = {"N", "E", "S", "W"};
+    for (int i = 0; i < 4; ++i)
+        DrawLetter(p, QString::fromLatin1(cardinal[i]), i * 90, kLetterRadius);
+    p.setFont(toolkit::UiFont(10, true));
+    const char* const intercardinal[] = {"NE", "SE", "SW", "NW"};
+    for (int i = 0; i < 4; ++i)
+        DrawLetter(p, QString::fromLatin1(intercardinal[i]), 45 + i * 90, kLetterRadius - 2);
+    return image;
+}

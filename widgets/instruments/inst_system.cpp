@@ -1,0 +1,10 @@
+#include "widgets/instruments/inst_system.h"
+
+TInstBitmapList::TInstBitmapList(QObject* parent)
+    : TInstSharedComponent(parent)
+{
+    connect(&bitmaps_, &TInstPersistent::OnChange, this, [this] {
+        NotifyClients();
+        emit OnChange();
+    });
+}
