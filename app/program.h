@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/nav_state.h"
+#include "dialogs/angle_dialog.h"
 #include "dialogs/declination_dialog.h"
 
 class Program {
@@ -15,5 +16,6 @@ public:
 
     NavState state;
     TForm1 form1;
+    TForm2 form2;
     TForm4 form4;
 };

@@ -1,9 +1,9 @@
-// Shows the instruments of the angle-entry window, for a look and a
-// screenshot: instrument_gallery [degrees minutes seconds].
+// Shows the angle-entry dialog, for a look and a screenshot:
+// instrument_gallery [degrees minutes seconds].
 
-#include "tools/gallery/instrument_panel.h"
-
-#include "toolkit/fonts.h"
+#include "dialogs/angle_dialog.h"
+#include "toolkit/application.h"
+#include "widgets/numeric/spin_num_edit.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -11,15 +11,15 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    toolkit::RegisterFonts();
-    InstrumentPanel panel;
-    panel.setWindowTitle(QStringLiteral("Strumenti"));
+    toolkit::ConfigureApplication();
+    EntryHandOff handOff;
+    TForm2 dialog(handOff);
     const QStringList args = QApplication::arguments();
     constexpr int kAngleArguments = 4;
-    if (args.size() == kAngleArguments)
-        panel.ShowAngle(args[1].toInt(), args[2].toInt(), args[3].toInt());
-    else
-        panel.ShowAngle(45, 30, 15);
-    panel.show();
+    const bool given = args.size() == kAngleArguments;
+    dialog.show();
+    dialog.SPGRADI->setValue(given ? args[1].toInt() : 45);
+    dialog.SPPRIMI->setValue(given ? args[2].toInt() : 30);
+    dialog.SPSECONDI->setValue(given ? args[3].toInt() : 15);
     return QApplication::exec();
 }

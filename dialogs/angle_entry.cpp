@@ -1,0 +1,76 @@
+#include "dialogs/angle_entry.h"
+
+#include "toolkit/text_format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kFullCircleMaxDegrees = 359;
+constexpr int kMaxMinutes = 59;
+constexpr int kMaxSeconds = 59;
+constexpr std::int64_t kLastSecondOfADegree = nav::kSecondsPerDegree - 1;
+
+// The smallest and largest angle values the three rows can show.
+std::int64_t LowestShown(DegreeRange r)
+{
+    return std::int64_t{r.lowest} * nav::kSecondsPerDegree - (r.lowest < 0 ? kLastSecondOfADegree : 0);
+}
+
+std::int64_t HighestShown(DegreeRange r)
+{
+    return std::int64_t{r.highest} * nav::kSecondsPerDegree + (r.highest > 0 ? kLastSecondOfADegree : 0);
+}
+
+}  // namespace
+
+bool DegreeRange::FullCircle() const
+{
+    return lowest == 0 && highest == kFullCircleMaxDegrees;
+}
+
+DialogAngle AngleToShow(nav::Angle value, DegreeRange range)
+{
+    std::int64_t v = value;
+    if (range.FullCircle())
+        v = nav::NormalizeAngle(v);
+    else if (range.Port() && v > 0 && v - nav::kFullCircle >= LowestShown(range))
+        v -= nav::kFullCircle;
+    v = std::clamp(v, LowestShown(range), HighestShown(range));
+    const std::int64_t magnitude = std::llabs(v);
+    const int degrees = static_cast<int>(magnitude / nav::kSecondsPerDegree);
+    return {v < 0 ? -degrees : degrees, static_cast<int>(magnitude / nav::kSecondsPerMinute % 60),
+            static_cast<int>(magnitude % nav::kSecondsPerMinute)};
+}
+
+int RowPosition(double value, int lowest, int highest)
+{
+    if (std::isnan(value))
+        return lowest;
+    return static_cast<int>(nav::RoundHalfEven(std::clamp(value, static_cast<double>(lowest), static_cast<double>(highest))));
+}
+
+DialogAngle AngleFromNumbers(double degrees, double minutes, double seconds, DegreeRange range)
+{
+    return {RowPosition(degrees, range.lowest, range.highest), RowPosition(minutes, 0, kMaxMinutes),
+            RowPosition(seconds, 0, kMaxSeconds)};
+}
+
+nav::Angle AngleValue(const DialogAngle& angle, DegreeRange range)
+{
+    const nav::Angle magnitude =
+        std::abs(angle.degrees) * nav::kSecondsPerDegree + angle.minutes * nav::kSecondsPerMinute + angle.seconds;
+    if (range.Port())
+        return -magnitude;
+    return angle.degrees < 0 ? -magnitude : magnitude;
+}
+
+QString AngleText(const DialogAngle& angle)
+{
+    return toolkit::Format(QString::fromUtf8("%3.0d\u00B0 %2.0u' %2.0u\""),
+                           {static_cast<long long>(std::abs(angle.degrees)), static_cast<long long>(angle.minutes),
+                            static_cast<long long>(angle.seconds)});
+}

@@ -1,0 +1,165 @@
+// What a skipper does with the mouse: a field opens the angle dialog, the
+// angle is set there and confirmed, and "Calcola" converts it.
+
+#include "app/program.h"
+
+#include "support/recording_platform.h"
+#include "toolkit/speed_button.h"
+#include "widgets/instruments/inst_track_bar.h"
+#include "widgets/numeric/aligned_edit.h"
+#include "widgets/numeric/spin_num_edit.h"
+
+#include <QFile>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr nav::Angle kDeg = nav::kSecondsPerDegree;
+constexpr nav::Angle kMin = nav::kSecondsPerMinute;
+
+QString Text(nav::Angle a)
+{
+    return QString::fromStdString(nav::FormatAngle(a));
+}
+
+}  // namespace
+
+class ScenarioTest : public testing::Test {
+protected:
+    RecordedPlatform recorded;
+    QTemporaryDir folder;
+    std::unique_ptr<Program> program;
+
+    void Start(const QByteArray& table, const QByteArray& settings)
+    {
+        Write(QStringLiteral("DEVIAZIONI.TXT"), table);
+        Write(QStringLiteral("ORVAN_INI.INI"), settings);
+        program = std::make_unique<Program>(folder.path());
+        form().SplashTimer->stop();
+        form().SplashTimerTimer();
+        form().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
+    }
+
+    void Write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    TForm1& form() { return program->form1; }
+    TForm2& angles() { return program->form2; }
+
+    // Clicks the field and, in the angle dialog that opens, types the
+    // degrees, minutes and seconds and presses "CONFERMA".
+    void EnterAngle(TAlignedEdit* field, const QString& degrees, const QString& minutes = QStringLiteral("0"),
+                    const QString& seconds = QStringLiteral("0"))
+    {
+        QTimer::singleShot(0, &angles(), [=, this] {
+            ASSERT_TRUE(angles().isVisible());
+            for (auto [spin, text] : {std::pair{angles().SPGRADI, degrees}, std::pair{angles().SPPRIMI, minutes},
+                                      std::pair{angles().SPSECONDI, seconds}}) {
+                spin->setFocus();
+                spin->selectAll();
+                QTest::keyClicks(spin, text);
+            }
+            QTest::mouseClick(angles().GRADIOK, Qt::LeftButton);
+        });
+        QTest::mouseClick(field, Qt::LeftButton);
+        ASSERT_FALSE(angles().isVisible());
+    }
+
+    void Click(toolkit::SpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    toolkit::SpeedButton* Button(const char* name)
+    {
+        return form().findChild<toolkit::SpeedButton*>(QString::fromLatin1(name));
+    }
+};
+
+TEST_F(ScenarioTest, AHeadingEnteredInTheDialogConvertsOnProre)
+{
+    Start("0;1.5\r\n", "1985\r\n1985\r\n18000\r\n0\r\n");  // 5 W
+    EnterAngle(form().EDPB, QStringLiteral("90"), QStringLiteral("15"));
+    EXPECT_EQ(form().EDPB->text(), Text(90 * kDeg + 15 * kMin));
+    Click(Button("CALCPRORE"));
+    EXPECT_EQ(form().EDPM->text(), Text(91 * kDeg + 45 * kMin));
+    EXPECT_EQ(form().EDPV->text(), Text(96 * kDeg + 45 * kMin));
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
+}
+
+TEST_F(ScenarioTest, ACompassBearingGoesToTrueAndBack)
+{
+    Start("0;2\r\n90;-3\r\n", "1985\r\n1985\r\n-3600\r\n0\r\n");  // 1 E
+    form().PageControl1->setCurrentWidget(form().TabSheet2);
+    EnterAngle(form().EDPBR, QStringLiteral("88"));
+    EnterAngle(form().EDRB, QStringLiteral("200"), QStringLiteral("30"));
+    Click(Button("CALCVB"));
+    EXPECT_EQ(form().EDDEVVB->text(), Text(-3 * kDeg));
+    EXPECT_EQ(form().EDRV->text(), Text(196 * kDeg + 30 * kMin));
+    Click(Button("RBCLEAR"));
+    Click(Button("CALCVB"));
+    EXPECT_EQ(form().EDRB->text(), Text(200 * kDeg + 30 * kMin));
+}
+
+struct PolarScenario {
+    const char* mode;
+    const char* relative;  // typed degrees of the relative bearing
+    nav::Angle bearing;
+};
+
+class PolarScenarioTest : public ScenarioTest, public testing::WithParamInterface<PolarScenario> {};
+
+TEST_P(PolarScenarioTest, TheRelativeBearingOfEachModeTurnsTheBearing)
+{
+    Start("0;0\r\n", "1985\r\n1985\r\n0\r\n0\r\n");
+    form().PageControl1->setCurrentWidget(form().TabSheet2);
+    form().PageControl2->setCurrentWidget(form().TabSheet9);
+    QTest::mouseClick(form().findChild<QRadioButton*>(QString::fromLatin1(GetParam().mode)), Qt::LeftButton);
+    EnterAngle(form().EDPVC, QStringLiteral("10"));
+    EnterAngle(form().EDRP, QString::fromLatin1(GetParam().relative));
+    Click(Button("CALCPOL"));
+    EXPECT_EQ(form().EDRVC->text(), Text(GetParam().bearing));
+
+    // And back: the relative bearing from heading and bearing, in the same mode.
+    Click(Button("RPCLEAR"));
+    Click(Button("CALCPOL"));
+    EXPECT_EQ(program->state.valRP, std::string_view(GetParam().mode) == "RBSEMISX"
+                                        ? -std::abs(std::atoi(GetParam().relative)) * kDeg
+                                        : std::atoi(GetParam().relative) * kDeg);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, PolarScenarioTest,
+                         testing::Values(PolarScenario{"RBCIRC", "350", 0},
+                                         PolarScenario{"RBSEMIDX", "120", 130 * kDeg},
+                                         PolarScenario{"RBSEMISX", "-30", 340 * kDeg}));
+
+TEST_F(ScenarioTest, TheDeclinationDialogChangesWhatTheBottomPanelShows)
+{
+    Start("0;0\r\n", "1985\r\n2004\r\n3600\r\n240\r\n");
+    EXPECT_EQ(form().EDDECL->text(), Text(2 * kDeg + 16 * kMin));
+    TForm4& declination = program->form4;
+    QTimer::singleShot(0, &declination, [&] {
+        // The base declination through the angle dialog, opened from the declination dialog.
+        QTimer::singleShot(0, &angles(), [&] {
+            EXPECT_EQ(angles().POGRADI->MaxValue(), 90);
+            angles().SPGRADI->setValue(2);
+            QTest::mouseClick(angles().GRADIOK, Qt::LeftButton);
+        });
+        QTest::mouseClick(declination.EDDECLIBASE, Qt::LeftButton);
+        QTest::mouseClick(declination.RBEST, Qt::LeftButton);
+        QTest::mouseClick(declination.CALCDECLREAL, Qt::LeftButton);
+        QTest::mouseClick(declination.DECLIOK, Qt::LeftButton);
+    });
+    Click(Button("SETDECLI"));
+    EXPECT_EQ(program->state.valDECL, -2 * kDeg + 19 * 4 * kMin);
+    EXPECT_EQ(form().EDDECL->text(), Text(-2 * kDeg + 19 * 4 * kMin));
+}

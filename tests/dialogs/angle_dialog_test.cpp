@@ -1,0 +1,191 @@
+#include "dialogs/angle_dialog.h"
+
+#include "support/recording_platform.h"
+#include "toolkit/speed_button.h"
+#include "widgets/instruments/inst_compass.h"
+#include "widgets/instruments/inst_jog_meter.h"
+#include "widgets/instruments/inst_track_bar.h"
+#include "widgets/numeric/aligned_edit.h"
+#include "widgets/numeric/spin_num_edit.h"
+
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+constexpr nav::Angle kDeg = nav::kSecondsPerDegree;
+constexpr nav::Angle kMin = nav::kSecondsPerMinute;
+
+}  // namespace
+
+class AngleDialogTest : public testing::Test {
+protected:
+    RecordedPlatform recorded;
+    EntryHandOff handOff;
+    nav::Angle value = 0;
+    TAlignedEdit field;
+    TForm2 form{handOff};
+
+    void SetUp() override
+    {
+        handOff.entryValue = &value;
+        handOff.entryField = &field;
+        field.setText(QStringLiteral("before"));
+    }
+
+    // Opens the dialog on `value` with a degree range and runs `inside` while it is up.
+    void Open(int lowest, int highest, std::function<void()> inside)
+    {
+        QTimer::singleShot(0, &form, [this, inside] {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+            inside();
+            if (form.isVisible())
+                form.GRADIABO->click();
+        });
+        form.OpenAngleDialog(lowest, highest);
+    }
+
+    QString Shown() const
+    {
+        return form.SPGRADI->text() + QLatin1Char(' ') + form.SPPRIMI->text() + QLatin1Char(' ')
+               + form.SPSECONDI->text();
+    }
+};
+
+struct OpenCase {
+    nav::Angle value;
+    int lowest, highest;
+    const char* shown;
+    int heading;
+    const char* text;  // written by "CONFERMA" at once
+    nav::Angle stored;
+};
+
+class AngleDialogOpenTest : public AngleDialogTest, public testing::WithParamInterface<OpenCase> {};
+
+TEST_P(AngleDialogOpenTest, ShowsTheValueAndConfirmingAtOnceKeepsIt)
+{
+    const OpenCase& c = GetParam();
+    value = c.value;
+    Open(c.lowest, c.highest, [&] {
+        EXPECT_EQ(Shown(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(form.COMPASSO->Heading(), c.heading);
+        EXPECT_EQ(form.POGRADI->Position(), c.heading);
+        EXPECT_EQ(form.VUGRADI->Value()->Value(), c.heading);
+        EXPECT_TRUE(form.SPGRADI->hasFocus());
+        form.GRADIOK->click();
+    });
+    EXPECT_EQ(field.text(), QString::fromUtf8(c.text));
+    EXPECT_EQ(value, c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AngleDialogOpenTest,
+    testing::Values(OpenCase{0, 0, 359, "0 0 0", 0, "  0\u00B0  0'  0\"", 0},
+                    OpenCase{1295999, 0, 359, "359 59 59", 359, "359\u00B0 59' 59\"", 1295999},
+                    OpenCase{163815, 0, 359, "45 30 15", 45, " 45\u00B0 30' 15\"", 163815},
+                    OpenCase{-30 * kDeg, 0, 359, "330 0 0", 330, "330\u00B0  0'  0\"", 330 * kDeg},
+                    OpenCase{-108900, -180, 0, "-30 15 0", -30, " 30\u00B0 15'  0\"", -108900},
+                    OpenCase{200 * kDeg, 0, 180, "180 59 59", 180, "180\u00B0 59' 59\"", 180 * kDeg + 3599}));
+
+TEST_F(AngleDialogTest, TheDegreeBarTurnsTheCompassTheMinuteBarDoesNot)
+{
+    Open(0, 359, [&] {
+        form.POGRADI->setPosition(90);
+        EXPECT_EQ(form.SPGRADI->text(), QStringLiteral("90"));
+        EXPECT_EQ(form.VUGRADI->Value()->Value(), 90);
+        EXPECT_EQ(form.COMPASSO->Heading(), 90);
+        form.POPRIMI->setPosition(20);
+        EXPECT_EQ(form.SPPRIMI->text(), QStringLiteral("20"));
+        EXPECT_EQ(form.VUPRIMI->Value()->Value(), 20);
+        EXPECT_EQ(form.COMPASSO->Heading(), 90);
+    });
+}
+
+TEST_F(AngleDialogTest, ClearingThenCancellingChangesNothing)
+{
+    value = 163815;
+    Open(0, 359, [&] {
+        form.GRADICLEAR->click();
+        EXPECT_EQ(Shown(), QStringLiteral("0 0 0"));
+        form.GRADIABO->click();
+    });
+    EXPECT_EQ(value, 163815);
+    EXPECT_EQ(field.text(), QStringLiteral("before"));
+}
+
+TEST_F(AngleDialogTest, ANarrowerRangePullsALeftoverDegreeDown)
+{
+    Open(0, 359, [&] { form.POGRADI->setPosition(200); });
+    value = 5 * kDeg;
+    form.POGRADI->setPosition(200);  // as the last use left it
+    bool pulledDown = false;
+    QObject::connect(form.POGRADI, &TInstTrackBar::OnChange, &form,
+                     [&] { pulledDown = pulledDown || form.POGRADI->Position() == 10; });
+    Open(0, 10, [&] { EXPECT_EQ(Shown(), QStringLiteral("5 0 0")); });
+    EXPECT_TRUE(pulledDown);
+}
+
+struct TypedCase {
+    const char* spin;
+    const char* typed;
+    int lowest, highest;
+    int position;  // of the row's track bar
+    nav::Angle stored;
+};
+
+class AngleDialogTypedTest : public AngleDialogTest, public testing::WithParamInterface<TypedCase> {};
+
+TEST_P(AngleDialogTypedTest, ATypedNumberMovesItsBarWithinItsRangeAndIsStoredSo)
+{
+    const TypedCase& c = GetParam();
+    Open(c.lowest, c.highest, [&] {
+        auto* spin = form.findChild<TSpinNumEdit*>(QString::fromLatin1(c.spin));
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, QString::fromLatin1(c.typed));
+        auto* bar = form.findChild<TInstTrackBar*>(QStringLiteral("PO") + QString::fromLatin1(c.spin).mid(2));
+        EXPECT_EQ(bar->Position(), c.position);
+        EXPECT_EQ(spin->Value(), c.position);  // what is shown is what is stored
+        form.GRADIOK->click();  // a button takes no focus: the spin edit is not left first
+    });
+    EXPECT_EQ(value, c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AngleDialogTypedTest,
+                         testing::Values(TypedCase{"SPGRADI", "3590", 0, 359, 359, 359 * kDeg},
+                                         TypedCase{"SPGRADI", "359E9", 0, 359, 359, 359 * kDeg},
+                                         TypedCase{"SPPRIMI", "599", 0, 359, 59, 59 * kMin},
+                                         TypedCase{"SPGRADI", "30", -180, 0, 0, 0},
+                                         TypedCase{"SPGRADI", "-45", -180, 0, -45, -45 * kDeg},
+                                         TypedCase{"SPGRADI", "95", 0, 90, 90, 90 * kDeg}));
+
+TEST_F(AngleDialogTest, EscapeAndTheCloseBoxWriteNothing)
+{
+    value = 7;
+    Open(0, 359, [&] {
+        form.SPGRADI->setValue(100);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&form, &escape);
+        EXPECT_TRUE(form.isVisible());
+        form.close();
+    });
+    EXPECT_EQ(value, 7);
+    EXPECT_EQ(field.text(), QStringLiteral("before"));
+}
+
+TEST_F(AngleDialogTest, TabMovesOnlyBetweenTheSpinEdits)
+{
+    Open(0, 359, [&] {
+        ASSERT_TRUE(form.SPGRADI->hasFocus());
+        QTest::keyClick(form.SPGRADI, Qt::Key_Tab);
+        EXPECT_TRUE(form.SPPRIMI->hasFocus());
+        QTest::keyClick(form.SPPRIMI, Qt::Key_Tab);
+        EXPECT_TRUE(form.SPSECONDI->hasFocus());
+        EXPECT_EQ(form.POGRADI->focusPolicy(), Qt::NoFocus);
+    });
+}
