@@ -2,7 +2,24 @@
 
 #include "app/main_window.h"
 
+#include "nav/currents.h"
+#include "toolkit/image.h"
+#include "toolkit/text_format.h"
 #include "widgets/numeric/aligned_edit.h"
+
+namespace {
+
+bool PairGiven(const TAlignedEdit* direction, const TAlignedEdit* speed)
+{
+    return !direction->text().isEmpty() && !speed->text().isEmpty();
+}
+
+QString SpeedText(double knots)
+{
+    return toolkit::Format(QStringLiteral("%-2.1f"), {knots});
+}
+
+}  // namespace
 
 void TForm1::CLEARPVCORClick()
 {
@@ -20,4 +37,40 @@ void TForm1::CLEARRVCORClick()
 {
     EDRVCOR->clear();
     EDVECOR->clear();
+}
+
+void TForm1::CALCCORClick()
+{
+    nav::CurrentTriangle t{state_.valPVCOR, state_.valVPCOR, state_.valDCOR,
+                           state_.valVCOR,  state_.valRVCOR, state_.valVECOR};
+    const nav::CurrentMissing missing = nav::SolveCurrent(PairGiven(EDPVCOR, EDVPCOR), PairGiven(EDDCOR, EDVCOR),
+                                                          PairGiven(EDRVCOR, EDVECOR), t, state_.vectors);
+    switch (missing) {
+    case nav::CurrentMissing::Heading:
+        state_.valPVCOR = t.heading;
+        state_.valVPCOR = t.ownSpeed;
+        ShowAngle(EDPVCOR, t.heading);
+        EDVPCOR->setText(SpeedText(t.ownSpeed));
+        break;
+    case nav::CurrentMissing::Current:
+        state_.valDCOR = t.current;
+        state_.valVCOR = t.currentSpeed;
+        ShowAngle(EDDCOR, t.current);
+        EDVCOR->setText(SpeedText(t.currentSpeed));
+        break;
+    case nav::CurrentMissing::Course:
+        state_.valRVCOR = t.course;
+        state_.valVECOR = t.groundSpeed;
+        ShowAngle(EDRVCOR, t.course);
+        EDVECOR->setText(SpeedText(t.groundSpeed));
+        break;
+    case nav::CurrentMissing::Nothing:
+        NothingToCompute();
+        return;
+    }
+    const auto lengths = nav::VectorLengths(state_.valVPCOR, state_.valVCOR, state_.valVECOR);
+    DrawLines(*IMGCOR,
+              {{nav::TruncDegrees(state_.valPVCOR), lengths[0], toolkit::clRed, 1, QStringLiteral("PVe")},
+               {nav::TruncDegrees(state_.valDCOR), lengths[1], toolkit::clLime, 1, QStringLiteral("Cor")},
+               {nav::TruncDegrees(state_.valRVCOR), lengths[2], toolkit::clYellow, 2, QStringLiteral("RVe")}});
 }

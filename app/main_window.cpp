@@ -87,6 +87,7 @@ void TForm1::ConnectHandlers()
     onButton("CALCPRORE", &TForm1::CALCPROREClick);
     onButton("CALCVB", &TForm1::CALCVBClick);
     onButton("CALCPOL", &TForm1::CALCPOLClick);
+    onButton("CALCCOR", &TForm1::CALCCORClick);
     onButton("CALCCT", &TForm1::CALCCTClick);
     onButton("CALCVM", &TForm1::CALCVMClick);
     onButton("CALCTT", &TForm1::CALCTTClick);

@@ -81,6 +81,7 @@ public:
     void CALCPROREClick();
     void CALCVBClick();
     void CALCPOLClick();
+    void CALCCORClick();
     void CALCCTClick();
     void CALCVMClick();
     void CALCTTClick();

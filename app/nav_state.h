@@ -6,6 +6,7 @@
 #include "app/course_diagram.h"
 #include "dialogs/hand_off.h"
 #include "nav/angle.h"
+#include "nav/currents.h"
 #include "nav/deviation_table.h"
 
 #include <QString>
@@ -32,6 +33,7 @@ struct NavState : DeclinationValues, EntryHandOff {
     double valVPCOR = 0.0;
     double valVCOR = 0.0;
     double valVECOR = 0.0;
+    nav::VectorCombination vectors;  // the working values of CombineVectors
     // Files beside the executable.
     QString appFolder;
     // Deviation table.

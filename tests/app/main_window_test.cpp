@@ -489,3 +489,73 @@ TEST_F(RilevamentiTest, PolarWithEveryFieldFilledReports)
     EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
     EXPECT_EQ(state.valRP, 3);
 }
+
+// The current triangle through the window.
+
+class CorrentiTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        WriteTable("0;0\r\n");
+        Start(false);
+    }
+
+    void Pair(TAlignedEdit* directionField, nav::Angle& direction, nav::Angle d, TAlignedEdit* speedField,
+              double& speed, double s)
+    {
+        direction = d;
+        speed = s;
+        directionField->setText(QString::fromStdString(nav::FormatAngle(d)));
+        speedField->setText(tk::Format(QStringLiteral("%-2.1f"), {s}));
+    }
+
+    void Heading(nav::Angle d, double s) { Pair(form->EDPVCOR, state.valPVCOR, d, form->EDVPCOR, state.valVPCOR, s); }
+    void Current(nav::Angle d, double s) { Pair(form->EDDCOR, state.valDCOR, d, form->EDVCOR, state.valVCOR, s); }
+    void Course(nav::Angle d, double s) { Pair(form->EDRVCOR, state.valRVCOR, d, form->EDVECOR, state.valVECOR, s); }
+};
+
+TEST_F(CorrentiTest, HeadingAndCurrentGiveTheCourseAndItsDiagram)
+{
+    Heading(90 * kDeg, 6);
+    Current(180 * kDeg, 2);
+    form->CALCCORClick();
+    EXPECT_EQ(form->EDRVCOR->text(), AngleText(108, 26, 6));
+    EXPECT_EQ(form->EDVECOR->text(), QStringLiteral("6,3"));
+    EXPECT_EQ(state.diagramLines[0].length, 76);
+    EXPECT_EQ(state.diagramLines[1].length, 25);
+    EXPECT_EQ(state.diagramLines[2].length, 80);
+    EXPECT_EQ(state.diagramLines[2].label, QStringLiteral("RVe"));
+    EXPECT_EQ(state.vectors.mode, +1);  // the working values are kept
+}
+
+TEST_F(CorrentiTest, EmptiedHeadingFieldsAreComputedBack)
+{
+    Heading(30 * kDeg, 8);
+    Current(120 * kDeg, 3);
+    form->CALCCORClick();
+    form->CLEARPVCORClick();
+    form->CALCCORClick();
+    EXPECT_EQ(form->EDPVCOR->text(), AngleText(30, 0, 0));
+    EXPECT_EQ(form->EDVPCOR->text(), QStringLiteral("8,0"));
+}
+
+TEST_F(CorrentiTest, AllSixFilledReportsAndLeavesTheDiagram)
+{
+    Heading(1, 1);
+    Current(2, 2);
+    Course(3, 3);
+    const QImage before = form->IMGCOR->canvas().Target()->copy();
+    form->CALCCORClick();
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
+    EXPECT_EQ(form->IMGCOR->canvas().Target()->copy(), before);
+}
+
+TEST_F(CorrentiTest, NothingEverEnteredDrawsOnlyTheAxes)
+{
+    form->CALCCORClick();  // every value 0: the heading pair from course and current
+    EXPECT_EQ(form->EDPVCOR->text(), AngleText(0, 0, 0));
+    EXPECT_EQ(form->EDVPCOR->text(), QStringLiteral("0,0"));
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(state.diagramLines[i].length, 0);
+    EXPECT_EQ(form->IMGCOR->canvas().Pixel(100, 60), tk::clGreen);  // the vertical axis, no line over it
+}

@@ -1,0 +1,69 @@
+#include "nav/currents.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace nav {
+
+namespace {
+
+constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+
+}  // namespace
+
+void CombineVectors(VectorCombination& v)
+{
+    const double t1 = v.a1 / double{kSecondsPerDegree} * kRadiansPerDegree;
+    const double t2 = v.a2 / double{kSecondsPerDegree} * kRadiansPerDegree;
+    const double sign = v.mode > 0 ? 1.0 : -1.0;
+    const double east = std::sin(t1) * v.s1 + sign * std::sin(t2) * v.s2;
+    const double north = std::cos(t1) * v.s1 + sign * std::cos(t2) * v.s2;
+    v.speed = std::sqrt(east * east + north * north);
+    if (east == 0.0 && north == 0.0) {
+        v.direction = 0;
+        return;
+    }
+    const double degrees = std::atan2(east, north) / kRadiansPerDegree;
+    v.direction = NormalizeAngle(static_cast<std::int64_t>(RoundHalfEven(degrees * kSecondsPerDegree)));
+}
+
+CurrentMissing SolveCurrent(bool headingGiven, bool currentGiven, bool courseGiven, CurrentTriangle& t,
+                            VectorCombination& work)
+{
+    if (!headingGiven) {
+        work = {t.course, t.groundSpeed, t.current, t.currentSpeed, -1};
+        CombineVectors(work);
+        t.heading = work.direction;
+        t.ownSpeed = work.speed;
+        return CurrentMissing::Heading;
+    }
+    if (!currentGiven) {
+        work = {t.course, t.groundSpeed, t.heading, t.ownSpeed, -1};
+        CombineVectors(work);
+        t.current = work.direction;
+        t.currentSpeed = work.speed;
+        return CurrentMissing::Current;
+    }
+    if (!courseGiven) {
+        work = {t.heading, t.ownSpeed, t.current, t.currentSpeed, +1};
+        CombineVectors(work);
+        t.course = work.direction;
+        t.groundSpeed = work.speed;
+        return CurrentMissing::Course;
+    }
+    return CurrentMissing::Nothing;
+}
+
+std::array<int, 3> VectorLengths(double ownSpeed, double currentSpeed, double groundSpeed)
+{
+    const double longest = std::max({ownSpeed, currentSpeed, groundSpeed});
+    if (!(longest > 0.0))
+        return {0, 0, 0};
+    const auto length = [longest](double speed) {
+        return static_cast<int>(RoundHalfEven(speed * kLongestVector / longest));
+    };
+    return {length(ownSpeed), length(currentSpeed), length(groundSpeed)};
+}
+
+}  // namespace nav

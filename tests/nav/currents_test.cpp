@@ -1,0 +1,109 @@
+#include "nav/currents.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr nav::Angle kDeg = nav::kSecondsPerDegree;
+constexpr nav::Angle kMin = nav::kSecondsPerMinute;
+
+}  // namespace
+
+struct VectorCase {
+    const char* what;
+    nav::Angle a1;
+    double s1;
+    nav::Angle a2;
+    double s2;
+    int mode;
+    nav::Angle direction;
+    double speed;
+};
+
+class CombineVectorsTest : public testing::TestWithParam<VectorCase> {};
+
+TEST_P(CombineVectorsTest, GivesTheResultVector)
+{
+    const VectorCase& c = GetParam();
+    nav::VectorCombination v{c.a1, c.s1, c.a2, c.s2, c.mode};
+    nav::CombineVectors(v);
+    EXPECT_EQ(v.direction, c.direction) << c.what;
+    EXPECT_NEAR(v.speed, c.speed, 1e-9) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CombineVectorsTest,
+    testing::Values(
+        VectorCase{"worked example", 90 * kDeg, 6, 180 * kDeg, 2, +1, 390366, std::sqrt(40.0)},
+        VectorCase{"north and east", 0, 5, 90 * kDeg, 5, +1, 45 * kDeg, std::sqrt(50.0)},
+        VectorCase{"30 at 8 and 120 at 3", 30 * kDeg, 8, 120 * kDeg, 3, +1, 182002, std::sqrt(73.0)},
+        VectorCase{"current from two headings", 30 * kDeg, 6, 0, 6, -1, 105 * kDeg, 12 * std::sin(15 * std::acos(-1.0) / 180)},
+        // On the axes the result's own direction, not the faster input's.
+        VectorCase{"difference dominated by the second", 0, 5, 0, 7, -1, 180 * kDeg, 2},
+        VectorCase{"difference of one line", 0, 7, 0, 5, -1, 0, 2},
+        VectorCase{"due west", 270 * kDeg, 3, 0, 0, +1, 270 * kDeg, 3},
+        VectorCase{"nothing left", 45 * kDeg, 4, 45 * kDeg, 4, -1, 0, 0},
+        VectorCase{"all zero", 0, 0, 0, 0, +1, 0, 0}));
+
+// Published cases of the current triangle, to a tenth of a degree and knot.
+TEST(CurrentTriangle, AgreesWithWorkedCasesOfTheTextbooks)
+{
+    nav::VectorCombination course{90 * kDeg, 10, 0, 2, +1};
+    nav::CombineVectors(course);
+    EXPECT_NEAR(course.direction / double{kDeg}, 78.7, 0.05);
+    EXPECT_NEAR(course.speed, 10.2, 0.05);
+
+    nav::VectorCombination current{90 * kDeg, 3.69, 69 * kDeg + 42 * kMin, 5, -1};
+    nav::CombineVectors(current);
+    EXPECT_NEAR(current.direction / double{kDeg}, 210, 0.5);
+    EXPECT_NEAR(current.speed, 2.0, 0.05);
+}
+
+struct SolveCase {
+    const char* what;
+    bool heading, current, course;
+    nav::CurrentMissing missing;
+};
+
+class SolveCurrentTest : public testing::TestWithParam<SolveCase> {};
+
+TEST_P(SolveCurrentTest, ComputesTheFirstPairThatIsNotGiven)
+{
+    const SolveCase& c = GetParam();
+    // 30 at 8 plus 120 at 3 is 50 33' 22" at sqrt(73).
+    nav::CurrentTriangle t{30 * kDeg, 8, 120 * kDeg, 3, 182002, std::sqrt(73.0)};
+    const nav::CurrentTriangle before = t;
+    nav::VectorCombination work;
+    EXPECT_EQ(nav::SolveCurrent(c.heading, c.current, c.course, t, work), c.missing) << c.what;
+    EXPECT_NEAR(t.heading, before.heading, 1) << c.what;
+    EXPECT_NEAR(t.ownSpeed, before.ownSpeed, 1e-4) << c.what;
+    EXPECT_NEAR(t.current, before.current, 1) << c.what;
+    EXPECT_NEAR(t.currentSpeed, before.currentSpeed, 1e-4) << c.what;
+    EXPECT_EQ(t.course, before.course) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SolveCurrentTest,
+                         testing::Values(SolveCase{"heading", false, true, true, nav::CurrentMissing::Heading},
+                                         SolveCase{"heading first", false, false, false, nav::CurrentMissing::Heading},
+                                         SolveCase{"current", true, false, true, nav::CurrentMissing::Current},
+                                         SolveCase{"course", true, true, false, nav::CurrentMissing::Course},
+                                         SolveCase{"all given", true, true, true, nav::CurrentMissing::Nothing}));
+
+struct LengthCase {
+    double own, current, ground;
+    std::array<int, 3> lengths;
+};
+
+class VectorLengthsTest : public testing::TestWithParam<LengthCase> {};
+
+TEST_P(VectorLengthsTest, TheFastestIsEightyPixelsLong)
+{
+    EXPECT_EQ(nav::VectorLengths(GetParam().own, GetParam().current, GetParam().ground), GetParam().lengths);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, VectorLengthsTest,
+                         testing::Values(LengthCase{4, 2, 5, {64, 32, 80}}, LengthCase{3, 4, 3.5, {60, 80, 70}},
+                                         LengthCase{6, 2, 6.3, {76, 25, 80}}, LengthCase{0, 2, 2, {0, 80, 80}},
+                                         LengthCase{8, 1, 0, {80, 10, 0}}, LengthCase{0, 0, 0, {0, 0, 0}}));
