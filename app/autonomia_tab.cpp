@@ -30,6 +30,21 @@ void TForm1::SPOREClick(toolkit::UpDownButton button)
     SPMINClick();
 }
 
+std::optional<double> TForm1::Input(TSpinNumEdit* box)
+{
+    const auto value = box->ReadValue();
+    if (!value)
+        return std::nullopt;
+    // The buttons take no focus, so the box's own correction on leaving has
+    // not run: a figure it would not keep is refused here.
+    const bool beyond = box->RangeActive() && (*value < box->MinValue() || *value > box->MaxValue());
+    if (*value < 0 || beyond) {
+        toolkit::platform().ErrorBox(this, kOutOfRange);
+        return std::nullopt;
+    }
+    return value;
+}
+
 bool TForm1::Fits(double result)
 {
     if (std::isfinite(result))
@@ -40,7 +55,7 @@ bool TForm1::Fits(double result)
 
 void TForm1::CALCCTClick()
 {
-    const auto speed = SPVM->ReadValue();
+    const auto speed = Input(SPVM);
     if (!speed)
         return;
     const double distance = nav::DistanceRun(*speed, SPMIN->Position());
@@ -54,7 +69,7 @@ void TForm1::CALCVMClick()
         toolkit::platform().ErrorBox(this, QStringLiteral("Tempo = 0 !"));
         return;
     }
-    const auto distance = SPCT->ReadValue();
+    const auto distance = Input(SPCT);
     if (!distance)
         return;
     const double speed = nav::MeanSpeed(*distance, SPMIN->Position());
@@ -64,14 +79,14 @@ void TForm1::CALCVMClick()
 
 void TForm1::CALCTTClick()
 {
-    const auto speed = SPVM->ReadValue();
+    const auto speed = Input(SPVM);
     if (!speed)
         return;
     if (!(*speed > 0)) {
         toolkit::platform().ErrorBox(this, QString::fromUtf8("Velocità = 0 !"));
         return;
     }
-    const auto distance = SPCT->ReadValue();
+    const auto distance = Input(SPCT);
     if (!distance)
         return;
     const double minutes = nav::TravelMinutes(*distance, *speed);
@@ -90,10 +105,10 @@ void TForm1::CALCTTClick()
 
 void TForm1::CALCAUTOClick()
 {
-    const auto power = SPHP->ReadValue();
+    const auto power = Input(SPHP);
     if (!power)
         return;
-    const auto consumption = SPCS->ReadValue();
+    const auto consumption = Input(SPCS);
     if (!consumption)
         return;
     const double fuel = nav::FuelNeeded(SPMIN->Position(), *power, *consumption);
@@ -107,7 +122,7 @@ void TForm1::CALCAUTOClick()
 
 void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage)
 {
-    const auto factor = other->ReadValue();
+    const auto factor = Input(other);
     if (!factor)
         return;
     if (*factor == 0) {
@@ -118,7 +133,7 @@ void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QS
         toolkit::platform().ErrorBox(this, QStringLiteral("Tempo Totale = 0 !"));
         return;
     }
-    const auto fuel = SPAUTO->ReadValue();
+    const auto fuel = Input(SPAUTO);
     if (!fuel)
         return;
     const double value = nav::FuelFactor(*fuel, *factor, SPMIN->Position());

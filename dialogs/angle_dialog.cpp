@@ -76,16 +76,22 @@ void TForm2::MoveBar(TSpinNumEdit* spin, TInstTrackBar* bar)
         return;
     const int position = RowPosition(*value, bar->MinValue(), bar->MaxValue());
     bar->setPosition(position);
-    // A number beyond the row's range comes back as the limit at once, also
-    // when the bar was already there: the box never shows what is not stored.
-    if (position != *value)
+    // A number beyond the row's range comes back as the limit at once, with
+    // the beep of a refused entry, also when the bar was already there: the
+    // box never shows what would not be stored.
+    if (position != *value) {
         spin->setValue(position);
+        toolkit::platform().Beep();
+    }
 }
 
 void TForm2::FollowBar(TInstTrackBar* bar, TInstJogMeter* scale, TSpinNumEdit* spin)
 {
     scale->Value()->setValue(bar->Position());
-    spin->setValue(bar->Position());
+    // A box that already holds the number keeps its text: "-0" on the way to
+    // "-120" in the port mode stays "-0".
+    if (ReadNumberText(spin->text()) != static_cast<double>(bar->Position()))
+        spin->setValue(bar->Position());
 }
 
 void TForm2::SPGRADIChange() { MoveBar(SPGRADI, POGRADI); }

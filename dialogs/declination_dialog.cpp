@@ -194,13 +194,25 @@ void TForm4::EDDELTADECLIClick()
     openAngleDialog_(0, kChangeMaxDegrees);
 }
 
+void TForm4::ShowStoredYears()
+{
+    for (auto [spin, year] : {std::pair{SPANNOBASE, values_.valANNOBASE}, std::pair{SPANNOCORR, values_.valANNOCORR}}) {
+        if (ReadNumberText(spin->text()) == static_cast<double>(year))
+            continue;
+        spin->setValue(year);
+        toolkit::platform().Beep();
+    }
+}
+
 void TForm4::CALCDECLREALClick()
 {
+    ShowStoredYears();
     ComputeDeclination();
 }
 
 void TForm4::SpeedButton1Click()
 {
+    ShowStoredYears();
     SaveSettings();
 }
 

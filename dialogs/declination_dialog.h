@@ -79,6 +79,9 @@ private:
     void ConnectHandlers();
     // The main window's panel shows the declination the calculations apply.
     void ShowApplied();
+    // A year typed beyond the range is used as its limit; before it is used
+    // for a result the box shows that limit, with the beep of a refused entry.
+    void ShowStoredYears();
     // A year spin edit's value as a whole year within its range; what is
     // typed beyond the range is only corrected when the box is left.
     static int YearOf(double value);

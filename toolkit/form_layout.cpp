@@ -1,6 +1,8 @@
 #include "toolkit/form_layout.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -36,12 +38,30 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
 QGroupBox* MakeGroupBox(QWidget* parent, const QString& name, const QString& caption, int x, int y,
                         int width, int height, TColor captionColor, const QFont& font)
 {
-    auto* box = new QGroupBox(caption, parent);
+    auto* box = new GroupBox(caption, parent);
     box->setObjectName(name);
     box->setFont(font);
     SetTextColor(box, captionColor);
     box->setGeometry(x, y, width, height);
     return box;
+}
+
+void GroupBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QRect frame = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    // Etched: a dark line with a light one just inside it and below it.
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(frame.adjusted(1, 1, 0, 0));
+    if (title().isEmpty())
+        return;
+    const QRect caption(kCaptionLeft, 0, metrics.horizontalAdvance(title()) + 2 * kCaptionPadding, metrics.height());
+    painter.fillRect(caption, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, title());
 }
 
 }  // namespace toolkit

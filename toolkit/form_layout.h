@@ -4,10 +4,10 @@
 
 #include "toolkit/color.h"
 
+#include <QGroupBox>
 #include <QString>
 
 class QFont;
-class QGroupBox;
 class QLabel;
 class QWidget;
 
@@ -22,6 +22,21 @@ void SetTextColor(QWidget* widget, TColor color);
 // A transparent label sized to its text, at (x, y).
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y,
                   TColor color, const QFont& font);
+
+// A group box drawn the classic way: an etched frame whose top line runs
+// through the middle of the caption, so that controls placed below the
+// caption sit inside the frame.
+class GroupBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    static constexpr int kCaptionLeft = 8;
+    static constexpr int kCaptionPadding = 2;
+};
 
 QGroupBox* MakeGroupBox(QWidget* parent, const QString& name, const QString& caption, int x, int y,
                         int width, int height, TColor captionColor, const QFont& font);

@@ -224,7 +224,12 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"CALCCS", 100, 200, 0, 1, "Tempo Totale = 0 !"},
                     // Results beyond the range of a double.
                     RefusalCase{"CALCAUTO", 1e308, 5, 60, 1, "Valore fuori limite !"},
-                    RefusalCase{"CALCCT", 0, 0, 32700, 1e308, "Valore fuori limite !"}));
+                    RefusalCase{"CALCCT", 0, 0, 32700, 1e308, "Valore fuori limite !"},
+                    // Figures the boxes would not keep: the buttons take no focus, so
+                    // the boxes' own correction has not run.
+                    RefusalCase{"CALCCT", 0, 0, 60, -8, "Valore fuori limite !"},
+                    RefusalCase{"CALCTT", 0, 0, 60, 150, "Valore fuori limite !"},
+                    RefusalCase{"CALCAUTO", -50, 160, 180, 1, "Valore fuori limite !"}));
 
 struct UnreadableCase {
     const char* button;

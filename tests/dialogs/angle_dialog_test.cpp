@@ -164,6 +164,25 @@ INSTANTIATE_TEST_SUITE_P(Table, AngleDialogTypedTest,
                                          TypedCase{"SPGRADI", "-45", -180, 0, -45, -45 * kDeg},
                                          TypedCase{"SPGRADI", "95", 0, 90, 90, 90 * kDeg}));
 
+TEST_F(AngleDialogTest, InThePortModeANegativeNumberTypedOverTheSelectionIsTaken)
+{
+    value = -45 * kDeg;
+    Open(-180, 0, [&] {
+        ASSERT_EQ(form.SPGRADI->selectedText(), QStringLiteral("-45"));
+        QTest::keyClicks(form.SPGRADI, QStringLiteral("-120"));
+        EXPECT_EQ(form.SPGRADI->text(), QStringLiteral("-120"));
+        EXPECT_EQ(recorded.platform.beeps, 0);
+        form.SPGRADI->selectAll();
+        QTest::keyClicks(form.SPGRADI, QStringLiteral("1"));  // to starboard: refused at once
+        EXPECT_EQ(form.SPGRADI->text(), QStringLiteral("0"));
+        EXPECT_EQ(recorded.platform.beeps, 1);
+        form.SPGRADI->selectAll();
+        QTest::keyClicks(form.SPGRADI, QStringLiteral("-120"));
+        form.GRADIOK->click();
+    });
+    EXPECT_EQ(value, -120 * kDeg);
+}
+
 TEST_F(AngleDialogTest, EscapeAndTheCloseBoxWriteNothing)
 {
     value = 7;

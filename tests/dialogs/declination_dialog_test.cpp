@@ -216,6 +216,21 @@ TEST_F(DeclinationDialogTest, TheAngleFieldsOpenTheAngleDialogWithTheirRanges)
     EXPECT_EQ(angleDialogs, (std::vector<std::pair<int, int>>{{0, 90}, {0, 10}}));
 }
 
+TEST_F(DeclinationDialogTest, AYearTypedBeyondTheRangeIsShownAsTheYearUsed)
+{
+    WriteSettings("1985\r\n2004\r\n3600\r\n240\r\n");
+    Create();
+    OpenAnd([&] {
+        form->SPANNOBASE->setFocus();
+        form->SPANNOBASE->selectAll();
+        QTest::keyClicks(form->SPANNOBASE, QStringLiteral("1700"));
+        form->CALCDECLREAL->click();
+        EXPECT_EQ(form->SPANNOBASE->text(), QStringLiteral("1800"));
+        EXPECT_EQ(form->EDDECLREAL->text(), Text(kDeg + 204 * 4 * kMin));
+        EXPECT_EQ(recorded.platform.beeps, 1);
+    });
+}
+
 TEST_F(DeclinationDialogTest, TypedYearsAreStoredWithinTheRangeAndEscapeKeepsTheDialogOpen)
 {
     Create();

@@ -275,3 +275,22 @@ TEST_F(DialogEntryTest, TheMenuOffersOnlyCopyAndSelectAll)
     menu->close();
     EXPECT_EQ(enabled, (QStringList{QStringLiteral("edit-copy"), QStringLiteral("select-all")}));
 }
+
+TEST_F(AlignedEditTest, AWrittenTextWiderThanTheBoxIsShownWhole)
+{
+    QFont font = edit->font();
+    font.setPixelSize(13);
+    edit->setFont(font);
+    edit->setGeometry(10, 10, 76, 24);
+    edit->setReadOnly(true);
+    const QString wide = QString::fromUtf8("-150\u00B0 30' 30\"");
+    edit->setText(wide);
+    EXPECT_LT(edit->font().pixelSize(), 13);
+    EXPECT_LE(QFontMetrics(edit->font()).horizontalAdvance(wide), edit->contentsRect().width() - 4);
+    edit->setText(QStringLiteral("5"));
+    EXPECT_EQ(edit->font().pixelSize(), 13);  // back to the layout's font
+
+    edit->setReadOnly(false);  // typed text keeps the box's font
+    edit->setText(wide + wide);
+    EXPECT_EQ(edit->font().pixelSize(), 13);
+}

@@ -12,11 +12,16 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 #include <algorithm>
 
 namespace {
 
 constexpr int kDefaultWidth = 100;
+// The line edit keeps this much room on each side of its text.
+constexpr int kTextSideMargin = 2;
+// A fitted text is never drawn smaller than this.
+constexpr int kSmallestFittedPixels = 8;
 
 Qt::Alignment ToQt(TAlignedEdit::TAlignment a)
 {
@@ -52,6 +57,8 @@ TAlignedEdit::TAlignedEdit(QWidget* parent)
     QLineEdit::setAlignment(ToQt(alignment_));
     ShowStateColor();
     WatchParent();
+    layoutFont_ = font();
+    connect(this, &QLineEdit::textChanged, this, &TAlignedEdit::FitText);
 }
 
 QString TAlignedEdit::Version() const
@@ -142,9 +149,38 @@ bool TAlignedEdit::eventFilter(QObject* watched, QEvent* event)
     return QLineEdit::eventFilter(watched, event);
 }
 
+void TAlignedEdit::FitText()
+{
+    if (!isReadOnly() && !dialogEntry_)
+        return;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QMargins margins = textMargins();
+    const int room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - margins.left()
+                     - margins.right() - 2 * kTextSideMargin;
+    QFont fitted = layoutFont_;
+    while (QFontMetrics(fitted).horizontalAdvance(text()) > room && fitted.pixelSize() > kSmallestFittedPixels)
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    if (fitted == font())
+        return;
+    fitting_ = true;
+    setFont(fitted);
+    fitting_ = false;
+}
+
+void TAlignedEdit::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    FitText();
+}
+
 void TAlignedEdit::changeEvent(QEvent* event)
 {
     QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !fitting_) {
+        layoutFont_ = font();
+        FitText();
+    }
     if (event->type() == QEvent::EnabledChange) {
         ShowStateColor();
     } else if (event->type() == QEvent::ParentChange) {

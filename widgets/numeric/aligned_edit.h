@@ -69,6 +69,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Enter and Escape: left to the window when it has a button that acts on
@@ -94,6 +95,10 @@ protected:
     virtual bool CanEdit() const { return !dialogEntry_ && !isReadOnly(); }
 
 private:
+    // A text that program code writes (read-only and DialogEntry boxes) is
+    // shown whole: when it is wider than the box, the font shrinks just
+    // enough, so that no sign at its start scrolls out of view.
+    void FitText();
     void ShowStateColor();
     void FollowParentColor();
     void WatchParent();
@@ -106,5 +111,7 @@ private:
     bool autoSelect_ = true;
     bool clickSelect_ = false;
     bool dialogEntry_ = false;
+    QFont layoutFont_;  // the font the layout gave, before any fitting
+    bool fitting_ = false;
     QWidget* watchedParent_ = nullptr;
 };
