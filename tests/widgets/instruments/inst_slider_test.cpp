@@ -379,3 +379,47 @@ TEST(Slider, ExtremeSettingsStillPaint)
     slider.Render();
     SendMouse(&slider, QEvent::MouseButtonPress, QPoint(5, 5));
 }
+
+TEST(Slider, MissingListImageFallsBackToTheBuiltInThumb)
+{
+    TInstBitmapList list;
+    list.Bitmaps()->Add(Solid(8, 8, tk::clRed));
+    TInstSlider slider;
+    slider.setBitmapList(&list);
+    slider.setThumbImageIndex(0);
+    EXPECT_EQ(slider.ThumbRect().size(), QSize(8, 8));
+    slider.setThumbImageIndex(7);
+    EXPECT_EQ(slider.ThumbRect().size(), QSize(30, 13));
+}
+
+TEST(Slider, EqualBoundsPutTheThumbAtTheMinimumEnd)
+{
+    TInstSlider slider;
+    SetUpAsLog(slider);
+    slider.setMaxValue(0);
+    EXPECT_EQ(slider.ThumbRect().top(), 265);
+    SendMouse(&slider, QEvent::MouseButtonPress, QPoint(18, 271));
+    SendMouse(&slider, QEvent::MouseMove, QPoint(18, 20));
+    EXPECT_EQ(slider.Position(), 0);
+}
+
+TEST(Slider, NoTravelLeavesThePositionAlone)
+{
+    TInstSlider slider;
+    SetUpAsLog(slider);
+    slider.setPosition(123);
+    slider.resize(36, 15);  // shorter than the thumb and its margins
+    slider.setOptions(slider.Options() | TInstSliderOption::soActiveClick);
+    SendMouse(&slider, QEvent::MouseButtonPress, QPoint(18, 2));
+    EXPECT_EQ(slider.Position(), 123);
+}
+
+TEST(Slider, DisablingEndsADrag)
+{
+    TInstSlider slider;
+    SetUpAsLog(slider);
+    SendMouse(&slider, QEvent::MouseButtonPress, QPoint(18, 271));
+    ASSERT_TRUE(slider.Dragging());
+    slider.setEnabled(false);
+    EXPECT_FALSE(slider.Dragging());
+}
