@@ -1,8 +1,8 @@
 #pragma once
 // The speed log's instruments built from the widgets alone, set as the
 // speed-entry window sets them: a 0..50 knot meter, a slider in tenths of a
-// knot that drives it, and a spin edit that follows. For the gallery and
-// the benchmarks; the window itself is the dialog's business.
+// knot that drives it, and a spin edit that follows. For the gallery, the
+// benchmarks and the widget tests; the window itself is the dialog's business.
 
 #include <QWidget>
 

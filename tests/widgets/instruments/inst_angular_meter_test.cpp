@@ -1,5 +1,6 @@
 #include "inst_test_support.h"
 
+#include "speed_log_sample.h"
 #include "support/recording_platform.h"
 #include "toolkit/text_format.h"
 #include "widgets/instruments/inst_angular_meter.h"
@@ -26,15 +27,7 @@ MeterLayout LogLayout()
 void SetUpAsLog(TInstAngularMeter& meter)
 {
     meter.resize(250, 250);
-    meter.setMaxValue(50);
-    meter.setDecimals(0);
-    meter.setSpacing(40);
-    meter.setTicks(50);
-    meter.setTicksEnlarge(5);
-    meter.setColorZone2(kZone2);
-    meter.setPercent1(50);
-    meter.setPercent2(30);
-    meter.setCaption(QStringLiteral("||Mg/h|NODI"));
+    SetUpAsSpeedMeter(meter);
 }
 
 // The first row at or below `from` with a pixel of `colour` between columns
@@ -402,10 +395,7 @@ TEST(AngularMeter, TransparentDialLetsTheParentThrough)
 {
     QWidget parent;
     parent.resize(300, 300);
-    QPalette palette = parent.palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 255));
-    parent.setPalette(palette);
-    parent.setAutoFillBackground(true);
+    FillBackground(parent, tk::clBlue);
     TInstAngularMeter meter(&parent);
     SetUpAsLog(meter);
     meter.setTransparent(true);

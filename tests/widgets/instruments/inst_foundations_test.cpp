@@ -551,10 +551,7 @@ TEST(TransparentControl, ShowsWhatTheParentPaintedUnderIt)
 {
     QWidget parent;
     parent.resize(100, 100);
-    QPalette palette = parent.palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 255));
-    parent.setPalette(palette);
-    parent.setAutoFillBackground(true);
+    FillBackground(parent, tk::clBlue);
     TopRowControl control(&parent);
     control.setGeometry(20, 20, 40, 40);
     control.setColor(tk::clRed);

@@ -1,5 +1,6 @@
 #include "inst_test_support.h"
 
+#include "speed_log_sample.h"
 #include "widgets/instruments/inst_resources.h"
 #include "widgets/instruments/inst_slider.h"
 
@@ -19,16 +20,7 @@ constexpr tk::TRect kLogChannel{6, 6, 30, 275};
 void SetUpAsLog(TInstSlider& slider)
 {
     slider.setGeometry(265, 5, kLogSize.width(), kLogSize.height());
-    slider.setMaxValue(500);
-    slider.setKeyIncrement(10);
-    slider.Palette()->setHigh(tk::clRed);
-    TInstBevel* bevel = slider.Bevel();
-    bevel->setInnerWidth(2);
-    bevel->setInnerStyle(TInstBevelStyle::bsLowered);
-    bevel->setInnerSpace(1);
-    bevel->setInnerColor(tk::clBlack);
-    bevel->setOuterStyle(TInstBevelStyle::bsRaised);
-    bevel->setOuterOutline(TInstBevelOutlineStyle::osOuter);
+    SetUpAsSpeedSlider(slider);
 }
 
 int CountPixels(const QImage& image, tk::TColor colour)
