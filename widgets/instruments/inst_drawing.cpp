@@ -353,8 +353,10 @@ void DrawClippedPolygon(Canvas& canvas, const std::vector<TInstPoint>& points)
 
 void DrawClippedLine(Canvas& canvas, long long x0, long long y0, long long x1, long long y1)
 {
-    const auto [minX, minY, maxX, maxY] = CanvasClipBox(canvas);
-    const auto inside = [&](long long x, long long y) { return x >= minX && x <= maxX && y >= minY && y <= maxY; };
+    const ClipBox box = CanvasClipBox(canvas);
+    const auto inside = [&box](long long x, long long y) {
+        return x >= box.minX && x <= box.maxX && y >= box.minY && y <= box.maxY;
+    };
     if (inside(x0, y0) && inside(x1, y1)) {
         canvas.MoveTo(static_cast<int>(x0), static_cast<int>(y0));
         canvas.LineTo(static_cast<int>(x1), static_cast<int>(y1));
@@ -366,7 +368,7 @@ void DrawClippedLine(Canvas& canvas, long long x0, long long y0, long long x1, l
     double enter = 0.0;
     double leave = 1.0;
     const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {x0 - minX, maxX - x0, y0 - minY, maxY - y0};
+    const double q[] = {x0 - box.minX, box.maxX - x0, y0 - box.minY, box.maxY - y0};
     for (int side = 0; side < 4; ++side) {
         if (p[side] == 0.0) {
             if (q[side] < 0.0)
