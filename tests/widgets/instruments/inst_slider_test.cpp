@@ -164,6 +164,15 @@ TEST(Slider, LogAtFullIsHighNearlyAllTheWay)
     EXPECT_EQ(PixelAt(shown, 18, 9), tk::clBlack);  // the thumb's slot, over the top of the channel
 }
 
+TEST(Slider, PaintFollowsThePosition)
+{
+    TInstSlider slider;
+    SetUpAsLog(slider);
+    EXPECT_EQ(PixelAt(slider.grab().toImage(), 15, 20), tk::clGreen);
+    slider.setPosition(500);
+    EXPECT_EQ(PixelAt(slider.grab().toImage(), 15, 20), tk::clRed);
+}
+
 TEST(Slider, ImagesAreKeptWhileOnlyThePositionChanges)
 {
     TInstSlider slider;
