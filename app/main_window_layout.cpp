@@ -11,6 +11,7 @@
 #include "toolkit/speed_button.h"
 #include "toolkit/string_grid.h"
 #include "toolkit/up_down.h"
+#include "widgets/instruments/inst_blotter.h"
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
@@ -60,7 +61,6 @@ constexpr int kLabelDrop = 4;
 constexpr int kClearButtonDrop = 1;
 
 constexpr int kBlotterSize = 208;
-constexpr int kBlotterFrame = 4;
 
 using Align = TAlignedEdit::TAlignment;
 
@@ -103,20 +103,16 @@ tk::SpeedButton* MakeCalcButton(QWidget* parent, const QString& name, int x, int
     return b;
 }
 
-// A framed panel holding a 200 x 200 diagram picture.
+// A gray panel framed in green and lime, its diagram picture filling the inside of the frame.
 tk::Image* MakeDiagramPanel(QWidget* parent, const QString& panelName, const QString& imageName,
                             int x, int y)
 {
-    auto* panel = new QFrame(parent);
+    auto* panel = new TInstBlotter(parent);
     panel->setObjectName(panelName);
     panel->setGeometry(x, y, kBlotterSize, kBlotterSize);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setLineWidth(2);
-    tk::SetBackground(panel, tk::clGray);
+    panel->setColor(tk::clGray);
     auto* image = new tk::Image(panel, imageName);
-    image->setGeometry(kBlotterFrame, kBlotterFrame, kBlotterSize - 2 * kBlotterFrame,
-                       kBlotterSize - 2 * kBlotterFrame);
+    panel->AlignClient(image);
     return image;
 }
 

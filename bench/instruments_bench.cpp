@@ -1,11 +1,16 @@
-// Repaint times of the instrument widgets in the angle dialog, and a sweep
-// of the degree bar through the circle with the scale, the spin edit and
-// the compass following. Run headless by `./test bench`.
+// Repaint times of the instrument widgets in the angle dialog and of the
+// speed log's meter and slider; a sweep of the degree bar through the circle
+// with the scale, the spin edit and the compass following, and one of the
+// speed slider through 0..50 knots with the meter and the spin edit
+// following. Run headless by `./test bench`.
 
 #include "dialogs/angle_dialog.h"
+#include "speed_log_sample.h"
 #include "toolkit/application.h"
+#include "widgets/instruments/inst_angular_meter.h"
 #include "widgets/instruments/inst_compass.h"
 #include "widgets/instruments/inst_jog_meter.h"
+#include "widgets/instruments/inst_slider.h"
 #include "widgets/instruments/inst_track_bar.h"
 #include "widgets/numeric/spin_num_edit.h"
 
@@ -15,6 +20,8 @@
 namespace {
 
 constexpr int kFullCircle = 360;
+constexpr int kMaxTenths = 500;
+constexpr double kTenthsPerKnot = 10;
 
 // The dialog shown, so that repaints go the whole way to the window's surface.
 TForm2& Panel()
@@ -29,13 +36,50 @@ TForm2& Panel()
     return *dialog;
 }
 
-// One repaint after a change of the moving part (needle, scale, thumb).
+// A widget shown in a window of its own, made once.
+template <class Widget, class SetUp>
+Widget& Shown(SetUp setUp)
+{
+    static Widget* widget = [setUp] {
+        auto* w = new Widget;
+        setUp(*w);
+        w->show();
+        QApplication::processEvents();
+        return w;
+    }();
+    return *widget;
+}
+
+// The speed log's instruments together, the slider driving the others.
+SpeedLogSample& Log()
+{
+    return Shown<SpeedLogSample>([](SpeedLogSample&) {});
+}
+
+TInstAngularMeter& SpeedMeter()
+{
+    return Shown<TInstAngularMeter>([](TInstAngularMeter& meter) {
+        meter.resize(250, 250);
+        SetUpAsSpeedMeter(meter);
+    });
+}
+
+TInstSlider& SpeedSlider()
+{
+    return Shown<TInstSlider>([](TInstSlider& slider) {
+        slider.resize(36, 281);
+        SetUpAsSpeedSlider(slider);
+    });
+}
+
+// One repaint after a change of the moving part (needle, scale, thumb), for
+// values 1 .. period - 1 and round again.
 template <class Change>
-void Repaint(benchmark::State& state, QWidget* widget, Change change)
+void Repaint(benchmark::State& state, QWidget* widget, Change change, int period = kFullCircle)
 {
     int step = 0;
     for (auto _ : state) {
-        change(++step % kFullCircle);
+        change(++step % period);
         widget->repaint();
     }
 }
@@ -84,6 +128,43 @@ void BM_DegreeSweep(benchmark::State& state)
     }
 }
 
+void BM_SpeedMeterRepaint(benchmark::State& state)
+{
+    TInstAngularMeter* meter = &SpeedMeter();
+    Repaint(state, meter, [meter](int v) { meter->setPosition(v / kTenthsPerKnot); }, kMaxTenths);
+}
+
+// A repaint that also redraws the cached dial, as after a change of a dial setting.
+void BM_SpeedMeterDialRebuild(benchmark::State& state)
+{
+    TInstAngularMeter* meter = &SpeedMeter();
+    Repaint(state, meter, [meter](int v) {
+        meter->setPosition(v / kTenthsPerKnot);
+        meter->setTicksColor(v % 2 == 0 ? toolkit::clWhite : toolkit::RGB(255, 255, 254));
+    }, kMaxTenths);
+}
+
+void BM_SpeedSliderRepaint(benchmark::State& state)
+{
+    TInstSlider* slider = &SpeedSlider();
+    Repaint(state, slider, [slider](int v) { slider->setPosition(v); }, kMaxTenths);
+}
+
+// 0..500 tenths of a knot on the slider; after each step the window paints what changed.
+void BM_SpeedSweep(benchmark::State& state)
+{
+    SpeedLogSample& log = Log();
+    for (auto _ : state) {
+        for (int v = 0; v <= kMaxTenths; ++v) {
+            log.slider->setPosition(v);
+            log.slider->repaint();
+            log.meter->repaint();
+            log.spin->repaint();
+        }
+        log.slider->setPosition(0);
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_CompassRepaint)->Unit(benchmark::kMicrosecond);
@@ -91,6 +172,10 @@ BENCHMARK(BM_CompassFullRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DegreeScaleRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DegreeBarRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DegreeSweep)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpeedMeterRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpeedMeterDialRebuild)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpeedSliderRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpeedSweep)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[])
 {

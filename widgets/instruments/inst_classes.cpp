@@ -42,15 +42,18 @@ void TInstBevel::Assign(const TInstBevel& source)
     EndUpdate();
 }
 
-long long TInstBevel::Thickness() const
+long long TInstBevel::EdgesThickness() const
 {
-    if (!visible_)
-        return 0;
     const auto edge = [](const Edge& e) {
         return (e.outline != TInstBevelOutlineStyle::osNone ? 1LL : 0LL) + e.space
                + (e.style != TInstBevelStyle::bsNone ? e.width : 0LL);
     };
-    return borderWidth_ + edge(inner_) + edge(outer_);
+    return edge(inner_) + edge(outer_);
+}
+
+long long TInstBevel::Thickness() const
+{
+    return visible_ ? borderWidth_ + EdgesThickness() : 0;
 }
 
 void TInstBevel::DrawEdge(toolkit::Canvas& canvas, TRect& rect, const Edge& edge)

@@ -115,6 +115,8 @@ public:
 
     // Total thickness of the frame on each side, in pixels; 0 when invisible.
     long long Thickness() const;
+    // The edges with their outlines and spaces, without the border, visible or not.
+    long long EdgesThickness() const;
     // Paints the frame along the inside of `rect` and shrinks `rect` by its thickness.
     void Draw(toolkit::Canvas& canvas, toolkit::TRect& rect) const;
     // Shrinks `rect` by the thickness without drawing.

@@ -78,6 +78,7 @@ void TInstSharedComponent::NotifyClients()
 
 void TInstBuffer::Begin(QSize size, const std::function<void()>& drawLayer)
 {
+    pictureValid_ = true;
     if (layerValid_ && layer_.size() == size) {
         // Implicitly shared: the first drawing detaches the picture from the layer.
         image_ = layer_;
@@ -192,6 +193,7 @@ void TInstGraphicImageControl::setTransparent(bool on)
 
 void TInstGraphicImageControl::UpdateControl()
 {
+    buffer_.InvalidatePicture();
     // A repaint the control asks for itself reuses the captured background,
     // so the parent need not paint underneath.
     if (transparent_ && !background_.isNull()) {
@@ -248,7 +250,9 @@ const QImage& TInstGraphicImageControl::Render()
 
 void TInstGraphicImageControl::paintEvent(QPaintEvent*)
 {
-    Render();
+    // A transparent control shows what the parent painted just now.
+    if (transparent_ || !buffer_.PictureCurrent(size()))
+        Render();
     buffer_.Show(this);
 }
 
@@ -293,8 +297,15 @@ const QImage& TInstCustomImageControl::Render()
     return buffer_.Image();
 }
 
+void TInstCustomImageControl::UpdateControl()
+{
+    buffer_.InvalidatePicture();
+    TInstCustomControl::UpdateControl();
+}
+
 void TInstCustomImageControl::paintEvent(QPaintEvent*)
 {
-    Render();
+    if (!buffer_.PictureCurrent(size()))
+        Render();
     buffer_.Show(this);
 }

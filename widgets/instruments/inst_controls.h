@@ -109,9 +109,18 @@ public:
 
     // Starts a picture of the given size: a copy of the cached layer, or,
     // when the layer is out of date, a fresh one drawn by `drawLayer` and
-    // kept as the new layer.
+    // kept as the new layer. The picture counts as current from here on.
     void Begin(QSize size, const std::function<void()>& drawLayer);
-    void InvalidateLayer() { layerValid_ = false; }
+    void InvalidateLayer()
+    {
+        layerValid_ = false;
+        pictureValid_ = false;
+    }
+    // The picture no longer shows the control: composed again before the next paint.
+    void InvalidatePicture() { pictureValid_ = false; }
+    // Whether the last picture still shows a control of this size, so that
+    // a paint that Qt asks for (an overlapping sibling, an expose) can reuse it.
+    bool PictureCurrent(QSize size) const { return pictureValid_ && image_.size() == size; }
     // Copies the picture onto the widget, in its paint event.
     void Show(QWidget* widget) const;
 
@@ -120,6 +129,7 @@ private:
     QImage layer_;
     std::unique_ptr<toolkit::Canvas> canvas_;
     bool layerValid_ = false;
+    bool pictureValid_ = false;
 };
 
 // The windowless kind of control: the compass and the meters. It takes no
@@ -228,6 +238,7 @@ public:
 
     // Composes the whole picture and returns it; the next paint shows it.
     const QImage& Render();
+    void UpdateControl() override;
 
 protected:
     // The buffer at the control's size, filled with Color.

@@ -35,6 +35,40 @@ QImage Thumb(int width, int height)
     return image;
 }
 
+// The slider's thumbs: the same raised button, longer, with a black slot
+// along its middle framed white at the top and left and dark grey at the
+// bottom and right.
+constexpr int kSliderThumbLong = 30;
+constexpr int kSliderThumbShort = 13;
+// Rows (or columns) of the black slot, and how far its frame stays from the thumb's ends.
+constexpr int kSlotFirst = 5;
+constexpr int kSlotLast = 7;
+constexpr int kSlotEndMargin = 3;
+
+QImage SliderThumb(bool slotAcross)
+{
+    const int width = slotAcross ? kSliderThumbShort : kSliderThumbLong;
+    const int height = slotAcross ? kSliderThumbLong : kSliderThumbShort;
+    QImage image = Thumb(width, height);
+    // Along the slot (a) and across it (c), whatever the thumb's orientation.
+    const auto put = [&](int a, int c, QRgb colour) {
+        if (slotAcross)
+            image.setPixel(c, a, colour);
+        else
+            image.setPixel(a, c, colour);
+    };
+    const int length = slotAcross ? height : width;
+    const int first = kSlotEndMargin;
+    const int last = length - 1 - kSlotEndMargin;
+    for (int a = first; a <= last; ++a) {
+        put(a, kSlotFirst - 1, kThumbLight);
+        put(a, kSlotLast + 1, kThumbShadow);
+        for (int c = kSlotFirst; c <= kSlotLast; ++c)
+            put(a, c, a == first ? kThumbLight : a == last ? kThumbShadow : kThumbOutline);
+    }
+    return image;
+}
+
 // The marker: a red pin head over a short stem, pointing down, on a
 // background colour that the drawing leaves out.
 constexpr int kPinWidth = 6;
@@ -117,6 +151,10 @@ QImage InstResourceBitmap(const QString& name)
         return Thumb(kThumbShort, kThumbLong);
     if (name == QLatin1String("INSTTB_VERT"))
         return Thumb(kThumbLong, kThumbShort);
+    if (name == QLatin1String("INSTSLIDERTHUMB_HORI"))
+        return SliderThumb(false);
+    if (name == QLatin1String("INSTSLIDERTHUMB_VERT"))
+        return SliderThumb(true);
     if (name == QLatin1String("TIWPIN"))
         return Pin();
     return {};

@@ -1,14 +1,17 @@
 #pragma once
 // The library's pictures, our own artwork drawn in code: the track bar's
-// thumbs, the jog meter's marker, the hand cursor and the compass rose.
+// and the slider's thumbs, the jog meter's marker, the hand cursor and the
+// compass rose.
 
 #include <QCursor>
 #include <QImage>
 #include <QString>
 
-// "INSTTB_HORI" (9 x 17, thumb of a horizontal bar), "INSTTB_VERT" (17 x 9)
-// and "TIWPIN" (6 x 9, the marker; its bottom-left pixel is the colour left
-// out); a null image for any other name.
+// "INSTTB_HORI" (9 x 17, thumb of a horizontal bar), "INSTTB_VERT" (17 x 9),
+// "INSTSLIDERTHUMB_HORI" (30 x 13, thumb of a vertical slider: its slot
+// lies horizontally), "INSTSLIDERTHUMB_VERT" (13 x 30) and "TIWPIN" (6 x 9,
+// the marker; its bottom-left pixel is the colour left out); a null image
+// for any other name.
 QImage InstResourceBitmap(const QString& name);
 
 // A white pointing hand, the fingertip as hot spot.

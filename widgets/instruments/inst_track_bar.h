@@ -6,9 +6,7 @@
 // (MinValue). OnChange follows every change of Position.
 
 #include "widgets/instruments/inst_classes.h"
-#include "widgets/instruments/inst_controls.h"
-#include "widgets/instruments/inst_system.h"
-#include "widgets/instruments/inst_track_geometry.h"
+#include "widgets/instruments/inst_thumb_control.h"
 
 enum class TInstTrackBarOption {
     toActiveClick = 0x1,  // a click in the track moves the thumb there
@@ -22,12 +20,8 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TInstTrackBarOptions)
 
 enum class TInstTickMarks { tmNone, tmBoth, tmBottomRight, tmTopLeft };
 
-class TInstTrackBar : public TInstCustomImageControl {
+class TInstTrackBar : public TInstThumbControl {
     Q_OBJECT
-    Q_PROPERTY(int MinValue READ MinValue WRITE setMinValue)
-    Q_PROPERTY(int MaxValue READ MaxValue WRITE setMaxValue)
-    Q_PROPERTY(int Position READ Position WRITE setPosition NOTIFY OnChange)
-    Q_PROPERTY(TInstOrientation Orientation READ Orientation WRITE setOrientation)
     Q_PROPERTY(TInstProgressStyle Style READ Style WRITE setStyle)
     Q_PROPERTY(TInstTrackBarOptions Options READ Options WRITE setOptions)
     Q_PROPERTY(int Frequency READ Frequency WRITE setFrequency)
@@ -40,26 +34,11 @@ class TInstTrackBar : public TInstCustomImageControl {
     Q_PROPERTY(int ScaleOffset READ ScaleOffset WRITE setScaleOffset)
     Q_PROPERTY(toolkit::TColor FocusColor READ FocusColor WRITE setFocusColor)
     Q_PROPERTY(int FocusOffset READ FocusOffset WRITE setFocusOffset)
-    Q_PROPERTY(int ThumbStates READ ThumbStates WRITE setThumbStates)
     Q_PROPERTY(int BackImageIndex READ BackImageIndex WRITE setBackImageIndex)
-    Q_PROPERTY(int ThumbImageIndex READ ThumbImageIndex WRITE setThumbImageIndex)
-    Q_PROPERTY(TInstBitmapList* BitmapList READ BitmapList WRITE setBitmapList)
 
 public:
     explicit TInstTrackBar(QWidget* parent = nullptr);
 
-    int MinValue() const { return minValue_; }
-    // Pulls Position up to the new minimum when it lies below.
-    void setMinValue(int value);
-    int MaxValue() const { return maxValue_; }
-    // Pulls Position down to the new maximum when it lies above.
-    void setMaxValue(int value);
-    int Position() const { return position_; }
-    // Clamped to MinValue..MaxValue; OnChange when the position changes.
-    void setPosition(int value);
-    TInstOrientation Orientation() const { return orientation_; }
-    // Swaps the control's width and height.
-    void setOrientation(TInstOrientation orientation);
     TInstProgressStyle Style() const { return style_; }
     void setStyle(TInstProgressStyle style);
     TInstTrackBarOptions Options() const { return options_; }
@@ -86,65 +65,25 @@ public:
     // Inset of the focus frame; negative: no frame.
     int FocusOffset() const { return focusOffset_; }
     void setFocusOffset(int offset);
-    // Thumb images side by side in the thumb bitmap: normal, disabled,
-    // dragged, under the pointer. Values outside 1..4 are ignored.
-    int ThumbStates() const { return thumbStates_; }
-    void setThumbStates(int states);
     int BackImageIndex() const { return backImageIndex_; }
     void setBackImageIndex(int index);
-    int ThumbImageIndex() const { return thumbImageIndex_; }
-    void setThumbImageIndex(int index);
-    TInstBitmapList* BitmapList() const;
-    void setBitmapList(TInstBitmapList* list);
-
-    // Where the thumb is drawn now.
-    QRect ThumbRect() const;
-    bool Dragging() const { return dragging_; }
-    bool Hovering() const { return hovering_; }
-    bool CursorClipped() const { return cursorClipped_; }
-
-signals:
-    void OnChange();
 
 protected:
+    ThumbBehaviour Behaviour() const override;
+    long long TrackMargin() const override { return borderWidth_; }
+    TInstProgressStyle TrackStyle() const override { return style_; }
+    QImage BuiltInThumb() const override;
     void PaintStatic() override;
     void PaintDynamic() override;
-
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
-    TrackBarGeometry Geometry() const;
-    void LoadThumb();
-    void ChangeLayout();
-    // The position for a value beyond int: raised to MinValue, then lowered to MaxValue.
-    void SetPositionClamped(long long value);
-    // The thumb moved to the requested place along the track.
-    void MoveThumbTo(long long place);
-    long long Along(QPoint p) const;
-    // The pointer kept inside the control while the cursor is confined.
-    QPoint Confined(QPoint local);
-    void EndDrag();
-    void SetHovering(bool on);
-
     void DrawBackground();
     void DrawTicks();
     void DrawTickRow(long long line, int direction);
     void DrawGutter();
     void DrawFocusFrame();
-    void DrawThumb();
 
-    int minValue_ = 0;
-    int maxValue_ = 100;
-    int position_ = 0;
-    TInstOrientation orientation_ = TInstOrientation::voHorizontal;
     TInstProgressStyle style_ = TInstProgressStyle::psBottomLeft;
     TInstTrackBarOptions options_ = TInstTrackBarOption::toActiveClick | TInstTrackBarOption::toMouseClip
                                     | TInstTrackBarOption::toHandPoint | TInstTrackBarOption::toThumbOpaque;
@@ -158,15 +97,5 @@ private:
     int scaleOffset_ = 5;
     toolkit::TColor focusColor_ = toolkit::clBlack;
     int focusOffset_ = 0;
-    int thumbStates_ = 1;
     int backImageIndex_ = -1;
-    int thumbImageIndex_ = -1;
-    TInstChangeLink link_;
-
-    QImage thumb_;
-    QSize thumbSize_;
-    long long grabOffset_ = 0;
-    bool dragging_ = false;
-    bool hovering_ = false;
-    bool cursorClipped_ = false;
 };

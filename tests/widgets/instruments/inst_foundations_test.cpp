@@ -536,10 +536,12 @@ class TopRowControl : public TInstGraphicImageControl {
 public:
     using TInstGraphicImageControl::TInstGraphicImageControl;
     void Touch() { UpdateControl(); }
+    int composed = 0;
 
 protected:
     void PaintDynamic() override
     {
+        ++composed;
         DrawCanvas().brush.color = tk::clYellow;
         DrawCanvas().FillRect({0, 0, width(), 1});
     }
@@ -551,10 +553,7 @@ TEST(TransparentControl, ShowsWhatTheParentPaintedUnderIt)
 {
     QWidget parent;
     parent.resize(100, 100);
-    QPalette palette = parent.palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 255));
-    parent.setPalette(palette);
-    parent.setAutoFillBackground(true);
+    FillBackground(parent, tk::clBlue);
     TopRowControl control(&parent);
     control.setGeometry(20, 20, 40, 40);
     control.setColor(tk::clRed);
@@ -567,4 +566,22 @@ TEST(TransparentControl, ShowsWhatTheParentPaintedUnderIt)
     control.Touch();  // its own repaint reuses the background
     EXPECT_FALSE(control.NeedBackground());
     EXPECT_EQ(PixelAt(control.Render(), 3, 10), tk::clBlue);
+}
+
+TEST(BufferedControl, PaintReusesThePictureUntilTheControlChanges)
+{
+    TopRowControl control;
+    control.resize(40, 40);
+    control.grab();
+    control.grab();  // as for an overlapping sibling or an expose
+    EXPECT_EQ(control.composed, 1);
+    control.Touch();
+    control.grab();
+    EXPECT_EQ(control.composed, 2);
+    control.resize(50, 40);
+    EXPECT_EQ(PixelAt(control.grab().toImage(), 45, 0), tk::clYellow);
+    control.setTransparent(true);  // shows what the parent painted just now
+    control.grab();
+    control.grab();
+    EXPECT_EQ(control.composed, 5);
 }

@@ -22,6 +22,15 @@ inline QImage Solid(int w, int h, toolkit::TColor colour)
     return image;
 }
 
+// The widget paints its background in `colour`, as a parent under a transparent control.
+inline void FillBackground(QWidget& widget, toolkit::TColor colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, toolkit::ToQColor(colour));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
 // A mouse event of `type` at `pos` with the left button, as the window system sends it.
 inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos)
 {

@@ -1,0 +1,227 @@
+#include "widgets/instruments/inst_slider.h"
+
+#include "widgets/instruments/inst_drawing.h"
+#include "widgets/instruments/inst_resources.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+namespace {
+
+constexpr QSize kDefaultSize(36, 171);
+constexpr int kDefaultInnerWidth = 2;
+
+}  // namespace
+
+TInstSlider::TInstSlider(QWidget* parent)
+    : TInstThumbControl(TInstOrientation::voVertical, parent)
+{
+    resize(kDefaultSize);
+    setColor(toolkit::clBlack);
+    bevel_.setInnerStyle(TInstBevelStyle::bsLowered);
+    bevel_.setInnerWidth(kDefaultInnerWidth);
+    bevel_.setInnerColor(toolkit::clBlack);
+    connect(&bevel_, &TInstPersistent::OnChange, this, &TInstSlider::ChangeImages);
+    connect(&palette_, &TInstPersistent::OnChange, this, &TInstSlider::ChangeImages);
+    LoadThumb();
+}
+
+TInstThumbControl::ThumbBehaviour TInstSlider::Behaviour() const
+{
+    return {options_.testFlag(TInstSliderOption::soActiveClick), options_.testFlag(TInstSliderOption::soMouseClip),
+            options_.testFlag(TInstSliderOption::soHandPoint), options_.testFlag(TInstSliderOption::soThumbOpaque), 0};
+}
+
+long long TInstSlider::TrackMargin() const
+{
+    return static_cast<long long>(borderWidth_) + thumbIndent_;
+}
+
+TInstProgressStyle TInstSlider::TrackStyle() const
+{
+    return style_ == TInstSliderStyle::ssTopRight ? TInstProgressStyle::psTopRight : TInstProgressStyle::psBottomLeft;
+}
+
+QImage TInstSlider::BuiltInThumb() const
+{
+    // The slot lies across the channel.
+    return InstResourceBitmap(Orientation() == TInstOrientation::voHorizontal
+                                  ? QStringLiteral("INSTSLIDERTHUMB_VERT")
+                                  : QStringLiteral("INSTSLIDERTHUMB_HORI"));
+}
+
+void TInstSlider::ChangeImages()
+{
+    imagesValid_ = false;
+    ChangeLayout();
+}
+
+void TInstSlider::setSpacing(int pixels)
+{
+    if (pixels >= 0)
+        SetImageProperty(spacing_, pixels);
+}
+
+void TInstSlider::setTickWidth(int pixels)
+{
+    if (pixels >= 1)
+        SetImageProperty(tickWidth_, pixels);
+}
+
+void TInstSlider::setSolidFill(bool on)
+{
+    SetImageProperty(solidFill_, on);
+}
+
+void TInstSlider::setStyle(TInstSliderStyle style)
+{
+    SetImageProperty(style_, style);
+}
+
+void TInstSlider::setBorderWidth(int pixels)
+{
+    if (pixels >= 0)
+        SetImageProperty(borderWidth_, pixels);
+}
+
+void TInstSlider::setOptions(TInstSliderOptions options)
+{
+    if (StoreIfChanged(options_, options))
+        UpdateControl();
+}
+
+void TInstSlider::setBorderColor(toolkit::TColor color)
+{
+    if (StoreIfChanged(borderColor_, color))
+        ChangeLayout();
+}
+
+void TInstSlider::setFocusColor(toolkit::TColor color)
+{
+    if (StoreIfChanged(focusColor_, color))
+        ChangeLayout();
+}
+
+void TInstSlider::setThumbIndent(int pixels)
+{
+    if (pixels >= 0 && StoreIfChanged(thumbIndent_, pixels))
+        ChangeLayout();
+}
+
+void TInstSlider::resizeEvent(QResizeEvent* event)
+{
+    ChangeImages();
+    TInstThumbControl::resizeEvent(event);
+}
+
+void TInstSlider::keyPressEvent(QKeyEvent* event)
+{
+    MoveByKey(event, MinValue(), MaxValue(), keyIncrement_);
+    TInstThumbControl::keyPressEvent(event);
+}
+
+toolkit::TRect TInstSlider::ChannelRect() const
+{
+    return SliderChannelRect(size(), borderWidth_, bevel_.Thickness());
+}
+
+const QImage& TInstSlider::LowImage()
+{
+    if (!imagesValid_)
+        RebuildImages();
+    return low_;
+}
+
+const QImage& TInstSlider::HighImage()
+{
+    if (!imagesValid_)
+        RebuildImages();
+    return high_;
+}
+
+void TInstSlider::RebuildImages()
+{
+    imagesValid_ = true;
+    const toolkit::TRect channel = ChannelRect();
+    const QSize size(std::max(0, channel.Width()), std::max(0, channel.Height()));
+    low_ = QImage(size, QImage::Format_RGB32);
+    high_ = QImage(size, QImage::Format_RGB32);
+    FillSegments(low_, palette_.Colors(0));
+    FillSegments(high_, palette_.Colors(1));
+}
+
+void TInstSlider::FillSegments(QImage& image, toolkit::TColor colour) const
+{
+    if (image.isNull())
+        return;
+    image.fill(toolkit::ToQColor(Color()));
+    const std::vector<SliderBar> bars =
+        SliderBars(image.width(), image.height(), tickWidth_, spacing_, Orientation(), style_);
+    if (bars.empty())
+        return;
+    toolkit::Canvas canvas(&image);
+    canvas.brush.style = toolkit::BrushStyle::Solid;
+    canvas.brush.color = colour;
+    // A checkered bar is copied from one bar's worth of the checker, which
+    // starts afresh at each bar's corner.
+    QImage checker;
+    if (!solidFill_) {
+        const SliderBar& first = bars.front();
+        checker = QImage(static_cast<int>(std::min<long long>(first.right - first.left, image.width())),
+                         static_cast<int>(std::min<long long>(first.bottom - first.top, image.height())),
+                         QImage::Format_RGB32);
+        toolkit::Canvas scratch(&checker);
+        TileBitmap(scratch, BitmapRect(checker), CreateDitherBitmap(colour, Color()));
+    }
+    for (const SliderBar& bar : bars) {
+        if (bar.right <= 0 || bar.bottom <= 0 || bar.left >= image.width() || bar.top >= image.height())
+            continue;
+        const int left = ClampCoordinate(bar.left);
+        const int top = ClampCoordinate(bar.top);
+        if (solidFill_)
+            canvas.FillRect({left, top, ClampCoordinate(bar.right), ClampCoordinate(bar.bottom)});
+        else
+            canvas.BitBlt(left, top, checker.width(), checker.height(), checker, 0, 0);
+    }
+}
+
+void TInstSlider::PaintStatic()
+{
+    DrawChannel();
+}
+
+void TInstSlider::PaintDynamic()
+{
+    DrawHighPart();
+    DrawThumb();
+}
+
+void TInstSlider::DrawFrame(toolkit::Canvas& canvas, toolkit::TRect& rect) const
+{
+    if (borderWidth_ <= 0)
+        return;
+    const toolkit::TColor colour = hasFocus() ? focusColor_ : borderColor_;
+    DrawFrame3D(canvas, rect, colour, colour, borderWidth_);
+}
+
+void TInstSlider::DrawChannel()
+{
+    toolkit::Canvas& canvas = BufferCanvas();
+    toolkit::TRect rect{0, 0, width(), height()};
+    DrawFrame(canvas, rect);
+    bevel_.Draw(canvas, rect);
+    const QImage& low = LowImage();
+    if (!low.isNull())
+        canvas.Draw(rect.Left, rect.Top, low);
+}
+
+void TInstSlider::DrawHighPart()
+{
+    const QImage& high = HighImage();
+    if (high.isNull())
+        return;
+    const toolkit::TRect channel = ChannelRect();
+    const toolkit::TRect part = SliderHighPart(channel, ThumbRect(), Orientation(), style_);
+    BufferCanvas().BitBlt(part.Left, part.Top, part.Width(), part.Height(), high, part.Left - channel.Left,
+                          part.Top - channel.Top);
+}
