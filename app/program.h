@@ -8,6 +8,7 @@
 #include "app/nav_state.h"
 #include "dialogs/angle_dialog.h"
 #include "dialogs/declination_dialog.h"
+#include "dialogs/speed_dialog.h"
 
 class Program {
 public:
@@ -17,5 +18,6 @@ public:
     NavState state;
     TForm1 form1;
     TForm2 form2;
+    TForm3 form3;
     TForm4 form4;
 };

@@ -5,7 +5,8 @@
 // following. Run headless by `./test bench`.
 
 #include "dialogs/angle_dialog.h"
-#include "speed_log_sample.h"
+#include "dialogs/speed_dialog.h"
+#include "dialogs/speed_log.h"
 #include "toolkit/application.h"
 #include "widgets/instruments/inst_angular_meter.h"
 #include "widgets/instruments/inst_compass.h"
@@ -50,10 +51,17 @@ Widget& Shown(SetUp setUp)
     return *widget;
 }
 
-// The speed log's instruments together, the slider driving the others.
-SpeedLogSample& Log()
+// The speed dialog, the slider driving the others.
+TForm3& Log()
 {
-    return Shown<SpeedLogSample>([](SpeedLogSample&) {});
+    static EntryHandOff handOff;
+    static TForm3* dialog = [] {
+        auto* d = new TForm3(handOff);
+        d->show();
+        QApplication::processEvents();
+        return d;
+    }();
+    return *dialog;
 }
 
 TInstAngularMeter& SpeedMeter()
@@ -153,15 +161,15 @@ void BM_SpeedSliderRepaint(benchmark::State& state)
 // 0..500 tenths of a knot on the slider; after each step the window paints what changed.
 void BM_SpeedSweep(benchmark::State& state)
 {
-    SpeedLogSample& log = Log();
+    TForm3& log = Log();
     for (auto _ : state) {
         for (int v = 0; v <= kMaxTenths; ++v) {
-            log.slider->setPosition(v);
-            log.slider->repaint();
-            log.meter->repaint();
-            log.spin->repaint();
+            log.PONODI->setPosition(v);
+            log.PONODI->repaint();
+            log.SOLCO->repaint();
+            log.SPSOLCO->repaint();
         }
-        log.slider->setPosition(0);
+        log.PONODI->setPosition(0);
     }
 }
 

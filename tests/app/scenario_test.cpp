@@ -5,6 +5,8 @@
 
 #include "support/recording_platform.h"
 #include "toolkit/speed_button.h"
+#include "toolkit/text_format.h"
+#include "widgets/instruments/inst_slider.h"
 #include "widgets/instruments/inst_track_bar.h"
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
@@ -76,6 +78,21 @@ protected:
         });
         QTest::mouseClick(field, Qt::LeftButton);
         ASSERT_FALSE(angles().isVisible());
+    }
+
+    // Clicks a speed field and, in the speed dialog, types the knots and confirms.
+    void EnterSpeed(TAlignedEdit* field, const QString& knots)
+    {
+        TForm3& log = program->form3;
+        QTimer::singleShot(0, &log, [=, &log] {
+            ASSERT_TRUE(log.isVisible());
+            log.SPSOLCO->setFocus();
+            log.SPSOLCO->selectAll();
+            QTest::keyClicks(log.SPSOLCO, knots);
+            QTest::mouseClick(log.GRADIOK, Qt::LeftButton);
+        });
+        QTest::mouseClick(field, Qt::LeftButton);
+        ASSERT_FALSE(log.isVisible());
     }
 
     void Click(toolkit::SpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -162,4 +179,20 @@ TEST_F(ScenarioTest, TheDeclinationDialogChangesWhatTheBottomPanelShows)
     Click(Button("SETDECLI"));
     EXPECT_EQ(program->state.valDECL, -2 * kDeg + 19 * 4 * kMin);
     EXPECT_EQ(form().EDDECL->text(), Text(-2 * kDeg + 19 * 4 * kMin));
+}
+
+TEST_F(ScenarioTest, HeadingAndCurrentEnteredInTheDialogsGiveTheCourse)
+{
+    toolkit::ScopedFormatSettings english({QLatin1Char('.'), QLatin1Char(',')});
+    Start("0;0\r\n", "1985\r\n1985\r\n0\r\n0\r\n");
+    form().PageControl1->setCurrentWidget(form().TabSheet3);
+    EnterAngle(form().EDPVCOR, QStringLiteral("90"));
+    EnterSpeed(form().EDVPCOR, QStringLiteral("6"));
+    EnterAngle(form().EDDCOR, QStringLiteral("180"));
+    EnterSpeed(form().EDVCOR, QStringLiteral("2"));
+    EXPECT_EQ(form().EDVPCOR->text(), QStringLiteral("6.0"));
+    Click(Button("CALCCOR"));
+    EXPECT_EQ(form().EDRVCOR->text(), Text(390366));
+    EXPECT_EQ(form().EDVECOR->text(), QStringLiteral("6.3"));
+    EXPECT_EQ(program->state.valVPCOR, 6.0);
 }

@@ -1,6 +1,6 @@
 #include "inst_test_support.h"
 
-#include "speed_log_sample.h"
+#include "dialogs/speed_log.h"
 #include "support/recording_platform.h"
 #include "toolkit/text_format.h"
 #include "widgets/instruments/inst_angular_meter.h"

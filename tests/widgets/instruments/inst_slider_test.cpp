@@ -1,6 +1,6 @@
 #include "inst_test_support.h"
 
-#include "speed_log_sample.h"
+#include "dialogs/speed_log.h"
 #include "widgets/instruments/inst_resources.h"
 #include "widgets/instruments/inst_slider.h"
 

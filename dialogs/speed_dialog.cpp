@@ -1,0 +1,96 @@
+#include "dialogs/speed_dialog.h"
+
+#include "dialogs/speed_entry.h"
+#include "toolkit/platform.h"
+#include "toolkit/speed_button.h"
+#include "widgets/instruments/inst_angular_meter.h"
+#include "widgets/instruments/inst_slider.h"
+#include "widgets/numeric/aligned_edit.h"
+#include "widgets/numeric/spin_num_edit.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+constexpr double kTenthsPerKnot = 10.0;
+
+}  // namespace
+
+TForm3::TForm3(EntryHandOff& handOff, QWidget* parent)
+    : QDialog(parent)
+    , handOff_(handOff)
+{
+    BuildLayout();
+    connect(PONODI, &TInstSlider::OnChange, this, &TForm3::PONODIChange);
+    connect(SPSOLCO, &TNumEdit::OnChange, this, &TForm3::SPSOLCOChange);
+    connect(GRADIOK, &toolkit::SpeedButton::clicked, this, &TForm3::GRADIOKClick);
+    connect(GRADIABO, &toolkit::SpeedButton::clicked, this, &TForm3::GRADIABOClick);
+}
+
+void TForm3::Open()
+{
+    exec();
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm3::FormShow()
+{
+    if (handOff_.entrySpeed)
+        PONODI->setPosition(SpeedTenths(*handOff_.entrySpeed));
+    // Also when the slider did not move: what is shown is what is stored.
+    FollowSlider();
+    SPSOLCO->setFocus(Qt::OtherFocusReason);
+    SPSOLCO->selectAll();
+}
+
+void TForm3::FollowSlider()
+{
+    SOLCO->setPosition(PONODI->Position() / kTenthsPerKnot);
+    SPSOLCO->setValue(SOLCO->Position());
+}
+
+void TForm3::PONODIChange()
+{
+    FollowSlider();
+}
+
+void TForm3::SPSOLCOChange()
+{
+    if (const auto knots = SPSOLCO->ReadValue())
+        PONODI->setPosition(SpeedTenths(*knots));
+}
+
+void TForm3::GRADIOKClick()
+{
+    const auto knots = SPSOLCO->ReadValue();
+    if (!knots)
+        return;
+    const double speed = ConfirmedSpeed(*knots);
+    if (handOff_.entryField)
+        handOff_.entryField->setText(SpeedText(speed));
+    if (handOff_.entrySpeed)
+        *handOff_.entrySpeed = speed;
+    accept();
+}
+
+void TForm3::GRADIABOClick()
+{
+    reject();
+}
+
+void TForm3::keyPressEvent(QKeyEvent* event)
+{
+    // Escape does not close the dialog: the buttons do.
+    if (event->key() == Qt::Key_Escape) {
+        toolkit::platform().Beep();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
