@@ -539,6 +539,17 @@ TEST_F(CorrentiTest, EmptiedHeadingFieldsAreComputedBack)
     EXPECT_EQ(form->EDVPCOR->text(), QStringLiteral("8,0"));
 }
 
+TEST_F(CorrentiTest, AnEmptySpeedAloneMakesItsPairMissing)
+{
+    Heading(0, 5);
+    Current(90 * kDeg, 5);
+    Course(7, 1);
+    form->EDVECOR->clear();
+    form->CALCCORClick();
+    EXPECT_EQ(form->EDRVCOR->text(), AngleText(45, 0, 0));
+    EXPECT_EQ(form->EDVECOR->text(), QStringLiteral("7,1"));
+}
+
 TEST_F(CorrentiTest, AllSixFilledReportsAndLeavesTheDiagram)
 {
     Heading(1, 1);

@@ -77,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(Table, SpeedDialogOpenTest,
 TEST_F(SpeedDialogTest, ReopeningOnTheSameTenthsShowsThemAgain)
 {
     speed = 12.3;
-    Open([&] { form.SPSOLCO->setText(QStringLiteral("40,0")); });  // typed, then cancelled
+    // A text of the same tenths leaves the slider where it is; cancelled.
+    Open([&] { form.SPSOLCO->setText(QStringLiteral("12,34")); });
     Open([&] { EXPECT_EQ(form.SPSOLCO->text(), QStringLiteral("12,3")); });
 }
 
