@@ -8,10 +8,9 @@
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
-#include <QKeyEvent>
 
 TForm2::TForm2(EntryHandOff& handOff, QWidget* parent)
-    : QDialog(parent)
+    : EntryDialog(parent)
     , handOff_(handOff)
 {
     BuildLayout();
@@ -45,12 +44,6 @@ void TForm2::OpenAngleDialog(int lowest, int highest)
     exec();
 }
 
-void TForm2::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 void TForm2::FormShow()
 {
@@ -133,15 +126,4 @@ void TForm2::GRADICLEARClick()
     SPGRADI->setValue(0);
     SPPRIMI->setValue(0);
     SPSECONDI->setValue(0);
-}
-
-void TForm2::keyPressEvent(QKeyEvent* event)
-{
-    // Escape does not close the dialog: the buttons do.
-    if (event->key() == Qt::Key_Escape) {
-        toolkit::platform().Beep();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -9,7 +9,7 @@
 #include "dialogs/angle_entry.h"
 #include "dialogs/hand_off.h"
 
-#include <QDialog>
+#include "dialogs/entry_dialog.h"
 
 class QLabel;
 class TInstCompass;
@@ -21,7 +21,7 @@ namespace toolkit {
 class SpeedButton;
 }
 
-class TForm2 : public QDialog {
+class TForm2 : public EntryDialog {
     Q_OBJECT
 
 public:
@@ -31,7 +31,7 @@ public:
     // maximum) and shows the dialog modally on the hand-off.
     void OpenAngleDialog(int lowest, int highest);
 
-    void FormShow();
+    void FormShow() override;
     void SPGRADIChange();
     void SPPRIMIChange();
     void SPSECONDIChange();
@@ -56,10 +56,6 @@ public:
     TInstCompass* COMPASSO = nullptr;
     toolkit::SpeedButton* GRADIOK = nullptr;
     toolkit::SpeedButton* GRADIABO = nullptr;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildLayout();

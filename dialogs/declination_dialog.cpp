@@ -8,7 +8,6 @@
 
 #include <QDate>
 #include <QFile>
-#include <QKeyEvent>
 #include <QRadioButton>
 #include <QSaveFile>
 
@@ -35,7 +34,7 @@ QString AngleText(nav::Angle a)
 
 TForm4::TForm4(DeclinationValues& values, EntryHandOff& handOff, AngleDialog openAngleDialog,
                TAlignedEdit* mainDeclination, QWidget* parent)
-    : QDialog(parent)
+    : EntryDialog(parent)
     , values_(values)
     , handOff_(handOff)
     , openAngleDialog_(std::move(openAngleDialog))
@@ -227,15 +226,4 @@ void TForm4::DECLIOKClick()
 void TForm4::DECLIABOClick()
 {
     reject();
-}
-
-void TForm4::keyPressEvent(QKeyEvent* event)
-{
-    // Escape does not close the dialog: the buttons do.
-    if (event->key() == Qt::Key_Escape) {
-        toolkit::platform().Beep();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -8,7 +8,7 @@
 
 #include "dialogs/hand_off.h"
 
-#include <QDialog>
+#include "dialogs/entry_dialog.h"
 
 #include <functional>
 
@@ -21,7 +21,7 @@ namespace toolkit {
 class SpeedButton;
 }
 
-class TForm4 : public QDialog {
+class TForm4 : public EntryDialog {
     Q_OBJECT
 
 public:
@@ -70,9 +70,6 @@ public:
     TAlignedEdit* EDDECLREAL = nullptr;
     toolkit::SpeedButton* DECLIOK = nullptr;
     toolkit::SpeedButton* DECLIABO = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildLayout();

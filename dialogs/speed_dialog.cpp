@@ -8,7 +8,6 @@
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
-#include <QKeyEvent>
 
 namespace {
 
@@ -17,7 +16,7 @@ constexpr double kTenthsPerKnot = 10.0;
 }  // namespace
 
 TForm3::TForm3(EntryHandOff& handOff, QWidget* parent)
-    : QDialog(parent)
+    : EntryDialog(parent)
     , handOff_(handOff)
 {
     BuildLayout();
@@ -32,12 +31,6 @@ void TForm3::Open()
     exec();
 }
 
-void TForm3::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 void TForm3::FormShow()
 {
@@ -82,15 +75,4 @@ void TForm3::GRADIOKClick()
 void TForm3::GRADIABOClick()
 {
     reject();
-}
-
-void TForm3::keyPressEvent(QKeyEvent* event)
-{
-    // Escape does not close the dialog: the buttons do.
-    if (event->key() == Qt::Key_Escape) {
-        toolkit::platform().Beep();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

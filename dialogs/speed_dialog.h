@@ -6,7 +6,7 @@
 
 #include "dialogs/hand_off.h"
 
-#include <QDialog>
+#include "dialogs/entry_dialog.h"
 
 class TInstAngularMeter;
 class TInstSlider;
@@ -16,7 +16,7 @@ namespace toolkit {
 class SpeedButton;
 }
 
-class TForm3 : public QDialog {
+class TForm3 : public EntryDialog {
     Q_OBJECT
 
 public:
@@ -25,7 +25,7 @@ public:
     // Shows the dialog modally on the hand-off's speed.
     void Open();
 
-    void FormShow();
+    void FormShow() override;
     void PONODIChange();
     void SPSOLCOChange();
     void GRADIOKClick();
@@ -37,10 +37,6 @@ public:
     TInstSlider* PONODI = nullptr;
     toolkit::SpeedButton* GRADIOK = nullptr;
     toolkit::SpeedButton* GRADIABO = nullptr;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildLayout();
