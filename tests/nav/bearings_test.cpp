@@ -46,6 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
                     nav::BearingStart::Compass, {0, 90 * kDeg, 97 * kDeg, 2 * kDeg}},
         BearingCase{"declination subtracted back", "90;-3\n", -2 * kDeg, false, true, {90 * kDeg, 0, 100 * kDeg, 0},
                     nav::BearingStart::True, {90 * kDeg, 105 * kDeg, 100 * kDeg, -3 * kDeg}},
+        // Sums beyond 32 bits are formed in 64 before they come onto the circle.
+        BearingCase{"sums beyond 32 bits", "0;1\n", 2147483647, true, false, {0, 2147483647, 0, 0},
+                    nav::BearingStart::Compass, {0, 2147483647, (2 * 2147483647LL + 3600) % 1296000, kDeg}},
         BearingCase{"nothing given", "0;1\n", 0, false, false, {1, 2, 3, 4}, nav::BearingStart::Nothing,
                     {1, 2, 3, 4}}));
 
@@ -106,4 +109,6 @@ INSTANTIATE_TEST_SUITE_P(
                   nav::PolarMissing::Relative, {10 * kDeg, 339 * kDeg + 45 * kMin, -(30 * kDeg + 15 * kMin)}},
         PolarCase{"port: dead ahead stays 0", kLeft, true, true, false, {10 * kDeg, 10 * kDeg, 7},
                   nav::PolarMissing::Relative, {10 * kDeg, 10 * kDeg, 0}},
+        PolarCase{"sums beyond 32 bits", kCirc, true, false, true, {2147483647, 0, 2147483647},
+                  nav::PolarMissing::Bearing, {2147483647, static_cast<nav::Angle>(2 * 2147483647LL % 1296000), 2147483647}},
         PolarCase{"all given", kCirc, true, true, true, {1, 2, 3}, nav::PolarMissing::Nothing, {1, 2, 3}}));
