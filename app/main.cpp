@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "toolkit/application.h"
+#include "toolkit/first_paint.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -9,10 +10,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     toolkit::ConfigureApplication();
 
-    Program program;
+    Program program(QString(), Program::Dialogs::AfterFirstPaint);
     TForm1& form1 = program.form1;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form1.move(screen->availableGeometry().center() - form1.rect().center());
+    toolkit::QuitAfterFirstPaintIfAsked(&form1);
     form1.show();
     return QApplication::exec();
 }

@@ -112,6 +112,8 @@ private:
     void BuildEnduranceEntries(QWidget* group, QWidget* page);
     void BuildTabelle(QWidget* page);
     void BuildUscita(QWidget* page);
+    // The photograph of "Uscita", decoded after the first paint.
+    void ShowPhotograph();
     void BuildBottom();
     void ConnectHandlers();
 

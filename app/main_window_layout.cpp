@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "nav/endurance.h"
+#include "toolkit/first_paint.h"
 #include "toolkit/fonts.h"
 #include "toolkit/form_layout.h"
 #include "toolkit/glyphs.h"
@@ -408,12 +409,8 @@ void TForm1::BuildUscita(QWidget* page)
 {
     Image1 = new tk::Image(page, QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 492, 368);
-    QFile photo(QStringLiteral(":/pictures/uscita.jpg"));
-    if (photo.open(QIODevice::ReadOnly)) {
-        const tk::JpegResult decoded = tk::DecodeJpeg(photo.readAll());
-        if (!decoded.image.isNull())
-            Image1->ShowFitted(decoded.image);
-    }
+    // Decoded once the window is on screen: the first picture comes sooner.
+    tk::AfterFirstPaint(this, [this] { ShowPhotograph(); });
 
     auto* version = new QLabel(QStringLiteral("Ver. 3.0"), page);
     version->setObjectName(QStringLiteral("SQVER"));
@@ -428,6 +425,16 @@ void TForm1::BuildUscita(QWidget* page)
     credits->setAlignment(Qt::AlignCenter);
     credits->setFont(tk::UiFont(kCreditsFontPx, true));
     tk::SetTextColor(credits, tk::clSilver);
+}
+
+void TForm1::ShowPhotograph()
+{
+    QFile photo(QStringLiteral(":/pictures/uscita.jpg"));
+    if (!photo.open(QIODevice::ReadOnly))
+        return;
+    const tk::JpegResult decoded = tk::DecodeJpeg(photo.readAll());
+    if (!decoded.image.isNull())
+        Image1->ShowFitted(decoded.image);
 }
 
 void TForm1::BuildBottom()

@@ -10,14 +10,25 @@
 #include "dialogs/declination_dialog.h"
 #include "dialogs/speed_dialog.h"
 
+#include <memory>
+
 class Program {
 public:
+    enum class Dialogs { AtOnce, AfterFirstPaint };
+
     // appFolder: where the two files lie; empty for the executable's folder.
-    explicit Program(const QString& appFolder = QString());
+    // The program shows its main window sooner with the dialogs created
+    // after its first paint; during the splash the declination panel is
+    // hidden, so it is filled before it can be seen.
+    explicit Program(const QString& appFolder = QString(), Dialogs dialogs = Dialogs::AtOnce);
 
     NavState state;
     TForm1 form1;
-    TForm2 form2;
-    TForm3 form3;
-    TForm4 form4;
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm3> form3;
+    std::unique_ptr<TForm4> form4;
+
+private:
+    // The dialogs in their start-up order, wired to the main window.
+    void CreateDialogs();
 };

@@ -59,7 +59,8 @@ TEST_F(MainWindowTest, StartsOnTheExitTabThenTheTimerShowsProre)
     EXPECT_FALSE(form->Panel1->isVisible());
     EXPECT_TRUE(form->SplashTimer->isActive());
     EXPECT_EQ(form->SplashTimer->interval(), 1500);
-    EXPECT_TRUE(form->Image1->HasPicture());
+    // The photograph comes right after the window's first picture.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->Image1->HasPicture(); }));
     EXPECT_EQ(form->Image1->Picture().size(), QSize(500, 374));
 
     form->SplashTimer->setInterval(1);

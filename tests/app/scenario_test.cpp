@@ -59,7 +59,7 @@ protected:
     }
 
     TForm1& form() { return program->form1; }
-    TForm2& angles() { return program->form2; }
+    TForm2& angles() { return *program->form2; }
 
     // Clicks the field and, in the angle dialog that opens, types the
     // degrees, minutes and seconds and presses "CONFERMA".
@@ -83,7 +83,7 @@ protected:
     // Clicks a speed field and, in the speed dialog, types the knots and confirms.
     void EnterSpeed(TAlignedEdit* field, const QString& knots)
     {
-        TForm3& log = program->form3;
+        TForm3& log = *program->form3;
         QTimer::singleShot(0, &log, [=, &log] {
             ASSERT_TRUE(log.isVisible());
             log.SPSOLCO->setFocus();
@@ -163,7 +163,7 @@ TEST_F(ScenarioTest, TheDeclinationDialogChangesWhatTheBottomPanelShows)
 {
     Start("0;0\r\n", "1985\r\n2004\r\n3600\r\n240\r\n");
     EXPECT_EQ(form().EDDECL->text(), Text(2 * kDeg + 16 * kMin));
-    TForm4& declination = program->form4;
+    TForm4& declination = *program->form4;
     QTimer::singleShot(0, &declination, [&] {
         // The base declination through the angle dialog, opened from the declination dialog.
         QTimer::singleShot(0, &angles(), [&] {
