@@ -141,7 +141,7 @@ void TForm2::BuildLayout()
     COMPASSO->setCircleOutlineWidth(1);
     COMPASSO->setCircleOutlineColor(tk::clWhite);
     COMPASSO->setCircleColor(tk::clBlack);
-    COMPASSO->setBackImage(CompassRosePicture());
+    COMPASSO->setBackImage(CompassRosePicture(devicePixelRatioF()));
 
     GRADIOK = new tk::SpeedButton(this, QStringLiteral("GRADIOK"), QStringLiteral("CONFERMA"),
                                   tk::Glyph(tk::GlyphKind::Confirm, kLargeGlyph), tk::SpeedButton::GlyphPlace::Top);

@@ -24,7 +24,37 @@ QRect ToQRect(const TRect& r)
     return QRect(r.Left, r.Top, r.Width(), r.Height());
 }
 
+QRect DeviceRect(const TRect& r, qreal ratio)
+{
+    const int left = static_cast<int>(std::floor(r.Left * ratio));
+    const int top = static_cast<int>(std::floor(r.Top * ratio));
+    return QRect(left, top, static_cast<int>(std::floor(r.Right * ratio)) - left,
+                 static_cast<int>(std::floor(r.Bottom * ratio)) - top);
+}
+
 }  // namespace
+
+QImage CanvasImage(QSize size, qreal ratio)
+{
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+int Canvas::Width() const
+{
+    return static_cast<int>(std::lround(image_->width() / Ratio()));
+}
+
+int Canvas::Height() const
+{
+    return static_cast<int>(std::lround(image_->height() / Ratio()));
+}
+
+QRect Canvas::DeviceBlock(int x, int y) const
+{
+    return DeviceRect({x, y, x + 1, y + 1}, Ratio()).intersected(image_->rect());
+}
 
 Canvas::Canvas(QImage* image)
     : image_(image)
@@ -35,10 +65,14 @@ Canvas::Canvas(QImage* image)
 
 void Canvas::Plot(int x, int y, QRgb rgb)
 {
-    if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height())
+    if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return;
-    auto* line = reinterpret_cast<QRgb*>(image_->scanLine(y));
-    line[x] = pen.mode == PenMode::Xor ? (line[x] ^ (rgb & 0x00FFFFFF)) : rgb;
+    const QRect block = DeviceBlock(x, y);
+    for (int dy = block.top(); dy <= block.bottom(); ++dy) {
+        auto* line = reinterpret_cast<QRgb*>(image_->scanLine(dy));
+        for (int dx = block.left(); dx <= block.right(); ++dx)
+            line[dx] = pen.mode == PenMode::Xor ? (line[dx] ^ (rgb & 0x00FFFFFF)) : rgb;
+    }
 }
 
 void Canvas::ApplyPen(QPainter& painter) const
@@ -222,18 +256,19 @@ void Canvas::BrushCopy(const TRect& dest, const QImage& picture, const TRect& so
 {
     if (dest.Width() <= 0 || dest.Height() <= 0)
         return;
-    const QImage part = picture.copy(ToQRect(source))
+    const QRect target = DeviceRect(dest, Ratio());
+    const QImage part = picture.copy(DeviceRect(source, picture.devicePixelRatio()))
                             .convertToFormat(QImage::Format_RGB32)
-                            .scaled(dest.Width(), dest.Height());
+                            .scaled(target.size());
     const QRgb clear = ToRgb(transparent) & 0x00FFFFFF;
     for (int y = 0; y < part.height(); ++y) {
-        const int ty = dest.Top + y;
+        const int ty = target.top() + y;
         if (ty < 0 || ty >= image_->height())
             continue;
         const auto* from = reinterpret_cast<const QRgb*>(part.constScanLine(y));
         auto* to = reinterpret_cast<QRgb*>(image_->scanLine(ty));
         for (int x = 0; x < part.width(); ++x) {
-            const int tx = dest.Left + x;
+            const int tx = target.left() + x;
             if (tx >= 0 && tx < image_->width() && (from[x] & 0x00FFFFFF) != clear)
                 to[tx] = from[x];
         }
@@ -242,7 +277,8 @@ void Canvas::BrushCopy(const TRect& dest, const QImage& picture, const TRect& so
 
 void Canvas::CopyRect(const TRect& dest, const Canvas& from, const TRect& source)
 {
-    const QImage part = from.image_->copy(ToQRect(source));
+    QImage part = from.image_->copy(DeviceRect(source, from.Ratio()));
+    part.setDevicePixelRatio(from.Ratio());
     StretchDraw(dest, part);
 }
 
@@ -250,14 +286,16 @@ void Canvas::BitBlt(int x, int y, int width, int height, const QImage& picture, 
 {
     QPainter painter(image_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(x, y), picture, QRect(sx, sy, width, height));
+    const qreal ratio = picture.devicePixelRatio();
+    painter.drawImage(QRectF(x, y, width, height), picture,
+                      QRectF(sx * ratio, sy * ratio, width * ratio, height * ratio));
 }
 
 TColor Canvas::Pixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height())
+    if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return -1;
-    const QRgb p = image_->pixel(x, y);
+    const QRgb p = image_->pixel(DeviceBlock(x, y).topLeft());
     return RGB(qRed(p), qGreen(p), qBlue(p));
 }
 

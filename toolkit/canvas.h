@@ -2,7 +2,10 @@
 // The drawing surface of every picture and instrument: a pen, a brush and a
 // font over a QImage, with the platform's pixel rules. No antialiasing; a
 // line does not paint its end pixel; rectangles, fills and ellipses leave out
-// their right and bottom edge. Coordinates are pixels, y grows downwards.
+// their right and bottom edge. Coordinates are logical pixels, y grows
+// downwards. On a high-density screen the image has a device pixel ratio:
+// each logical pixel is a block of device pixels, text and curves are drawn
+// at the device's resolution, and the pixel rules hold in logical pixels.
 
 #include "toolkit/color.h"
 
@@ -43,6 +46,9 @@ struct Brush {
     BrushStyle style = BrushStyle::Solid;
 };
 
+// A picture for a canvas: `size` logical pixels, `ratio` device pixels to one.
+QImage CanvasImage(QSize size, qreal ratio = 1.0);
+
 class Canvas {
 public:
     // Draws on `image`, which the caller keeps alive. The image is converted
@@ -55,6 +61,10 @@ public:
     TColor fontColor = clBlack;
 
     QImage* Target() const { return image_; }
+    // The picture's size in logical pixels.
+    int Width() const;
+    int Height() const;
+    qreal Ratio() const { return image_->devicePixelRatio(); }
 
     QPoint PenPos() const { return penPos_; }
     void MoveTo(int x, int y);
@@ -86,11 +96,13 @@ public:
     // Block transfer without scaling.
     void BitBlt(int x, int y, int width, int height, const QImage& picture, int sx, int sy);
 
-    // The colour at (x, y); -1 outside the picture.
+    // The colour of the logical pixel (x, y); -1 outside the picture.
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);
 
 private:
+    // The device pixels of logical pixel (x, y), clipped to the picture.
+    QRect DeviceBlock(int x, int y) const;
     void PlotLine(QPoint from, QPoint to);
     void Plot(int x, int y, QRgb rgb);
     void ApplyPen(QPainter& painter) const;

@@ -1,5 +1,6 @@
 #include "toolkit/glyphs.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -98,7 +99,10 @@ void DrawDiskette(QPainter& p)
 
 QPixmap Glyph(GlyphKind kind, int size)
 {
-    QPixmap pixmap(size, size);
+    // Drawn at the screen's density, so that it stays sharp there.
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(QSize(size, size) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

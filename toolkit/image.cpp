@@ -13,7 +13,7 @@ Image::Image(QWidget* parent, const QString& name)
 Canvas& Image::canvas()
 {
     if (!canvas_) {
-        picture_ = QImage(size(), QImage::Format_RGB32);
+        picture_ = CanvasImage(size(), devicePixelRatioF());
         picture_.fill(Qt::white);
         fitted_ = false;
         canvas_ = std::make_unique<Canvas>(&picture_);

@@ -12,7 +12,7 @@ SpeedButton::SpeedButton(QWidget* parent, const QString& name, const QString& ca
     setAutoRaise(false);
     if (!glyph.isNull()) {
         setIcon(QIcon(glyph));
-        setIconSize(glyph.size());
+        setIconSize(glyph.deviceIndependentSize().toSize());
     }
     if (caption.isEmpty())
         setToolButtonStyle(Qt::ToolButtonIconOnly);

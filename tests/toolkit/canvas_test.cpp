@@ -231,3 +231,48 @@ TEST(Canvas, CopyRectAndDrawTakeFromOtherPictures)
     EXPECT_EQ(s.canvas.Pixel(59, 59), tk::clLime);
     EXPECT_EQ(s.canvas.Pixel(49, 49), tk::clWhite);
 }
+
+// On a high-density screen the picture has twice the pixels; the rules hold
+// in logical pixels and text is drawn at the finer resolution.
+
+TEST(CanvasAtRatioTwo, LogicalPixelsAreTwoByTwoBlocksAndTheRulesHoldInThem)
+{
+    QImage image = tk::CanvasImage(QSize(20, 10), 2.0);
+    image.fill(Qt::white);
+    Canvas canvas(&image);
+    EXPECT_EQ(image.size(), QSize(40, 20));
+    EXPECT_EQ(canvas.Width(), 20);
+    EXPECT_EQ(canvas.Height(), 10);
+    canvas.pen.color = tk::clBlack;
+    canvas.MoveTo(2, 3);
+    canvas.LineTo(6, 3);
+    for (int x = 2; x < 6; ++x)
+        EXPECT_EQ(canvas.Pixel(x, 3), tk::clBlack) << x;
+    EXPECT_EQ(canvas.Pixel(6, 3), tk::clWhite);  // not the end pixel
+    // The whole 2 x 2 block of a logical pixel, and nothing beside it.
+    EXPECT_EQ(image.pixel(4, 6), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(5, 7), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(12, 6), qRgb(255, 255, 255));
+    EXPECT_EQ(canvas.Pixel(20, 0), -1);
+
+    canvas.brush.color = tk::clRed;
+    canvas.FillRect({10, 0, 12, 2});
+    EXPECT_EQ(canvas.Pixel(11, 1), tk::clRed);
+    EXPECT_EQ(canvas.Pixel(12, 1), tk::clWhite);
+}
+
+TEST(CanvasAtRatioTwo, TextIsDrawnAtTheFinerResolution)
+{
+    QImage image = tk::CanvasImage(QSize(40, 20), 2.0);
+    image.fill(Qt::white);
+    Canvas canvas(&image);
+    canvas.brush.style = tk::BrushStyle::Clear;
+    canvas.font.setPixelSize(13);
+    canvas.TextOut(1, 1, QStringLiteral("WMW"));
+    // Some 2 x 2 block is part ink, part paper: finer than logical pixels.
+    bool finer = false;
+    for (int y = 0; y + 1 < image.height() && !finer; y += 2)
+        for (int x = 0; x + 1 < image.width() && !finer; x += 2)
+            finer = image.pixel(x, y) != image.pixel(x + 1, y) || image.pixel(x, y) != image.pixel(x, y + 1);
+    EXPECT_TRUE(finer);
+}

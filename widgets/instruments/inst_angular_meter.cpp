@@ -270,7 +270,7 @@ const QImage& TInstAngularMeter::DialBitmap()
 void TInstAngularMeter::RebuildDial()
 {
     dialValid_ = true;
-    dial_ = QImage(size(), QImage::Format_RGB32);
+    dial_ = toolkit::CanvasImage(size(), devicePixelRatioF());
     if (dial_.isNull())
         return;
     toolkit::Canvas canvas(&dial_);

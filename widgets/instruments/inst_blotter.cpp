@@ -115,7 +115,7 @@ void TInstBlotter::resizeEvent(QResizeEvent* event)
 const QImage& TInstBlotter::Render()
 {
     if (picture_.size() != size())
-        picture_ = QImage(size(), QImage::Format_RGB32);
+        picture_ = toolkit::CanvasImage(size(), devicePixelRatioF());
     if (picture_.isNull())
         return picture_;
     toolkit::Canvas canvas(&picture_);

@@ -76,16 +76,16 @@ void TInstSharedComponent::NotifyClients()
             link->Change();
 }
 
-void TInstBuffer::Begin(QSize size, const std::function<void()>& drawLayer)
+void TInstBuffer::Begin(QSize size, qreal ratio, const std::function<void()>& drawLayer)
 {
     pictureValid_ = true;
-    if (layerValid_ && layer_.size() == size) {
+    if (layerValid_ && layer_.size() == size * ratio && layer_.devicePixelRatio() == ratio) {
         // Implicitly shared: the first drawing detaches the picture from the layer.
         image_ = layer_;
         canvas_ = std::make_unique<toolkit::Canvas>(&image_);
         return;
     }
-    image_ = QImage(size, QImage::Format_RGB32);
+    image_ = toolkit::CanvasImage(size, ratio);
     canvas_ = std::make_unique<toolkit::Canvas>(&image_);
     drawLayer();
     layer_ = image_;
@@ -211,7 +211,7 @@ void TInstGraphicImageControl::ColorChanged()
 
 void TInstGraphicImageControl::CaptureBackground()
 {
-    background_ = QImage(size(), QImage::Format_RGB32);
+    background_ = toolkit::CanvasImage(size(), devicePixelRatioF());
     background_.fill(toolkit::ToQColor(Color()));
     if (QWidget* parent = parentWidget())
         parent->render(&background_, QPoint(0, 0), QRegion(geometry()), QWidget::DrawWindowBackground);
@@ -235,7 +235,7 @@ const QImage& TInstGraphicImageControl::Render()
 {
     if (transparent_ && (needBackground_ || background_.size() != size()))
         CaptureBackground();
-    buffer_.Begin(size(), [this] {
+    buffer_.Begin(size(), devicePixelRatioF(), [this] {
         PrepareBuffer();
         PaintStatic();
     });
@@ -251,7 +251,7 @@ const QImage& TInstGraphicImageControl::Render()
 void TInstGraphicImageControl::paintEvent(QPaintEvent*)
 {
     // A transparent control shows what the parent painted just now.
-    if (transparent_ || !buffer_.PictureCurrent(size()))
+    if (transparent_ || !buffer_.PictureCurrent(size(), devicePixelRatioF()))
         Render();
     buffer_.Show(this);
 }
@@ -289,7 +289,7 @@ void TInstCustomImageControl::PrepareBuffer()
 
 const QImage& TInstCustomImageControl::Render()
 {
-    buffer_.Begin(size(), [this] {
+    buffer_.Begin(size(), devicePixelRatioF(), [this] {
         PrepareBuffer();
         PaintStatic();
     });
@@ -305,7 +305,7 @@ void TInstCustomImageControl::UpdateControl()
 
 void TInstCustomImageControl::paintEvent(QPaintEvent*)
 {
-    if (!buffer_.PictureCurrent(size()))
+    if (!buffer_.PictureCurrent(size(), devicePixelRatioF()))
         Render();
     buffer_.Show(this);
 }

@@ -107,10 +107,11 @@ public:
     QImage& Image() { return image_; }
     toolkit::Canvas& Canvas() { return *canvas_; }
 
-    // Starts a picture of the given size: a copy of the cached layer, or,
-    // when the layer is out of date, a fresh one drawn by `drawLayer` and
-    // kept as the new layer. The picture counts as current from here on.
-    void Begin(QSize size, const std::function<void()>& drawLayer);
+    // Starts a picture of the given logical size at the screen's device
+    // pixel ratio: a copy of the cached layer, or, when the layer is out of
+    // date, a fresh one drawn by `drawLayer` and kept as the new layer. The
+    // picture counts as current from here on.
+    void Begin(QSize size, qreal ratio, const std::function<void()>& drawLayer);
     void InvalidateLayer()
     {
         layerValid_ = false;
@@ -120,7 +121,10 @@ public:
     void InvalidatePicture() { pictureValid_ = false; }
     // Whether the last picture still shows a control of this size, so that
     // a paint that Qt asks for (an overlapping sibling, an expose) can reuse it.
-    bool PictureCurrent(QSize size) const { return pictureValid_ && image_.size() == size; }
+    bool PictureCurrent(QSize size, qreal ratio) const
+    {
+        return pictureValid_ && image_.size() == size * ratio && image_.devicePixelRatio() == ratio;
+    }
     // Copies the picture onto the widget, in its paint event.
     void Show(QWidget* widget) const;
 

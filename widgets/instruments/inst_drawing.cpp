@@ -69,8 +69,8 @@ void DrawGradient(Canvas& canvas, const TRect& rect, TColor from, TColor to, TIn
 {
     const long long w = static_cast<long long>(rect.Right) - rect.Left;
     const long long h = static_cast<long long>(rect.Bottom) - rect.Top;
-    const long long imageW = canvas.Target()->width();
-    const long long imageH = canvas.Target()->height();
+    const long long imageW = canvas.Width();
+    const long long imageH = canvas.Height();
     if (step < 1)
         return;
     const long long s = step;
@@ -148,8 +148,8 @@ void DrawFrame3D(Canvas& canvas, TRect& rect, TColor top, TColor bottom, int wid
     const long long t = rect.Top;
     const long long r = static_cast<long long>(rect.Right) - 1;
     const long long b = static_cast<long long>(rect.Bottom) - 1;
-    const long long imageW = canvas.Target()->width();
-    const long long imageH = canvas.Target()->height();
+    const long long imageW = canvas.Width();
+    const long long imageH = canvas.Height();
 
     // A frame k can touch the canvas only while one of its four edges lies
     // within it: each edge gives one interval of k.
@@ -195,8 +195,8 @@ void TileBitmap(Canvas& canvas, const TRect& rect, const QImage& bitmap)
     // Tiles wholly left of or above the canvas are skipped.
     const long long firstX = rect.Left + std::max(0LL, FloorDiv(-static_cast<long long>(rect.Left), bw)) * bw;
     const long long firstY = rect.Top + std::max(0LL, FloorDiv(-static_cast<long long>(rect.Top), bh)) * bh;
-    const long long right = std::min<long long>(rect.Right, canvas.Target()->width());
-    const long long bottom = std::min<long long>(rect.Bottom, canvas.Target()->height());
+    const long long right = std::min<long long>(rect.Right, canvas.Width());
+    const long long bottom = std::min<long long>(rect.Bottom, canvas.Height());
     for (long long x = firstX; x < right; x += bw)
         for (long long y = firstY; y < bottom; y += bh)
             canvas.Draw(static_cast<int>(x), static_cast<int>(y), bitmap);
@@ -204,7 +204,8 @@ void TileBitmap(Canvas& canvas, const TRect& rect, const QImage& bitmap)
 
 TRect BitmapRect(const QImage& bitmap)
 {
-    return {0, 0, bitmap.width(), bitmap.height()};
+    const QSizeF size = bitmap.deviceIndependentSize();
+    return {0, 0, static_cast<int>(std::lround(size.width())), static_cast<int>(std::lround(size.height()))};
 }
 
 void DrawBitmap(Canvas& canvas, const TRect& dest, const QImage& bitmap, const TRect& source,
@@ -221,7 +222,7 @@ void DrawBitmap(Canvas& canvas, const TRect& dest, const QImage& bitmap, const T
     }
 }
 
-QImage TextPicture(const QFont& font, TColor colour, const QString& text)
+QImage TextPicture(const QFont& font, TColor colour, const QString& text, qreal ratio)
 {
     QImage measure(1, 1, QImage::Format_ARGB32);
     Canvas metrics(&measure);
@@ -230,7 +231,8 @@ QImage TextPicture(const QFont& font, TColor colour, const QString& text)
     const int h = metrics.TextHeight(text);
     if (w <= 0 || h <= 0)
         return {};
-    QImage picture(w, h, QImage::Format_ARGB32);
+    QImage picture(QSize(w, h) * ratio, QImage::Format_ARGB32);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     Canvas canvas(&picture);
     canvas.font = font;
@@ -240,9 +242,12 @@ QImage TextPicture(const QFont& font, TColor colour, const QString& text)
     return picture;
 }
 
-void DrawOpaquePixels(Canvas& canvas, int x, int y, const QImage& picture)
+void DrawOpaquePixels(Canvas& canvas, int logicalX, int logicalY, const QImage& picture)
 {
     QImage& target = *canvas.Target();
+    // The picture has the canvas's ratio: device pixels go onto device pixels.
+    const auto x = static_cast<int>(std::floor(logicalX * canvas.Ratio()));
+    const auto y = static_cast<int>(std::floor(logicalY * canvas.Ratio()));
     const int fromX = std::max(0, -x);
     const int toX = std::min(picture.width(), target.width() - x);
     for (int row = std::max(0, -y); row < std::min(picture.height(), target.height() - y); ++row) {
@@ -295,8 +300,8 @@ struct ClipBox {
 ClipBox CanvasClipBox(const Canvas& canvas)
 {
     return {-static_cast<double>(kClipMargin), -static_cast<double>(kClipMargin),
-            static_cast<double>(canvas.Target()->width()) + kClipMargin,
-            static_cast<double>(canvas.Target()->height()) + kClipMargin};
+            static_cast<double>(canvas.Width()) + kClipMargin,
+            static_cast<double>(canvas.Height()) + kClipMargin};
 }
 
 struct PointF {

@@ -66,7 +66,7 @@ void DrawBitmap(toolkit::Canvas& canvas, const toolkit::TRect& dest, const QImag
 
 // The text as Canvas::TextOut draws it on a clear brush, on a transparent
 // picture as wide as the text and as high as the font; null for no text.
-QImage TextPicture(const QFont& font, toolkit::TColor colour, const QString& text);
+QImage TextPicture(const QFont& font, toolkit::TColor colour, const QString& text, qreal ratio = 1.0);
 
 // The opaque pixels of `picture` copied to the canvas, its top-left corner at (x, y).
 void DrawOpaquePixels(toolkit::Canvas& canvas, int x, int y, const QImage& picture);

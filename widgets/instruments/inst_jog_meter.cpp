@@ -150,12 +150,13 @@ void TInstJogMeter::DrawTextAt(int left, int bottom, const QString& text)
 
 const QImage& TInstJogMeter::LabelPicture(const QString& text)
 {
+    const qreal ratio = DrawCanvas().Ratio();
     const auto found = labelPictures_.constFind(text);
-    if (found != labelPictures_.constEnd())
+    if (found != labelPictures_.constEnd() && found->devicePixelRatio() == ratio)
         return *found;
     if (labelPictures_.size() >= kMaxLabelPictures)
         labelPictures_.clear();
-    return *labelPictures_.insert(text, TextPicture(font(), fontColor_, text));
+    return *labelPictures_.insert(text, TextPicture(font(), fontColor_, text, ratio));
 }
 
 void TInstJogMeter::DrawCaption()
@@ -181,8 +182,8 @@ void TInstJogMeter::DrawLabels()
     for (const JogScaleMark& mark :
          JogScaleMarks(indicator_.Value(), scale_.Apperture(), scale_.Step(), Extent())) {
         const QImage& picture = LabelPicture(FormatLabel(mark.value));
-        const long long tw = picture.width();
-        const long long th = picture.height();
+        const long long tw = std::lround(picture.deviceIndependentSize().width());
+        const long long th = std::lround(picture.deviceIndependentSize().height());
         long long left = 0;
         long long top = 0;
         if (Horizontal()) {

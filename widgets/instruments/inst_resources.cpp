@@ -179,9 +179,10 @@ QCursor HandPointCursor()
     return QCursor(pixmap, kCursorHotSpot.x(), kCursorHotSpot.y());
 }
 
-QImage CompassRosePicture()
+QImage CompassRosePicture(qreal ratio)
 {
-    QImage image(kRoseSize, kRoseSize, QImage::Format_RGB32);
+    QImage image(QSize(kRoseSize, kRoseSize) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -19,4 +19,6 @@ QCursor HandPointCursor();
 
 // The angle dialog's compass face: a rose on a pale blue disc with the
 // cardinal and intercardinal letters, on black, 150 x 150.
-QImage CompassRosePicture();
+// At `ratio` device pixels to one logical pixel, so that it stays sharp on
+// high-density screens.
+QImage CompassRosePicture(qreal ratio = 1.0);

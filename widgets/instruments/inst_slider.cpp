@@ -144,8 +144,8 @@ void TInstSlider::RebuildImages()
     imagesValid_ = true;
     const toolkit::TRect channel = ChannelRect();
     const QSize size(std::max(0, channel.Width()), std::max(0, channel.Height()));
-    low_ = QImage(size, QImage::Format_RGB32);
-    high_ = QImage(size, QImage::Format_RGB32);
+    low_ = toolkit::CanvasImage(size, devicePixelRatioF());
+    high_ = toolkit::CanvasImage(size, devicePixelRatioF());
     FillSegments(low_, palette_.Colors(0));
     FillSegments(high_, palette_.Colors(1));
 }
@@ -155,33 +155,34 @@ void TInstSlider::FillSegments(QImage& image, toolkit::TColor colour) const
     if (image.isNull())
         return;
     image.fill(toolkit::ToQColor(Color()));
+    toolkit::Canvas canvas(&image);
     const std::vector<SliderBar> bars =
-        SliderBars(image.width(), image.height(), tickWidth_, spacing_, Orientation(), style_);
+        SliderBars(canvas.Width(), canvas.Height(), tickWidth_, spacing_, Orientation(), style_);
     if (bars.empty())
         return;
-    toolkit::Canvas canvas(&image);
     canvas.brush.style = toolkit::BrushStyle::Solid;
     canvas.brush.color = colour;
     // A checkered bar is copied from one bar's worth of the checker, which
     // starts afresh at each bar's corner.
     QImage checker;
+    QSize checkerSize;
     if (!solidFill_) {
         const SliderBar& first = bars.front();
-        checker = QImage(static_cast<int>(std::min<long long>(first.right - first.left, image.width())),
-                         static_cast<int>(std::min<long long>(first.bottom - first.top, image.height())),
-                         QImage::Format_RGB32);
+        checkerSize = QSize(static_cast<int>(std::min<long long>(first.right - first.left, canvas.Width())),
+                            static_cast<int>(std::min<long long>(first.bottom - first.top, canvas.Height())));
+        checker = toolkit::CanvasImage(checkerSize, canvas.Ratio());
         toolkit::Canvas scratch(&checker);
-        TileBitmap(scratch, BitmapRect(checker), CreateDitherBitmap(colour, Color()));
+        TileBitmap(scratch, {0, 0, checkerSize.width(), checkerSize.height()}, CreateDitherBitmap(colour, Color()));
     }
     for (const SliderBar& bar : bars) {
-        if (bar.right <= 0 || bar.bottom <= 0 || bar.left >= image.width() || bar.top >= image.height())
+        if (bar.right <= 0 || bar.bottom <= 0 || bar.left >= canvas.Width() || bar.top >= canvas.Height())
             continue;
         const int left = ClampCoordinate(bar.left);
         const int top = ClampCoordinate(bar.top);
         if (solidFill_)
             canvas.FillRect({left, top, ClampCoordinate(bar.right), ClampCoordinate(bar.bottom)});
         else
-            canvas.BitBlt(left, top, checker.width(), checker.height(), checker, 0, 0);
+            canvas.BitBlt(left, top, checkerSize.width(), checkerSize.height(), checker, 0, 0);
     }
 }
 

@@ -38,8 +38,11 @@ QPixmap SpinGlyph(bool up)
         for (int x = kGlyphWidth / 2 - r; x <= kGlyphWidth / 2 + r; ++x)
             image.setPixel(x, y, qRgb(0, 0, 0));
     }
-    QPixmap pixmap = QPixmap::fromImage(image);
+    // Pixel art: on a high-density screen each pixel becomes a sharp block.
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap pixmap = QPixmap::fromImage(image.scaled(image.size() * ratio));
     pixmap.setMask(pixmap.createMaskFromColor(toolkit::ToQColor(toolkit::clOlive)));
+    pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
 
@@ -121,9 +124,9 @@ TSpinButton::TSpinButton(QWidget* parent)
     const QPixmap upGlyph = SpinGlyph(true);
     const QPixmap downGlyph = SpinGlyph(false);
     up_->setIcon(QIcon(upGlyph));
-    up_->setIconSize(upGlyph.size());
+    up_->setIconSize(upGlyph.deviceIndependentSize().toSize());
     down_->setIcon(QIcon(downGlyph));
-    down_->setIconSize(downGlyph.size());
+    down_->setIconSize(downGlyph.deviceIndependentSize().toSize());
     connect(up_, &QToolButton::clicked, this, &TSpinButton::OnUpClick);
     connect(down_, &QToolButton::clicked, this, &TSpinButton::OnDownClick);
     connect(up_, &QToolButton::pressed, this, [this] { Pressed(up_); });
