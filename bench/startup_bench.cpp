@@ -1,7 +1,8 @@
 // Process start to first paint, and peak memory, of the program against a
-// bare Qt window of the same size: startup_bench <program> <bare window> [runs].
-// Each run starts a fresh process that ends after its first paint; the
-// medians of wall time and of peak resident memory are compared.
+// bare Qt window of the same size, empty and with one line of text:
+// startup_bench <program> <bare window> [runs]. Each run starts a fresh
+// process that ends at its first paint; the medians of wall time and of
+// peak resident memory are compared.
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -26,11 +27,11 @@ struct Run {
     long peakKilobytes;
 };
 
-Run Start(const char* program)
+Run Start(const char* program, const char* argument = nullptr)
 {
     const auto begin = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    char* argv[] = {const_cast<char*>(program), nullptr};
+    char* argv[] = {const_cast<char*>(program), const_cast<char*>(argument), nullptr};
     if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0) {
         std::perror(program);
         std::exit(2);
@@ -63,22 +64,30 @@ int main(int argc, char* argv[])
     }
     const int runs = argc > 3 ? std::atoi(argv[3]) : kDefaultRuns;
     setenv("ORVANE_QUIT_AFTER_FIRST_PAINT", "1", 1);
-    std::vector<double> programTime, bareTime;
-    std::vector<long> programMemory, bareMemory;
-    Start(argv[1]);  // warm the file cache for both
-    Start(argv[2]);
-    for (int i = 0; i < runs; ++i) {
-        const Run p = Start(argv[1]);
-        const Run b = Start(argv[2]);
-        programTime.push_back(p.milliseconds);
-        programMemory.push_back(p.peakKilobytes);
-        bareTime.push_back(b.milliseconds);
-        bareMemory.push_back(b.peakKilobytes);
+    struct Series {
+        const char* name;
+        const char* argument;
+        std::vector<double> time;
+        std::vector<long> memory;
+    };
+    Series series[] = {{"program", nullptr, {}, {}}, {"bare window", nullptr, {}, {}},
+                       {"bare window with text", "text", {}, {}}};
+    for (Series& s : series)  // warms the file cache
+        Start(s.name == series[0].name ? argv[1] : argv[2], s.argument);
+    for (int i = 0; i < runs; ++i)
+        for (Series& s : series) {
+            const Run r = Start(s.name == series[0].name ? argv[1] : argv[2], s.argument);
+            s.time.push_back(r.milliseconds);
+            s.memory.push_back(r.peakKilobytes);
+        }
+    const double t = Median(series[0].time);
+    const long m = Median(series[0].memory);
+    std::printf("start to first paint, peak memory (medians of %d runs)\n", runs);
+    for (const Series& s : series) {
+        const double st = Median(s.time);
+        const long sm = Median(s.memory);
+        std::printf("  %-22s %6.1f ms  %7ld kB   program / this: time %.2f, memory %.2f\n", s.name, st, sm, t / st,
+                    static_cast<double>(m) / static_cast<double>(sm));
     }
-    const double t = Median(programTime), bt = Median(bareTime);
-    const long m = Median(programMemory), bm = Median(bareMemory);
-    std::printf("start to first paint: program %.1f ms, bare window %.1f ms, ratio %.2f\n", t, bt, t / bt);
-    std::printf("peak memory:          program %ld kB, bare window %ld kB, ratio %.2f\n", m, bm,
-                static_cast<double>(m) / static_cast<double>(bm));
     return 0;
 }

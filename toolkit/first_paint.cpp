@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdlib>
+
 namespace toolkit {
 
 namespace {
@@ -36,6 +38,23 @@ private:
     std::function<void()> then_;
 };
 
+// Ends the process the moment the window's first picture is painted, before
+// any work that waits for that picture.
+class FirstPaintExit : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        watched->removeEventFilter(this);
+        QCoreApplication::sendEvent(watched, event);
+        std::quick_exit(0);
+    }
+};
+
 }  // namespace
 
 void AfterFirstPaint(QWidget* window, std::function<void()> then)
@@ -45,8 +64,9 @@ void AfterFirstPaint(QWidget* window, std::function<void()> then)
 
 void QuitAfterFirstPaintIfAsked(QWidget* window)
 {
+    // Installed last, so that it sees the paint before any other watch.
     if (qEnvironmentVariableIsSet("ORVANE_QUIT_AFTER_FIRST_PAINT"))
-        AfterFirstPaint(window, [] { QCoreApplication::quit(); });
+        window->installEventFilter(new FirstPaintExit(window));
 }
 
 }  // namespace toolkit
