@@ -153,13 +153,13 @@ INSTANTIATE_TEST_SUITE_P(Table, MeterMarkTest,
                                          MarkCase{"Huge", 280, std::numeric_limits<int>::max(), 0}),
                          [](const testing::TestParamInfo<MarkCase>& info) { return info.param.name; });
 
-struct NeedleCase {
+struct MeterNeedleCase {
     const char* name;
     double minValue, maxValue, position;
     double angle;
 };
 
-class MeterNeedleAngleTest : public testing::TestWithParam<NeedleCase> {};
+class MeterNeedleAngleTest : public testing::TestWithParam<MeterNeedleCase> {};
 
 TEST_P(MeterNeedleAngleTest, ValueToDirection)
 {
@@ -171,11 +171,11 @@ TEST_P(MeterNeedleAngleTest, ValueToDirection)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MeterNeedleAngleTest,
-    testing::Values(NeedleCase{"Start", 0, 50, 0, 220}, NeedleCase{"Middle", 0, 50, 25, 360},
-                    NeedleCase{"End", 0, 50, 50, 500}, NeedleCase{"OffsetRange", -10, 10, 0, 360},
-                    NeedleCase{"ZeroRangeAtStart", 7, 7, 7, 220},
-                    NeedleCase{"InfiniteRangeAtStart", -1e308, 1e308, 1e308, 220}),
-    [](const testing::TestParamInfo<NeedleCase>& info) { return info.param.name; });
+    testing::Values(MeterNeedleCase{"Start", 0, 50, 0, 220}, MeterNeedleCase{"Middle", 0, 50, 25, 360},
+                    MeterNeedleCase{"End", 0, 50, 50, 500}, MeterNeedleCase{"OffsetRange", -10, 10, 0, 360},
+                    MeterNeedleCase{"ZeroRangeAtStart", 7, 7, 7, 220},
+                    MeterNeedleCase{"InfiniteRangeAtStart", -1e308, 1e308, 1e308, 220}),
+    [](const testing::TestParamInfo<MeterNeedleCase>& info) { return info.param.name; });
 
 TEST(MeterGeometry, NeedleAtTwentyFiveKnots)
 {
@@ -275,14 +275,14 @@ TEST(AngularMeter, PercentIsCutToWhatTheOtherLeaves)
     EXPECT_EQ(meter.Percent2(), 30);
 }
 
-struct SubrangeCase {
+struct MeterSubrangeCase {
     const char* name;
     void (TInstAngularMeter::*set)(int);
     int (TInstAngularMeter::*get)() const;
     int refused;
 };
 
-class MeterSubrangeTest : public testing::TestWithParam<SubrangeCase> {};
+class MeterSubrangeTest : public testing::TestWithParam<MeterSubrangeCase> {};
 
 TEST_P(MeterSubrangeTest, OutOfRangeValueIsIgnored)
 {
@@ -294,12 +294,12 @@ TEST_P(MeterSubrangeTest, OutOfRangeValueIsIgnored)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MeterSubrangeTest,
-    testing::Values(SubrangeCase{"AngleOffsetAbove360", &TInstAngularMeter::setAngleOffset,
+    testing::Values(MeterSubrangeCase{"AngleOffsetAbove360", &TInstAngularMeter::setAngleOffset,
                                  &TInstAngularMeter::AngleOffset, 361},
-                    SubrangeCase{"TicksNegative", &TInstAngularMeter::setTicks, &TInstAngularMeter::Ticks, -1},
-                    SubrangeCase{"DecimalsNegative", &TInstAngularMeter::setDecimals, &TInstAngularMeter::Decimals,
+                    MeterSubrangeCase{"TicksNegative", &TInstAngularMeter::setTicks, &TInstAngularMeter::Ticks, -1},
+                    MeterSubrangeCase{"DecimalsNegative", &TInstAngularMeter::setDecimals, &TInstAngularMeter::Decimals,
                                  -1}),
-    [](const testing::TestParamInfo<SubrangeCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<MeterSubrangeCase>& info) { return info.param.name; });
 
 struct LabelTextCase {
     const char* name;
