@@ -1,7 +1,12 @@
 #include "app/program.h"
 
 Program::Program(const QString& appFolder)
-    : form1(state, appFolder)
+    : Program(appFolder.isEmpty() ? SystemDataPlaces() : PortableDataPlaces(appFolder))
+{
+}
+
+Program::Program(const DataPlaces& places)
+    : form1(state, places)
     , form2(state, &form1)
     , form3(state, &form1)
     , form4(state, state, [this](int lowest, int highest) { form1.OpenAngleDialog(lowest, highest); }, form1.EDDECL,

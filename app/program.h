@@ -12,8 +12,10 @@
 
 class Program {
 public:
-    // appFolder: where the two files lie; empty for the executable's folder.
+    // appFolder: a portable copy's folder, where the two files lie; empty
+    // for the places of this process.
     explicit Program(const QString& appFolder = QString());
+    explicit Program(const DataPlaces& places);
 
     NavState state;
     TForm1 form1;
