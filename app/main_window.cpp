@@ -10,7 +10,6 @@
 #include "widgets/numeric/spin_num_edit.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,9 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString kDeviationFile = QStringLiteral("DEVIAZIONI.TXT");
-const QString kSettingsFile = QStringLiteral("ORVAN_INI.INI");
 
 // A deviation table is a few kilobytes; anything past this is not one.
 constexpr qint64 kMaxDeviationFileBytes = 1024 * 1024;
@@ -38,9 +34,14 @@ constexpr int kHalfCircleDegrees = 180;
 }  // namespace
 
 TForm1::TForm1(NavState& state, const QString& appFolder, QWidget* parent)
+    : TForm1(state, appFolder.isEmpty() ? SystemDataPlaces() : PortableDataPlaces(appFolder), parent)
+{
+}
+
+TForm1::TForm1(NavState& state, const DataPlaces& places, QWidget* parent)
     : QWidget(parent)
     , state_(state)
-    , appFolderOverride_(appFolder)
+    , places_(places)
 {
     BuildLayout();
     ConnectHandlers();
@@ -120,10 +121,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::FormCreate()
 {
-    state_.appFolder = appFolderOverride_.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                    : appFolderOverride_;
-    state_.appFolder = QDir::cleanPath(state_.appFolder) + QLatin1Char('/');
-    state_.settingsPath = state_.appFolder + kSettingsFile;
+    state_.appFolder = QDir::cleanPath(places_.executableFolder) + QLatin1Char('/');
+    const DataFiles files = LocateDataFiles(places_);
+    state_.settingsPath = files.settingsPath;
+    state_.deviationPath = files.deviationPath;
     PageControl1->setCurrentIndex(kExitTab);
     PageControl2->setCurrentIndex(0);
     SplashTimer->start();
@@ -133,10 +134,11 @@ void TForm1::FormCreate()
 void TForm1::LoadDeviationTable()
 {
     state_.deviationLoaded = true;
-    const QString path = state_.appFolder + kDeviationFile;
+    const QString& path = state_.deviationPath;
     const QFileInfo info(path);
     if (!info.exists()) {
-        toolkit::platform().ErrorBox(this, QStringLiteral("Manca file TABELLA DEVIAZIONI"));
+        toolkit::platform().ErrorBox(
+            this, tr("Manca file TABELLA DEVIAZIONI\n%1").arg(QDir::toNativeSeparators(info.absolutePath())));
         state_.deviationLoaded = false;
         return;
     }

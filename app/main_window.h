@@ -2,6 +2,7 @@
 // TForm1, the main window: six tabs of fields and calculations, the bottom
 // panel with the declination, the exit button and the start-up splash.
 
+#include "app/data_files.h"
 #include "app/nav_state.h"
 #include "nav/bearings.h"
 
@@ -31,8 +32,10 @@ class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
-    // appFolder: where DEVIAZIONI.TXT lies; empty for the executable's folder.
+    // appFolder: a portable copy's folder, where both files lie; empty for
+    // the places of this process.
     explicit TForm1(NavState& state, const QString& appFolder = QString(), QWidget* parent = nullptr);
+    TForm1(NavState& state, const DataPlaces& places, QWidget* parent = nullptr);
 
     NavState& state() { return state_; }
 
@@ -136,7 +139,7 @@ private:
     bool Fits(double result);
 
     NavState& state_;
-    QString appFolderOverride_;
+    DataPlaces places_;
 
 public:
     // Controls, named as in the layout.

@@ -34,8 +34,9 @@ struct NavState : DeclinationValues, EntryHandOff {
     double valVCOR = 0.0;
     double valVECOR = 0.0;
     nav::VectorCombination vectors;  // the working values of CombineVectors
-    // Files beside the executable.
+    // The executable's folder, and the deviation table to read.
     QString appFolder;
+    QString deviationPath;
     // Deviation table.
     bool deviationLoaded = false;
     nav::DeviationTable deviationTable;

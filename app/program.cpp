@@ -3,7 +3,12 @@
 #include "toolkit/first_paint.h"
 
 Program::Program(const QString& appFolder, Dialogs dialogs)
-    : form1(state, appFolder)
+    : Program(appFolder.isEmpty() ? SystemDataPlaces() : PortableDataPlaces(appFolder), dialogs)
+{
+}
+
+Program::Program(const DataPlaces& places, Dialogs dialogs)
+    : form1(state, places)
 {
     if (dialogs == Dialogs::AtOnce)
         CreateDialogs();

@@ -16,11 +16,13 @@ class Program {
 public:
     enum class Dialogs { AtOnce, AfterFirstPaint };
 
-    // appFolder: where the two files lie; empty for the executable's folder.
-    // The program shows its main window sooner with the dialogs created
-    // after its first paint; during the splash the declination panel is
-    // hidden, so it is filled before it can be seen.
+    // appFolder: a portable copy's folder, where the two files lie; empty
+    // for the places of this process. The program shows its main window
+    // sooner with the dialogs created after its first paint; during the
+    // splash the declination panel is hidden, so it is filled before it can
+    // be seen.
     explicit Program(const QString& appFolder = QString(), Dialogs dialogs = Dialogs::AtOnce);
+    explicit Program(const DataPlaces& places, Dialogs dialogs = Dialogs::AtOnce);
 
     NavState state;
     TForm1 form1;

@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(cmake g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick
           libxcb1-dev xdotool)
+# The icon's sizes rendered at build time, and what ./package builds and checks the .deb with.
+packages+=(librsvg2-bin dpkg-dev lintian appstream desktop-file-utils man-db)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,13 +3,11 @@
 
 namespace toolkit {
 
-// The reverse-DNS id that names the desktop entry.
-inline constexpr char kDesktopId[] = "org.orvane.Orvane";
-
-// Names the application and its desktop entry, sets the widget style and
-// registers the embedded typeface. No display name is set: on X11 Qt would
-// append it to every window title, and the message boxes must read exactly
-// "Error" and "Confirm".
+// Names the application and its desktop entry (the reverse-DNS id the build
+// gives), sets the window icon and the widget style, and registers the
+// embedded typeface. No display name is set: on X11 Qt would append it to
+// every window title, and the message boxes must read exactly "Error" and
+// "Confirm".
 void ConfigureApplication();
 
 }  // namespace toolkit

@@ -270,7 +270,8 @@ TEST_F(MainWindowTest, AnEmptyTableShowsOnlyTheHeadingRow)
 TEST_F(MainWindowTest, MissingTableIsReportedAndEndsTheProgramOnACalculationTab)
 {
     Start();
-    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Manca file TABELLA DEVIAZIONI")});
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Manca file TABELLA DEVIAZIONI\n")
+                                                    + QDir::toNativeSeparators(folder.path())});
     EXPECT_FALSE(state.deviationLoaded);
     EXPECT_EQ(form->SGDEV->RowCount(), 5);
     EXPECT_TRUE(form->isVisible());  // the splash is still up

@@ -1,0 +1,63 @@
+#include "app/data_files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// The installed layout, from the build: "../share/orvane" for <prefix>/bin/orvane.
+const QString kPackageFolderFromExecutable = QStringLiteral(ORVANE_PACKAGE_DATA_FROM_BIN);
+
+// Empty for an unknown folder, never a path relative to the working folder.
+QString PathIn(const QString& folder, const char* name)
+{
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+DataPlaces SystemDataPlaces()
+{
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    return {
+        executableFolder,
+        QFileInfo(executableFolder).isWritable(),
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        QDir::cleanPath(QDir(executableFolder).filePath(kPackageFolderFromExecutable)),
+    };
+}
+
+DataPlaces PortableDataPlaces(const QString& folder)
+{
+    return {folder, true, QString(), QString(), QString()};
+}
+
+DataFiles LocateDataFiles(const DataPlaces& places)
+{
+    // A writable folder of an installed copy is still no place for a user's
+    // files: root may write to /usr/bin, but its table is in share/orvane.
+    const bool installed = !places.packageFolder.isEmpty() && QFileInfo(places.packageFolder).isDir();
+    if (places.executableFolderWritable && !installed)
+        return {PathIn(places.executableFolder, kSettingsFileName),
+                PathIn(places.executableFolder, kDeviationFileName)};
+
+    if (!places.configFolder.isEmpty())
+        QDir().mkpath(places.configFolder);
+    const std::array candidates{PathIn(places.dataFolder, kDeviationFileName),
+                                PathIn(places.executableFolder, kDeviationFileName),
+                                PathIn(places.packageFolder, kDeviationFileName)};
+    auto table = std::find_if(candidates.begin(), candidates.end(),
+                              [](const QString& path) { return QFileInfo::exists(path); });
+    // None found: it is expected in the first folder known, the user's own if any.
+    if (table == candidates.end())
+        table = std::find_if(candidates.begin(), candidates.end(),
+                             [](const QString& path) { return !path.isEmpty(); });
+    return {PathIn(places.configFolder, kSettingsFileName),
+            table == candidates.end() ? QString() : *table};
+}

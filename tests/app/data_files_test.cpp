@@ -1,0 +1,168 @@
+// Where the two data files are taken from: a portable copy, an installed
+// copy (its own folder read-only, or a writable folder of an installed
+// package) and the order in which the deviation table is looked for.
+
+#include "app/data_files.h"
+
+#include "app/program.h"
+#include "support/recording_platform.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+namespace {
+
+enum class Folder { Beside, Config, Data, Package };
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class DataFilesTest : public testing::Test {
+protected:
+    QTemporaryDir root;
+
+    // A prefix with bin/ and, for an installed package, share/orvane/; the
+    // user's folders are not made yet.
+    DataPlaces Places(bool writable, bool packageData)
+    {
+        EXPECT_TRUE(QDir(root.path()).mkpath(QStringLiteral("bin")));
+        if (packageData) {
+            EXPECT_TRUE(QDir(root.path()).mkpath(QStringLiteral("share/orvane")));
+        }
+        return {root.filePath(QStringLiteral("bin")), writable, root.filePath(QStringLiteral("config/Orvane")),
+                root.filePath(QStringLiteral("data/Orvane")), root.filePath(QStringLiteral("share/orvane"))};
+    }
+
+    static QString PathOf(const DataPlaces& places, Folder folder)
+    {
+        switch (folder) {
+        case Folder::Beside: return places.executableFolder;
+        case Folder::Config: return places.configFolder;
+        case Folder::Data: return places.dataFolder;
+        case Folder::Package: return places.packageFolder;
+        }
+        return {};
+    }
+
+    static void Write(const QString& folder, const char* name, const QByteArray& bytes)
+    {
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QFile file(QDir(folder).filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+struct PlacementCase {
+    const char* what;
+    bool writable;
+    bool packageData;  // share/orvane/ beside bin/
+    std::initializer_list<Folder> tables;  // the folders holding a DEVIAZIONI.TXT
+    bool portable;
+    Folder settings;
+    Folder table;  // the table read, or where it is expected
+};
+
+const PlacementCase kPlacements[] = {
+    {"a writable folder is a portable copy", true, false, {Folder::Beside, Folder::Data}, true, Folder::Beside,
+     Folder::Beside},
+    {"a portable copy expects its table beside the executable", true, false, {Folder::Data}, true,
+     Folder::Beside, Folder::Beside},
+    {"installed: the user's own table first", false, true, {Folder::Data, Folder::Beside, Folder::Package},
+     false, Folder::Config, Folder::Data},
+    {"installed: then the one beside the executable", false, true, {Folder::Beside, Folder::Package}, false,
+     Folder::Config, Folder::Beside},
+    {"installed: then the package's sample", false, true, {Folder::Package}, false, Folder::Config,
+     Folder::Package},
+    {"installed without any table: expected in the user's data folder", false, true, {}, false, Folder::Config,
+     Folder::Data},
+    {"a read-only folder without package data still reads beside", false, false, {Folder::Beside}, false,
+     Folder::Config, Folder::Beside},
+    {"a writable bin folder of a package (root's /usr/bin) is no portable copy", true, true, {Folder::Package},
+     false, Folder::Config, Folder::Package},
+};
+
+TEST_F(DataFilesTest, EachPlacement)
+{
+    for (const PlacementCase& c : kPlacements) {
+        ASSERT_TRUE(QDir(root.path()).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(root.path()));
+        const DataPlaces places = Places(c.writable, c.packageData);
+        for (Folder folder : c.tables)
+            Write(PathOf(places, folder), kDeviationFileName, "0;1\r\n");
+
+        const DataFiles files = LocateDataFiles(places);
+
+        EXPECT_EQ(files.settingsPath, QDir(PathOf(places, c.settings)).filePath(kSettingsFileName)) << c.what;
+        EXPECT_EQ(files.deviationPath, QDir(PathOf(places, c.table)).filePath(kDeviationFileName)) << c.what;
+        // The settings file can be created at the first start.
+        EXPECT_TRUE(QFileInfo(files.settingsPath).absoluteDir().exists()) << c.what;
+        // A portable copy leaves the user's folders alone.
+        EXPECT_EQ(QFileInfo::exists(places.configFolder), !c.portable) << c.what;
+    }
+}
+
+TEST_F(DataFilesTest, UnknownUserFoldersNeverMeanTheWorkingFolder)
+{
+    Write(root.path(), kDeviationFileName, "0;1\r\n");
+    Write(root.path(), kSettingsFileName, "1985\r\n2000\r\n3600\r\n240\r\n");
+    const QString working = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(root.path()));
+    DataPlaces places = Places(false, false);
+    places.configFolder.clear();
+    places.dataFolder.clear();
+    places.packageFolder.clear();
+
+    const DataFiles files = LocateDataFiles(places);
+    QDir::setCurrent(working);
+
+    EXPECT_TRUE(files.settingsPath.isEmpty());
+    EXPECT_EQ(files.deviationPath, QDir(places.executableFolder).filePath(kDeviationFileName));
+}
+
+// The whole start-up of an installed copy: the windows read and write the
+// files where the placement puts them.
+class InstalledProgramTest : public DataFilesTest {
+protected:
+    RecordedPlatform recorded;
+};
+
+TEST_F(InstalledProgramTest, SettingsGoToTheConfigurationFolderAndTheSampleIsRead)
+{
+    const DataPlaces places = Places(false, true);
+    Write(places.packageFolder, kDeviationFileName, "0;1\r\n90;-2\r\n");
+    // Left by a portable copy; an installed copy does not take it.
+    Write(places.executableFolder, kSettingsFileName, "1985\r\n2000\r\n3600\r\n240\r\n");
+
+    Program program(places);
+
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
+    EXPECT_TRUE(recorded.platform.exceptions.isEmpty());
+    EXPECT_EQ(program.state.deviationTable.count, 2);
+    const int year = QDate::currentDate().year();
+    EXPECT_EQ(program.state.valANNOCORR, year);
+    EXPECT_EQ(ReadAll(QDir(places.configFolder).filePath(kSettingsFileName)),
+              QStringLiteral("1985\r\n%1\r\n3600\r\n240\r\n").arg(year).toLatin1());
+}
+
+TEST_F(InstalledProgramTest, AMissingTableIsReportedWithTheFolderWhereItIsExpected)
+{
+    const DataPlaces places = Places(false, true);
+
+    Program program(places);
+
+    EXPECT_EQ(recorded.platform.errors,
+              QStringList{QStringLiteral("Manca file TABELLA DEVIAZIONI\n") +
+                          QDir::toNativeSeparators(places.dataFolder)});
+    EXPECT_FALSE(program.state.deviationLoaded);
+}
