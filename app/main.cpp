@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "toolkit/application.h"
+#include "toolkit/languages.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -8,6 +9,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     toolkit::ConfigureApplication();
+    toolkit::InstallUserTranslations();
 
     Program program;
     TForm1& form1 = program.form1;

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick
-          libxcb1-dev xdotool)
+          libxcb1-dev xdotool qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
