@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int kMinutesPerHour = 60;
-const QString kOutOfRange = QStringLiteral("Valore fuori limite !");
+constexpr char kOutOfRange[] = QT_TRANSLATE_NOOP("TForm1", "Valore fuori limite !");
 
 }  // namespace
 
@@ -39,7 +39,7 @@ std::optional<double> TForm1::Input(TSpinNumEdit* box)
     // not run: a figure it would not keep is refused here.
     const bool beyond = box->RangeActive() && (*value < box->MinValue() || *value > box->MaxValue());
     if (*value < 0 || beyond) {
-        toolkit::platform().ErrorBox(this, kOutOfRange);
+        toolkit::platform().ErrorBox(this, tr(kOutOfRange));
         return std::nullopt;
     }
     return value;
@@ -49,7 +49,7 @@ bool TForm1::Fits(double result)
 {
     if (std::isfinite(result))
         return true;
-    toolkit::platform().ErrorBox(this, kOutOfRange);
+    toolkit::platform().ErrorBox(this, tr(kOutOfRange));
     return false;
 }
 
@@ -66,7 +66,7 @@ void TForm1::CALCCTClick()
 void TForm1::CALCVMClick()
 {
     if (SPMIN->Position() <= 0) {
-        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo = 0 !"));
+        toolkit::platform().ErrorBox(this, tr("Tempo = 0 !"));
         return;
     }
     const auto distance = Input(SPCT);
@@ -83,7 +83,7 @@ void TForm1::CALCTTClick()
     if (!speed)
         return;
     if (!(*speed > 0)) {
-        toolkit::platform().ErrorBox(this, QString::fromUtf8("Velocità = 0 !"));
+        toolkit::platform().ErrorBox(this, tr("Velocità = 0 !"));
         return;
     }
     const auto distance = Input(SPCT);
@@ -92,11 +92,11 @@ void TForm1::CALCTTClick()
     const double minutes = nav::TravelMinutes(*distance, *speed);
     // The time entry holds no more than 545 hours, and no negative time.
     if (minutes > nav::kMaxMinutes) {
-        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo > 545:00 !"));
+        toolkit::platform().ErrorBox(this, tr("Tempo > 545:00 !"));
         return;
     }
     if (!(minutes >= 0)) {
-        toolkit::platform().ErrorBox(this, kOutOfRange);
+        toolkit::platform().ErrorBox(this, tr(kOutOfRange));
         return;
     }
     SPMIN->setPosition(static_cast<int>(minutes));
@@ -130,7 +130,7 @@ void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QS
         return;
     }
     if (SPMIN->Position() == 0) {
-        toolkit::platform().ErrorBox(this, QStringLiteral("Tempo Totale = 0 !"));
+        toolkit::platform().ErrorBox(this, tr("Tempo Totale = 0 !"));
         return;
     }
     const auto fuel = Input(SPAUTO);
@@ -145,10 +145,10 @@ void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QS
 
 void TForm1::CALCHPClick()
 {
-    SolveFuelFactor(SPHP, SPCS, QStringLiteral("Consumo Specifico = 0 !"));
+    SolveFuelFactor(SPHP, SPCS, tr("Consumo Specifico = 0 !"));
 }
 
 void TForm1::CALCCSClick()
 {
-    SolveFuelFactor(SPCS, SPHP, QStringLiteral("Potenza motore = 0 !"));
+    SolveFuelFactor(SPCS, SPHP, tr("Potenza motore = 0 !"));
 }

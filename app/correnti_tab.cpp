@@ -70,7 +70,7 @@ void TForm1::CALCCORClick()
     }
     const auto lengths = nav::VectorLengths(state_.valVPCOR, state_.valVCOR, state_.valVECOR);
     DrawLines(*IMGCOR,
-              {{nav::TruncDegrees(state_.valPVCOR), lengths[0], toolkit::clRed, 1, QStringLiteral("PVe")},
-               {nav::TruncDegrees(state_.valDCOR), lengths[1], toolkit::clLime, 1, QStringLiteral("Cor")},
-               {nav::TruncDegrees(state_.valRVCOR), lengths[2], toolkit::clYellow, 2, QStringLiteral("RVe")}});
+              {{nav::TruncDegrees(state_.valPVCOR), lengths[0], toolkit::clRed, 1, tr("PVe")},
+               {nav::TruncDegrees(state_.valDCOR), lengths[1], toolkit::clLime, 1, tr("Cor")},
+               {nav::TruncDegrees(state_.valRVCOR), lengths[2], toolkit::clYellow, 2, tr("RVe")}});
 }

@@ -1,6 +1,7 @@
 #include "app/program.h"
 #include "toolkit/application.h"
 #include "toolkit/first_paint.h"
+#include "toolkit/languages.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     toolkit::ConfigureApplication();
+    toolkit::InstallUserTranslations();
 
     Program program(QString(), Program::Dialogs::AfterFirstPaint);
     TForm1& form1 = program.form1;

@@ -145,20 +145,20 @@ void TForm1::LoadDeviationTable()
     state_.deviationTable = nav::DeviationTable{};
     if (!info.isFile()) {
         toolkit::platform().ShowException(
-            this, QStringLiteral("Impossibile leggere il file TABELLA DEVIAZIONI: '%1' non è un file.")
+            this, tr("Impossibile leggere il file TABELLA DEVIAZIONI: '%1' non è un file.")
                       .arg(QDir::toNativeSeparators(path)));
         return;
     }
     if (info.size() > kMaxDeviationFileBytes) {
         toolkit::platform().ShowException(
-            this, QStringLiteral("File TABELLA DEVIAZIONI troppo grande (%1 byte): non è una tabella.")
+            this, tr("File TABELLA DEVIAZIONI troppo grande (%1 byte): non è una tabella.")
                       .arg(info.size()));
         return;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         toolkit::platform().ShowException(
-            this, QStringLiteral("Impossibile leggere il file TABELLA DEVIAZIONI: %1")
+            this, tr("Impossibile leggere il file TABELLA DEVIAZIONI: %1")
                       .arg(file.errorString()));
         return;
     }
@@ -173,9 +173,9 @@ void TForm1::LoadDeviationTable()
 
     const nav::DeviationTable& table = state_.deviationTable;
     SGDEV->setRowCount(table.count + 1);
-    SGDEV->SetCell(0, 0, QStringLiteral("   Pb"));
-    SGDEV->SetCell(1, 0, QStringLiteral("  Dev"));
-    SGDEV->SetCell(2, 0, QStringLiteral("   Pm"));
+    SGDEV->SetCell(0, 0, tr("   Pb"));
+    SGDEV->SetCell(1, 0, tr("  Dev"));
+    SGDEV->SetCell(2, 0, tr("   Pm"));
     const QString cellFormat = QString::fromUtf8("%-3.1f °");
     for (int i = 0; i < table.count; ++i) {
         const nav::DeviationRow& row = table.rows[static_cast<std::size_t>(i)];
@@ -208,7 +208,7 @@ void TForm1::TabSheet6Show()
 
 void TForm1::SBEXITClick()
 {
-    if (toolkit::platform().ConfirmBox(this, QStringLiteral("Esco dal programma ? ")))
+    if (toolkit::platform().ConfirmBox(this, tr("Esco dal programma ? ")))
         close();
 }
 
@@ -274,7 +274,7 @@ void TForm1::ShowAngle(TAlignedEdit* field, nav::Angle value)
 
 void TForm1::NothingToCompute()
 {
-    toolkit::platform().ErrorBox(this, QStringLiteral("Nessun dato da calcolare."));
+    toolkit::platform().ErrorBox(this, tr("Nessun dato da calcolare."));
 }
 
 void TForm1::DrawLines(toolkit::Image& picture, std::initializer_list<DiagramLine> lines)

@@ -16,6 +16,7 @@
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
@@ -97,7 +98,7 @@ tk::SpeedButton* MakeClearButton(QWidget* parent, const QString& name, int x, in
 tk::SpeedButton* MakeCalcButton(QWidget* parent, const QString& name, int x, int y, int width,
                                 int height, int glyphSize = kLargeGlyph)
 {
-    auto* b = new tk::SpeedButton(parent, name, QStringLiteral("Calcola"),
+    auto* b = new tk::SpeedButton(parent, name, QCoreApplication::translate("TForm1", "Calcola"),
                                   tk::Glyph(tk::GlyphKind::Calculate, glyphSize));
     b->setFont(tk::UiFont(glyphSize == kLargeGlyph ? kLabelFontPx : kWindowFontPx, true));
     b->setGeometry(x, y, width, height);
@@ -127,7 +128,7 @@ QWidget* MakePage(QTabWidget* tabs, const QString& name, const QString& caption)
 }
 
 struct Row {
-    const char* label;
+    QString label;
     TColor color;
     int y;
     TAlignedEdit** field;
@@ -156,7 +157,7 @@ void BuildRows(QWidget* parent, std::initializer_list<Row> rows, const RowColumn
 {
     for (const Row& row : rows) {
         const QString field = QString::fromLatin1(row.name);
-        tk::MakeLabel(parent, QStringLiteral("Label") + field.mid(2), QString::fromUtf8(row.label),
+        tk::MakeLabel(parent, QStringLiteral("Label") + field.mid(2), row.label,
                       row.readOnly ? at.readOnlyLabelX : at.labelX, row.y + kLabelDrop, row.color,
                       LabelFont());
         *row.field = MakeField(parent, field, at.fieldX, row.y, at.fieldWidth, kFieldHeight,
@@ -183,20 +184,20 @@ void TForm1::BuildLayout()
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(0, 0, 500, 396);
-    TabSheet1 = MakePage(PageControl1, QStringLiteral("TabSheet1"), QStringLiteral("Prore"));
-    TabSheet2 = MakePage(PageControl1, QStringLiteral("TabSheet2"), QStringLiteral("Rilevamenti"));
-    TabSheet3 = MakePage(PageControl1, QStringLiteral("TabSheet3"), QStringLiteral("Correnti"));
-    TabSheet4 = MakePage(PageControl1, QStringLiteral("TabSheet4"), QStringLiteral("Autonomia"));
-    TabSheet5 = MakePage(PageControl1, QStringLiteral("TabSheet5"), QStringLiteral("Tabelle"));
-    TabSheet6 = MakePage(PageControl1, QStringLiteral("TabSheet6"), QStringLiteral("Uscita"));
+    TabSheet1 = MakePage(PageControl1, QStringLiteral("TabSheet1"), tr("Prore"));
+    TabSheet2 = MakePage(PageControl1, QStringLiteral("TabSheet2"), tr("Rilevamenti"));
+    TabSheet3 = MakePage(PageControl1, QStringLiteral("TabSheet3"), tr("Correnti"));
+    TabSheet4 = MakePage(PageControl1, QStringLiteral("TabSheet4"), tr("Autonomia"));
+    TabSheet5 = MakePage(PageControl1, QStringLiteral("TabSheet5"), tr("Tabelle"));
+    TabSheet6 = MakePage(PageControl1, QStringLiteral("TabSheet6"), tr("Uscita"));
 
     BuildProre(TabSheet1);
 
     PageControl2 = new QTabWidget(TabSheet2);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     PageControl2->setGeometry(0, 15, 491, 346);
-    TabSheet7 = MakePage(PageControl2, QStringLiteral("TabSheet7"), QStringLiteral("Vero e Bussola"));
-    TabSheet9 = MakePage(PageControl2, QStringLiteral("TabSheet9"), QStringLiteral("Polari"));
+    TabSheet7 = MakePage(PageControl2, QStringLiteral("TabSheet7"), tr("Vero e Bussola"));
+    TabSheet9 = MakePage(PageControl2, QStringLiteral("TabSheet9"), tr("Polari"));
     BuildVeroBussola(TabSheet7);
     BuildPolari(TabSheet9);
 
@@ -217,13 +218,13 @@ void TForm1::BuildLayout()
 void TForm1::BuildProre(QWidget* page)
 {
     auto* group = tk::MakeGroupBox(page, QStringLiteral("GroupBox1"),
-                                   QStringLiteral("  Calcolo delle prore  "), 5, 10, 266, 216,
+                                   tr("  Calcolo delle prore  "), 5, 10, 266, 216,
                                    tk::clWhite, LabelFont());
     BuildRows(group,
-              {{"Prora Bussola", tk::clRed, 35, &EDPB, "EDPB", false, "PBCLEAR"},
-               {"Prora Magnetica", tk::clLime, 77, &EDPM, "EDPM", false, "PMCLEAR"},
-               {"Prora Vera", tk::clYellow, 115, &EDPV, "EDPV", false, "PVCLEAR"},
-               {"Deviazione", kDeviationLabelColor, 155, &EDDEVIAZ, "EDDEVIAZ", true, nullptr}},
+              {{tr("Prora Bussola"), tk::clRed, 35, &EDPB, "EDPB", false, "PBCLEAR"},
+               {tr("Prora Magnetica"), tk::clLime, 77, &EDPM, "EDPM", false, "PMCLEAR"},
+               {tr("Prora Vera"), tk::clYellow, 115, &EDPV, "EDPV", false, "PVCLEAR"},
+               {tr("Deviazione"), kDeviationLabelColor, 155, &EDDEVIAZ, "EDDEVIAZ", true, nullptr}},
               {5, 5, 130, 81, 225});
 
     MakeCalcButton(page, QStringLiteral("CALCPRORE"), 215, 285, 91, 41);
@@ -233,10 +234,10 @@ void TForm1::BuildProre(QWidget* page)
 void TForm1::BuildVeroBussola(QWidget* page)
 {
     BuildRows(page,
-              {{"Prora Bussola", tk::clRed, 15, &EDPBR, "EDPBR", false, nullptr},
-               {"Rilevamento Bussola", tk::clYellow, 50, &EDRB, "EDRB", false, "RBCLEAR"},
-               {"Rilevamento Vero", tk::clLime, 80, &EDRV, "EDRV", false, "RVCLEAR"},
-               {"Deviazione", kDeviationLabelColor, 130, &EDDEVVB, "EDDEVVB", true, nullptr}},
+              {{tr("Prora Bussola"), tk::clRed, 15, &EDPBR, "EDPBR", false, nullptr},
+               {tr("Rilevamento Bussola"), tk::clYellow, 50, &EDRB, "EDRB", false, "RBCLEAR"},
+               {tr("Rilevamento Vero"), tk::clLime, 80, &EDRV, "EDRV", false, "RVCLEAR"},
+               {tr("Deviazione"), kDeviationLabelColor, 130, &EDDEVVB, "EDDEVVB", true, nullptr}},
               {5, 10, 160, 76, 245});
 
     MakeCalcButton(page, QStringLiteral("CALCVB"), 205, 249, 86, 41);
@@ -246,9 +247,9 @@ void TForm1::BuildVeroBussola(QWidget* page)
 void TForm1::BuildPolari(QWidget* page)
 {
     BuildRows(page,
-              {{"Prora Vera", tk::clRed, 10, &EDPVC, "EDPVC", false, "PVCCLEAR"},
-               {"Rilevamento Polare", tk::clYellow, 40, &EDRP, "EDRP", false, "RPCLEAR"},
-               {"Rilevamento Vero", tk::clLime, 70, &EDRVC, "EDRVC", false, "RVCCLEAR"}},
+              {{tr("Prora Vera"), tk::clRed, 10, &EDPVC, "EDPVC", false, "PVCCLEAR"},
+               {tr("Rilevamento Polare"), tk::clYellow, 40, &EDRP, "EDRP", false, "RPCLEAR"},
+               {tr("Rilevamento Vero"), tk::clLime, 70, &EDRVC, "EDRVC", false, "RVCCLEAR"}},
               {5, 5, 155, 76, 240});
 
     auto* modes = tk::MakeGroupBox(page, QStringLiteral("GroupBox4"), QString(), 10, 105, 246, 111,
@@ -259,12 +260,12 @@ void TForm1::BuildPolari(QWidget* page)
         const char* caption;
         int y;
     } radios[] = {
-        {&RBCIRC, "RBCIRC", "Circolare [ 0 - 360° ]", 16},
-        {&RBSEMIDX, "RBSEMIDX", "SemiCircolare dritta  [ + (0 - 180°)  ]", 46},
-        {&RBSEMISX, "RBSEMISX", "SemiCircolare sinistra [ - (0 - 180°) ]", 76},
+        {&RBCIRC, "RBCIRC", QT_TR_NOOP("Circolare [ 0 - 360° ]"), 16},
+        {&RBSEMIDX, "RBSEMIDX", QT_TR_NOOP("SemiCircolare dritta  [ + (0 - 180°)  ]"), 46},
+        {&RBSEMISX, "RBSEMISX", QT_TR_NOOP("SemiCircolare sinistra [ - (0 - 180°) ]"), 76},
     };
     for (const auto& r : radios) {
-        auto* button = new QRadioButton(QString::fromUtf8(r.caption), modes);
+        auto* button = new QRadioButton(tr(r.caption), modes);
         button->setObjectName(QString::fromLatin1(r.name));
         button->setGeometry(10, r.y, 230, 20);
         tk::SetTextColor(button, tk::clWhite);
@@ -284,18 +285,18 @@ void TForm1::BuildCorrenti(QWidget* page)
         int x, y;
         TColor color;
     } labels[] = {
-        {"Label16", "Prora Vera", 10, 15, tk::clRed},
-        {"Label17", "Velocità Propria", 10, 47, tk::clRed},
-        {"Label18", "Direzione Corrente", 10, 85, tk::clLime},
-        {"Label19", "Velocità Corrente ", 10, 115, tk::clLime},
-        {"Label20", "Rotta Vera", 10, 167, tk::clYellow},
-        {"Label21", "Velocità effettiva", 10, 200, tk::clYellow},
-        {"Label23", "nodi", 235, 45, tk::clWindow},
-        {"Label22", "nodi", 235, 115, tk::clWindow},
-        {"Label24", "nodi", 235, 200, tk::clWindow},
+        {"Label16", QT_TR_NOOP("Prora Vera"), 10, 15, tk::clRed},
+        {"Label17", QT_TR_NOOP("Velocità Propria"), 10, 47, tk::clRed},
+        {"Label18", QT_TR_NOOP("Direzione Corrente"), 10, 85, tk::clLime},
+        {"Label19", QT_TR_NOOP("Velocità Corrente "), 10, 115, tk::clLime},
+        {"Label20", QT_TR_NOOP("Rotta Vera"), 10, 167, tk::clYellow},
+        {"Label21", QT_TR_NOOP("Velocità effettiva"), 10, 200, tk::clYellow},
+        {"Label23", QT_TR_NOOP("nodi"), 235, 45, tk::clWindow},
+        {"Label22", QT_TR_NOOP("nodi"), 235, 115, tk::clWindow},
+        {"Label24", QT_TR_NOOP("nodi"), 235, 200, tk::clWindow},
     };
     for (const auto& l : labels)
-        tk::MakeLabel(page, QString::fromLatin1(l.name), QString::fromUtf8(l.text), l.x, l.y,
+        tk::MakeLabel(page, QString::fromLatin1(l.name), tr(l.text), l.x, l.y,
                       l.color, LabelFont());
 
     EDPVCOR = MakeField(page, QStringLiteral("EDPVCOR"), 150, 11, 81, 24, true, Align::taRightJustify, kComputedFieldColor);
@@ -315,7 +316,7 @@ void TForm1::BuildCorrenti(QWidget* page)
 void TForm1::BuildAutonomia(QWidget* page)
 {
     auto* group = tk::MakeGroupBox(page, QStringLiteral("GroupBox2"),
-                                   QString::fromUtf8(" Spazio - Velocità - Tempo  "), 5, 5, 476, 121,
+                                   tr(" Spazio - Velocità - Tempo  "), 5, 5, 476, 121,
                                    kGroupCaptionColor, LabelFont());
     const struct {
         QWidget* parent;
@@ -325,24 +326,24 @@ void TForm1::BuildAutonomia(QWidget* page)
         TColor color;
         int px;
     } labels[] = {
-        {group, "Label27", "Cammino totale", 10, 22, tk::clWindow, kLabelFontPx},
-        {group, "Label31", "miglia", 255, 22, tk::clWindow, kLabelFontPx},
-        {group, "Label29", "Velocità Media ", 10, 50, tk::clWindow, kLabelFontPx},
-        {group, "Label30", "nodi", 255, 50, tk::clWindow, kLabelFontPx},
-        {group, "Label28", "Tempo totale", 10, 90, tk::clWindow, kLabelFontPx},
-        {group, "Label33", "hh:mm", 255, 90, tk::clWindow, kLabelFontPx},
-        {page, "Label34", "Potenza motore", 10, 177, tk::clWindow, kLabelFontPx},
-        {page, "Label35", "HP", 260, 177, tk::clWindow, kLabelFontPx},
-        {page, "Label36", "Consumo specifico", 10, 207, tk::clWindow, kLabelFontPx},
-        {page, "Label37", "g / HP / h", 260, 207, tk::clWindow, kLabelFontPx},
-        {page, "Label32", "Autonomia", 10, 265, tk::clWindow, kLabelFontPx},
-        {page, "Label38", "litri carburante", 260, 265, tk::clWindow, kLabelFontPx},
-        {page, "Label26", "Autonomia  +30%", 10, 300, kGroupCaptionColor, kLabelFontPx},
-        {page, "Label39", "litri carburante", 260, 300, kGroupCaptionColor, kLabelFontPx},
-        {page, "Label8", "Peso Spec. Carburante = 0.833", 5, 350, kDensityNoteColor, kWindowFontPx},
+        {group, "Label27", QT_TR_NOOP("Cammino totale"), 10, 22, tk::clWindow, kLabelFontPx},
+        {group, "Label31", QT_TR_NOOP("miglia"), 255, 22, tk::clWindow, kLabelFontPx},
+        {group, "Label29", QT_TR_NOOP("Velocità Media "), 10, 50, tk::clWindow, kLabelFontPx},
+        {group, "Label30", QT_TR_NOOP("nodi"), 255, 50, tk::clWindow, kLabelFontPx},
+        {group, "Label28", QT_TR_NOOP("Tempo totale"), 10, 90, tk::clWindow, kLabelFontPx},
+        {group, "Label33", QT_TR_NOOP("hh:mm"), 255, 90, tk::clWindow, kLabelFontPx},
+        {page, "Label34", QT_TR_NOOP("Potenza motore"), 10, 177, tk::clWindow, kLabelFontPx},
+        {page, "Label35", QT_TR_NOOP("HP"), 260, 177, tk::clWindow, kLabelFontPx},
+        {page, "Label36", QT_TR_NOOP("Consumo specifico"), 10, 207, tk::clWindow, kLabelFontPx},
+        {page, "Label37", QT_TR_NOOP("g / HP / h"), 260, 207, tk::clWindow, kLabelFontPx},
+        {page, "Label32", QT_TR_NOOP("Autonomia"), 10, 265, tk::clWindow, kLabelFontPx},
+        {page, "Label38", QT_TR_NOOP("litri carburante"), 260, 265, tk::clWindow, kLabelFontPx},
+        {page, "Label26", QT_TR_NOOP("Autonomia  +30%"), 10, 300, kGroupCaptionColor, kLabelFontPx},
+        {page, "Label39", QT_TR_NOOP("litri carburante"), 260, 300, kGroupCaptionColor, kLabelFontPx},
+        {page, "Label8", QT_TR_NOOP("Peso Spec. Carburante = 0.833"), 5, 350, kDensityNoteColor, kWindowFontPx},
     };
     for (const auto& l : labels)
-        tk::MakeLabel(l.parent, QString::fromLatin1(l.name), QString::fromUtf8(l.text), l.x, l.y,
+        tk::MakeLabel(l.parent, QString::fromLatin1(l.name), tr(l.text), l.x, l.y,
                       l.color, LabelFont(l.px));
 
     BuildEnduranceEntries(group, page);
@@ -397,7 +398,7 @@ void TForm1::BuildEnduranceEntries(QWidget* group, QWidget* page)
 
 void TForm1::BuildTabelle(QWidget* page)
 {
-    tk::MakeLabel(page, QStringLiteral("Label10"), QStringLiteral("Tabella  Deviazioni"), 185, 10,
+    tk::MakeLabel(page, QStringLiteral("Label10"), tr("Tabella  Deviazioni"), 185, 10,
                   tk::clLime, LabelFont());
     SGDEV = new tk::StringGrid(page, QStringLiteral("SGDEV"), kGridColumns, kGridStoredRows,
                                kGridRowHeight);
@@ -419,7 +420,7 @@ void TForm1::BuildUscita(QWidget* page)
     version->setFont(tk::UiFont(kVersionFontPx, true));
     tk::SetTextColor(version, tk::clWindow);
 
-    auto* credits = new QLabel(QStringLiteral("Navigazione costiera"), page);
+    auto* credits = new QLabel(tr("Navigazione costiera"), page);
     credits->setObjectName(QStringLiteral("Label9"));
     credits->setGeometry(5, 349, 111, 17);
     credits->setAlignment(Qt::AlignCenter);
@@ -446,17 +447,17 @@ void TForm1::BuildBottom()
     Panel1->setFrameShadow(QFrame::Raised);
     tk::SetBackground(Panel1, kPanelColor);
     tk::MakeLabel(Panel1, QStringLiteral("Label4"),
-                  QStringLiteral("Correzione da carta f ( Declinazione )"), 5, 12, tk::clWhite,
+                  tr("Correzione da carta f ( Declinazione )"), 5, 12, tk::clWhite,
                   LabelFont());
     EDDECL = MakeField(Panel1, QStringLiteral("EDDECL"), 330, 7, 76, 24, true, Align::taRightJustify,
                        kDeclinationFieldColor);
-    SETDECLI = new tk::SpeedButton(Panel1, QStringLiteral("SETDECLI"), QStringLiteral("Set"),
+    SETDECLI = new tk::SpeedButton(Panel1, QStringLiteral("SETDECLI"), tr("Set"),
                                    tk::Glyph(tk::GlyphKind::Settings, kSmallGlyph));
     SETDECLI->setFont(LabelFont());
     SETDECLI->setGeometry(425, 5, 66, 31);
     Panel1->hide();
 
-    SBEXIT = new tk::SpeedButton(this, QStringLiteral("SBEXIT"), QStringLiteral("USCITA"),
+    SBEXIT = new tk::SpeedButton(this, QStringLiteral("SBEXIT"), tr("USCITA"),
                                  tk::Glyph(tk::GlyphKind::Exit, kLargeGlyph));
     SBEXIT->setFont(LabelFont());
     SBEXIT->setGeometry(190, 400, 126, 31);

@@ -63,7 +63,7 @@ void TForm1::CALCPROREClick()
         break;
     }
 
-    DrawLines(*IMGPRORE, {{nav::TruncDegrees(state_.valPB), kCompassLength, toolkit::clRed, 1, QStringLiteral("PB")},
-                          {nav::TruncDegrees(state_.valPM), kMagneticLength, toolkit::clLime, 1, QStringLiteral("PM")},
-                          {nav::TruncDegrees(state_.valPV), kTrueLength, toolkit::clYellow, 2, QStringLiteral("PV")}});
+    DrawLines(*IMGPRORE, {{nav::TruncDegrees(state_.valPB), kCompassLength, toolkit::clRed, 1, tr("PB")},
+                          {nav::TruncDegrees(state_.valPM), kMagneticLength, toolkit::clLime, 1, tr("PM")},
+                          {nav::TruncDegrees(state_.valPV), kTrueLength, toolkit::clYellow, 2, tr("PV")}});
 }

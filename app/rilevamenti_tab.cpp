@@ -40,9 +40,9 @@ void TForm1::CALCVBClick()
     ShowAngle(start == nav::BearingStart::Compass ? EDRV : EDRB,
               start == nav::BearingStart::Compass ? b.trueBearing : b.compass);
     DrawLines(*IMGRVB,
-              {{nav::TruncDegrees(state_.valPBR), kHeadingLength, toolkit::clRed, 1, QStringLiteral("PB")},
-               {nav::TruncDegrees(state_.valRB), kBearingLength, toolkit::clYellow, 1, QStringLiteral("RilB")},
-               {nav::TruncDegrees(state_.valRV), kOtherBearingLength, toolkit::clLime, 1, QStringLiteral("RilV")}});
+              {{nav::TruncDegrees(state_.valPBR), kHeadingLength, toolkit::clRed, 1, tr("PB")},
+               {nav::TruncDegrees(state_.valRB), kBearingLength, toolkit::clYellow, 1, tr("RilB")},
+               {nav::TruncDegrees(state_.valRV), kOtherBearingLength, toolkit::clLime, 1, tr("RilV")}});
 }
 
 nav::PolarMode TForm1::PolarModeChecked() const
@@ -76,7 +76,7 @@ void TForm1::CALCPOLClick()
     }
     // The relative bearing is drawn from the top, not turned by the heading.
     DrawLines(*IMGRP,
-              {{nav::TruncDegrees(state_.valPVC), kHeadingLength, toolkit::clRed, 1, QStringLiteral("PV")},
-               {nav::TruncDegrees(state_.valRVC), kBearingLength, toolkit::clLime, 1, QStringLiteral("RilV")},
-               {nav::TruncDegrees(state_.valRP), kOtherBearingLength, toolkit::clYellow, 2, QStringLiteral("RilP")}});
+              {{nav::TruncDegrees(state_.valPVC), kHeadingLength, toolkit::clRed, 1, tr("PV")},
+               {nav::TruncDegrees(state_.valRVC), kBearingLength, toolkit::clLime, 1, tr("RilV")},
+               {nav::TruncDegrees(state_.valRP), kOtherBearingLength, toolkit::clYellow, 2, tr("RilP")}});
 }

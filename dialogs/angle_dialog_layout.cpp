@@ -105,14 +105,14 @@ TInstTrackBar* MakeBar(QWidget* parent, const char* name, QRect place, int maxVa
 void TForm2::BuildLayout()
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Orvane 2004 - BUSSOLA"));
+    setWindowTitle(tr("Orvane 2004 - BUSSOLA"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(tk::UiFont(kWindowFontPx));
     tk::SetBackground(this, tk::clBlack);
 
-    tk::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Introduci un valore angolare"), 70, 0, tk::clLime,
+    tk::MakeLabel(this, QStringLiteral("Label1"), tr("Introduci un valore angolare"), 70, 0, tk::clLime,
                   tk::UiFont(kTitleFontPx, true));
     const QFont signs = tk::UiFont(kSignFontPx);
     SPGRADI = MakeSpin(this, "SPGRADI", 65, 56, kMaxDegrees);
@@ -143,10 +143,10 @@ void TForm2::BuildLayout()
     COMPASSO->setCircleColor(tk::clBlack);
     COMPASSO->setBackImage(CompassRosePicture(devicePixelRatioF()));
 
-    GRADIOK = new tk::SpeedButton(this, QStringLiteral("GRADIOK"), QStringLiteral("CONFERMA"),
+    GRADIOK = new tk::SpeedButton(this, QStringLiteral("GRADIOK"), tr("CONFERMA"),
                                   tk::Glyph(tk::GlyphKind::Confirm, kLargeGlyph), tk::SpeedButton::GlyphPlace::Top);
     GRADIOK->setGeometry(10, 225, 66, 66);
-    GRADIABO = new tk::SpeedButton(this, QStringLiteral("GRADIABO"), QStringLiteral("ANNULLA"),
+    GRADIABO = new tk::SpeedButton(this, QStringLiteral("GRADIABO"), tr("ANNULLA"),
                                    tk::Glyph(tk::GlyphKind::Cancel, kLargeGlyph), tk::SpeedButton::GlyphPlace::Top);
     GRADIABO->setGeometry(255, 225, 66, 66);
 

@@ -6,6 +6,7 @@
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QRadioButton>
@@ -28,6 +29,22 @@ constexpr qint64 kMaxSettingsBytes = 64 * 1024;
 QString AngleText(nav::Angle a)
 {
     return QString::fromStdString(nav::FormatAngle(a));
+}
+
+// nav has no Qt: its Italian refusals are named here for the translation
+// tools. The platform's conversion texts are not among them and stay as
+// they are.
+const char* const kNavTexts[] = {
+    QT_TRANSLATE_NOOP("nav", "Declinazione fuori limite in ORVAN_INI.INI"),
+};
+
+QString NavText(const std::string& text)
+{
+    for (const char* known : kNavTexts) {
+        if (text == known)
+            return QCoreApplication::translate("nav", known);
+    }
+    return QString::fromStdString(text);
 }
 
 }  // namespace
@@ -94,7 +111,7 @@ void TForm4::ComputeDeclination()
 {
     const auto declination = nav::ComputeDeclination(values_.Chart());
     if (!declination) {
-        toolkit::platform().ErrorBox(this, QStringLiteral("Valore fuori limite !"));
+        toolkit::platform().ErrorBox(this, tr("Valore fuori limite !"));
         return;
     }
     values_.valDECLREAL = *declination;
@@ -108,14 +125,14 @@ bool TForm4::LoadSettings()
         return SaveSettings();
     if (!file.open(QIODevice::ReadOnly)) {
         toolkit::platform().ShowException(
-            this, QStringLiteral("Impossibile leggere %1: %2").arg(values_.settingsPath, file.errorString()));
+            this, tr("Impossibile leggere %1: %2").arg(values_.settingsPath, file.errorString()));
         return false;
     }
     const QByteArray bytes = file.read(kMaxSettingsBytes);
     const nav::SettingsRead read =
         nav::ReadSettings(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!read.chart) {
-        toolkit::platform().ShowException(this, QString::fromStdString(read.error));
+        toolkit::platform().ShowException(this, NavText(read.error));
         return false;
     }
     const nav::ChartDeclination& chart = *read.chart;
@@ -140,7 +157,7 @@ bool TForm4::SaveSettings()
         || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
         || !file.commit()) {
         toolkit::platform().ShowException(
-            this, QStringLiteral("Impossibile scrivere %1: %2").arg(values_.settingsPath, file.errorString()));
+            this, tr("Impossibile scrivere %1: %2").arg(values_.settingsPath, file.errorString()));
         return false;
     }
     return true;

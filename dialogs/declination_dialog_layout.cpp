@@ -50,20 +50,20 @@ TAlignedEdit* MakeAngleField(QWidget* parent, const char* name, int x, int y, tk
     return edit;
 }
 
-QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption, int x, int y, int width,
+QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& caption, int x, int y, int width,
                         bool checked)
 {
-    auto* radio = new QRadioButton(QString::fromLatin1(caption), parent);
+    auto* radio = new QRadioButton(caption, parent);
     radio->setObjectName(QString::fromLatin1(name));
     radio->setGeometry(x, y, width, 17);
     radio->setChecked(checked);
     return radio;
 }
 
-tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const char* caption, tk::GlyphKind glyph,
+tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const QString& caption, tk::GlyphKind glyph,
                             int x, int y, int width, int height)
 {
-    auto* button = new tk::SpeedButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+    auto* button = new tk::SpeedButton(parent, QString::fromLatin1(name), caption,
                                        tk::Glyph(glyph, kGlyph));
     button->setGeometry(x, y, width, height);
     return button;
@@ -74,39 +74,39 @@ tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const char* capti
 void TForm4::BuildLayout()
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Orvane2004 - Set Declinazione"));
+    setWindowTitle(tr("Orvane2004 - Set Declinazione"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(tk::UiFont(kWindowFontPx));
     tk::SetBackground(this, tk::clBtnFace);
 
     GroupBox3 = tk::MakeGroupBox(this, QStringLiteral("GroupBox3"),
-                                 QStringLiteral("  Dati indicati sulla carta nautica  "), 10, 10, 321, 256,
+                                 tr("  Dati indicati sulla carta nautica  "), 10, 10, 321, 256,
                                  tk::clWindowText, tk::UiFont(kWindowFontPx, true));
     const QFont plain = tk::UiFont(kWindowFontPx);
-    tk::MakeLabel(GroupBox3, QStringLiteral("Label1"), QStringLiteral("Anno base"), 20, 30, tk::clWindowText, plain);
+    tk::MakeLabel(GroupBox3, QStringLiteral("Label1"), tr("Anno base"), 20, 30, tk::clWindowText, plain);
     SPANNOBASE = MakeYear(GroupBox3, "SPANNOBASE", 75, 1985);
-    tk::MakeLabel(GroupBox3, QStringLiteral("Label4"), QStringLiteral("Anno corrente"), 160, 30, tk::clWindowText,
+    tk::MakeLabel(GroupBox3, QStringLiteral("Label4"), tr("Anno corrente"), 160, 30, tk::clWindowText,
                   plain);
     SPANNOCORR = MakeYear(GroupBox3, "SPANNOCORR", 240, 2004);
 
-    auto* base = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox1"), QStringLiteral("  Declinazione base  "),
+    auto* base = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox1"), tr("  Declinazione base  "),
                                   10, 65, 301, 61, tk::clWindowText, plain);
     EDDECLIBASE = MakeAngleField(base, "EDDECLIBASE", 20, 22);
-    RBEST = MakeRadio(base, "RBEST", "E", 140, 25, 36, false);
-    RBWEST = MakeRadio(base, "RBWEST", "W", 205, 25, 36, true);
+    RBEST = MakeRadio(base, "RBEST", QStringLiteral("E"), 140, 25, 36, false);
+    RBWEST = MakeRadio(base, "RBWEST", QStringLiteral("W"), 205, 25, 36, true);
 
-    auto* change = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox2"), QStringLiteral("  Variazione Annua  "),
+    auto* change = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox2"), tr("  Variazione Annua  "),
                                     10, 135, 301, 66, tk::clWindowText, plain);
     EDDELTADECLI = MakeAngleField(change, "EDDELTADECLI", 20, 22);
-    RBAUM = MakeRadio(change, "RBAUM", "Aumento", 145, 15, 91, false);
-    RBDIMIN = MakeRadio(change, "RBDIMIN", "Diminuzione", 145, 35, 86, true);
+    RBAUM = MakeRadio(change, "RBAUM", tr("Aumento"), 145, 15, 91, false);
+    RBDIMIN = MakeRadio(change, "RBDIMIN", tr("Diminuzione"), 145, 35, 86, true);
 
-    CALCDECLREAL = MakeButton(GroupBox3, "CALCDECLREAL", "Calcola", tk::GlyphKind::Calculate, 37, 214, 86, 32);
-    SpeedButton1 = MakeButton(GroupBox3, "SpeedButton1", "Salva Dati", tk::GlyphKind::Save, 192, 214, 104, 32);
+    CALCDECLREAL = MakeButton(GroupBox3, "CALCDECLREAL", tr("Calcola"), tk::GlyphKind::Calculate, 37, 214, 86, 32);
+    SpeedButton1 = MakeButton(GroupBox3, "SpeedButton1", tr("Salva Dati"), tk::GlyphKind::Save, 192, 214, 104, 32);
 
-    tk::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Declinazione"), 10, 288, tk::clWindowText, plain);
+    tk::MakeLabel(this, QStringLiteral("Label2"), tr("Declinazione"), 10, 288, tk::clWindowText, plain);
     EDDECLREAL = MakeAngleField(this, "EDDECLREAL", 80, 282, kDeclinationColor);
-    DECLIOK = MakeButton(this, "DECLIOK", "CONFERMA", tk::GlyphKind::Confirm, 40, 330, 101, 31);
-    DECLIABO = MakeButton(this, "DECLIABO", "ANNULLA", tk::GlyphKind::Cancel, 200, 330, 106, 31);
+    DECLIOK = MakeButton(this, "DECLIOK", tr("CONFERMA"), tk::GlyphKind::Confirm, 40, 330, 101, 31);
+    DECLIABO = MakeButton(this, "DECLIABO", tr("ANNULLA"), tk::GlyphKind::Cancel, 200, 330, 106, 31);
 }

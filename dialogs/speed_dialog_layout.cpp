@@ -29,7 +29,7 @@ constexpr double kKnotStep = 0.1;
 void TForm3::BuildLayout()
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Orvane 2004 - Solcometro"));
+    setWindowTitle(tr("Orvane 2004 - Solcometro"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
@@ -55,10 +55,10 @@ void TForm3::BuildLayout()
     PONODI->setGeometry(265, 5, 36, 281);
     SetUpAsSpeedSlider(*PONODI);
 
-    GRADIOK = new tk::SpeedButton(this, QStringLiteral("GRADIOK"), QStringLiteral("CONFERMA"),
+    GRADIOK = new tk::SpeedButton(this, QStringLiteral("GRADIOK"), tr("CONFERMA"),
                                   tk::Glyph(tk::GlyphKind::Confirm, kGlyph));
     GRADIOK->setGeometry(10, 255, 101, 31);
-    GRADIABO = new tk::SpeedButton(this, QStringLiteral("GRADIABO"), QStringLiteral("ANNULLA"),
+    GRADIABO = new tk::SpeedButton(this, QStringLiteral("GRADIABO"), tr("ANNULLA"),
                                    tk::Glyph(tk::GlyphKind::Cancel, kGlyph));
     GRADIABO->setGeometry(135, 255, 106, 31);
 }

@@ -6,6 +6,8 @@
 #include "widgets/instruments/inst_angular_meter.h"
 #include "widgets/instruments/inst_slider.h"
 
+#include <QCoreApplication>
+
 namespace tk = toolkit;
 
 namespace {
@@ -26,7 +28,7 @@ void SetUpAsSpeedMeter(TInstAngularMeter& meter)
     meter.setColorZone2(kZone2);
     meter.setPercent1(50);
     meter.setPercent2(30);
-    meter.setCaption(QStringLiteral("||Mg/h|NODI"));
+    meter.setCaption(QCoreApplication::translate("TForm3", "||Mg/h|NODI"));
     meter.setLabelsFont(tk::UiFont(kLabelsFontPx));
     meter.setFont(tk::UiFont(kCaptionFontPx, true));
 }

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick
-          libxcb1-dev xdotool)
+          libxcb1-dev xdotool qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The icon's sizes rendered at build time, and what ./package builds and checks the .deb with.
 packages+=(librsvg2-bin dpkg-dev lintian appstream desktop-file-utils man-db)
 missing=()

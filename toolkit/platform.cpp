@@ -22,6 +22,8 @@ QWidget* Owner(QWidget* parent)
     return parent && parent->isVisible() ? parent : nullptr;
 }
 
+// The captions "Error" and "Confirm" are the platform's own: they are the
+// same in every language and never go through a translation.
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text)
 {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, Owner(parent));

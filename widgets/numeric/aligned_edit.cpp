@@ -23,6 +23,13 @@ constexpr int kTextSideMargin = 2;
 // A fitted text is never drawn smaller than this.
 constexpr int kSmallestFittedPixels = 8;
 
+// The menu's commands are those of Qt's own line edit, in the language of
+// Qt's installed translation.
+QString LineEditText(const char* text)
+{
+    return QCoreApplication::translate("QLineEdit", text);
+}
+
 Qt::Alignment ToQt(TAlignedEdit::TAlignment a)
 {
     switch (a) {
@@ -350,11 +357,11 @@ void TAlignedEdit::contextMenuEvent(QContextMenuEvent* event)
         bool enabled;
         void (TAlignedEdit::*command)();
     } commands[] = {
-        {"edit-cut", tr("Cu&t"), QKeySequence::Cut, editable && selected, &TAlignedEdit::CutToClipboard},
-        {"edit-copy", tr("&Copy"), QKeySequence::Copy, selected, &TAlignedEdit::CopyToClipboard},
-        {"edit-paste", tr("&Paste"), QKeySequence::Paste,
+        {"edit-cut", LineEditText("Cu&t"), QKeySequence::Cut, editable && selected, &TAlignedEdit::CutToClipboard},
+        {"edit-copy", LineEditText("&Copy"), QKeySequence::Copy, selected, &TAlignedEdit::CopyToClipboard},
+        {"edit-paste", LineEditText("&Paste"), QKeySequence::Paste,
          editable && !QApplication::clipboard()->text().isEmpty(), &TAlignedEdit::PasteFromClipboard},
-        {"edit-delete", tr("Delete"), QKeySequence(), editable && selected, &TAlignedEdit::ClearSelection},
+        {"edit-delete", LineEditText("Delete"), QKeySequence(), editable && selected, &TAlignedEdit::ClearSelection},
     };
     for (const auto& c : commands) {
         QAction* action = menu->addAction(c.text, this, c.command);
@@ -363,7 +370,7 @@ void TAlignedEdit::contextMenuEvent(QContextMenuEvent* event)
         action->setEnabled(c.enabled);
     }
     menu->addSeparator();
-    QAction* all = menu->addAction(tr("Select All"), this, &QLineEdit::selectAll);
+    QAction* all = menu->addAction(LineEditText("Select All"), this, &QLineEdit::selectAll);
     all->setObjectName(QStringLiteral("select-all"));
     all->setShortcut(QKeySequence::SelectAll);
     all->setEnabled(!text().isEmpty());

@@ -1,0 +1,397 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="it_IT">
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Valore fuori limite !</source>
+        <translation>Value out of range!</translation>
+    </message>
+    <message>
+        <source>Tempo = 0 !</source>
+        <translation>Time = 0!</translation>
+    </message>
+    <message>
+        <source>Velocità = 0 !</source>
+        <translation>Speed = 0!</translation>
+    </message>
+    <message>
+        <source>Tempo &gt; 545:00 !</source>
+        <translation>Time &gt; 545:00!</translation>
+    </message>
+    <message>
+        <source>Tempo Totale = 0 !</source>
+        <translation>Total time = 0!</translation>
+    </message>
+    <message>
+        <source>Consumo Specifico = 0 !</source>
+        <translation>Specific consumption = 0!</translation>
+    </message>
+    <message>
+        <source>Potenza motore = 0 !</source>
+        <translation>Engine power = 0!</translation>
+    </message>
+    <message>
+        <source>PVe</source>
+        <translation>TH</translation>
+    </message>
+    <message>
+        <source>Cor</source>
+        <translation>Cur</translation>
+    </message>
+    <message>
+        <source>RVe</source>
+        <translation>COG</translation>
+    </message>
+    <message>
+        <source>Manca file TABELLA DEVIAZIONI
+%1</source>
+        <translation>DEVIATION TABLE file missing
+%1</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file TABELLA DEVIAZIONI: &apos;%1&apos; non è un file.</source>
+        <translation>Cannot read the DEVIATION TABLE file: &apos;%1&apos; is not a file.</translation>
+    </message>
+    <message>
+        <source>File TABELLA DEVIAZIONI troppo grande (%1 byte): non è una tabella.</source>
+        <translation>DEVIATION TABLE file too large (%1 bytes): it is not a table.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file TABELLA DEVIAZIONI: %1</source>
+        <translation>Cannot read the DEVIATION TABLE file: %1</translation>
+    </message>
+    <message>
+        <source>   Pb</source>
+        <translation>  Hdg C</translation>
+    </message>
+    <message>
+        <source>  Dev</source>
+        <translation>  Dev</translation>
+    </message>
+    <message>
+        <source>   Pm</source>
+        <translation>  Hdg M</translation>
+    </message>
+    <message>
+        <source>Esco dal programma ? </source>
+        <translation>Exit the program?</translation>
+    </message>
+    <message>
+        <source>Nessun dato da calcolare.</source>
+        <translation>Nothing to compute.</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Prore</source>
+        <translation>Headings</translation>
+    </message>
+    <message>
+        <source>Rilevamenti</source>
+        <translation>Bearings</translation>
+    </message>
+    <message>
+        <source>Correnti</source>
+        <translation>Currents</translation>
+    </message>
+    <message>
+        <source>Autonomia</source>
+        <translation>Endurance</translation>
+    </message>
+    <message>
+        <source>Tabelle</source>
+        <translation>Tables</translation>
+    </message>
+    <message>
+        <source>Uscita</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Vero e Bussola</source>
+        <translation>True and Compass</translation>
+    </message>
+    <message>
+        <source>Polari</source>
+        <translation>Relative</translation>
+    </message>
+    <message>
+        <source>  Calcolo delle prore  </source>
+        <translation>  Heading conversion  </translation>
+    </message>
+    <message>
+        <source>Prora Bussola</source>
+        <translation>Compass heading</translation>
+    </message>
+    <message>
+        <source>Prora Magnetica</source>
+        <translation>Magnetic heading</translation>
+    </message>
+    <message>
+        <source>Prora Vera</source>
+        <translation>True heading</translation>
+    </message>
+    <message>
+        <source>Deviazione</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Rilevamento Bussola</source>
+        <translation>Compass bearing</translation>
+    </message>
+    <message>
+        <source>Rilevamento Vero</source>
+        <translation>True bearing</translation>
+    </message>
+    <message>
+        <source>Rilevamento Polare</source>
+        <translation>Relative bearing</translation>
+    </message>
+    <message>
+        <source>Circolare [ 0 - 360° ]</source>
+        <translation>Circular [ 0 - 360° ]</translation>
+    </message>
+    <message>
+        <source>SemiCircolare dritta  [ + (0 - 180°)  ]</source>
+        <translation>Semicircular starboard [ + (0 - 180°) ]</translation>
+    </message>
+    <message>
+        <source>SemiCircolare sinistra [ - (0 - 180°) ]</source>
+        <translation>Semicircular port [ - (0 - 180°) ]</translation>
+    </message>
+    <message>
+        <source>Velocità Propria</source>
+        <translation>Speed through water</translation>
+    </message>
+    <message>
+        <source>Direzione Corrente</source>
+        <translation>Current set</translation>
+    </message>
+    <message>
+        <source>Velocità Corrente </source>
+        <translation>Current drift</translation>
+    </message>
+    <message>
+        <source>Rotta Vera</source>
+        <translation>Course over ground</translation>
+    </message>
+    <message>
+        <source>Velocità effettiva</source>
+        <translation>Speed over ground</translation>
+    </message>
+    <message>
+        <source>nodi</source>
+        <translation>knots</translation>
+    </message>
+    <message>
+        <source> Spazio - Velocità - Tempo  </source>
+        <translation> Distance - Speed - Time  </translation>
+    </message>
+    <message>
+        <source>Cammino totale</source>
+        <translation>Total distance</translation>
+    </message>
+    <message>
+        <source>miglia</source>
+        <translation>nautical miles</translation>
+    </message>
+    <message>
+        <source>Velocità Media </source>
+        <translation>Average speed</translation>
+    </message>
+    <message>
+        <source>Tempo totale</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <source>hh:mm</source>
+        <translation>hh:mm</translation>
+    </message>
+    <message>
+        <source>Potenza motore</source>
+        <translation>Engine power</translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation>HP</translation>
+    </message>
+    <message>
+        <source>Consumo specifico</source>
+        <translation>Specific consumption</translation>
+    </message>
+    <message>
+        <source>g / HP / h</source>
+        <translation>g / HP / h</translation>
+    </message>
+    <message>
+        <source>litri carburante</source>
+        <translation>litres of fuel</translation>
+    </message>
+    <message>
+        <source>Autonomia  +30%</source>
+        <translation>Endurance +30%</translation>
+    </message>
+    <message>
+        <source>Peso Spec. Carburante = 0.833</source>
+        <translation>Fuel specific gravity = 0.833</translation>
+    </message>
+    <message>
+        <source>Tabella  Deviazioni</source>
+        <translation>Deviation Table</translation>
+    </message>
+    <message>
+        <source>Navigazione costiera</source>
+        <translation>Coastal navigation</translation>
+    </message>
+    <message>
+        <source>Correzione da carta f ( Declinazione )</source>
+        <translation>Correction from chart ( Variation )</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>USCITA</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>MH</translation>
+    </message>
+    <message>
+        <source>PV</source>
+        <translation>TH</translation>
+    </message>
+    <message>
+        <source>RilB</source>
+        <translation>CB</translation>
+    </message>
+    <message>
+        <source>RilV</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>RilP</source>
+        <translation>RB</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Orvane 2004 - BUSSOLA</source>
+        <translation>Orvane 2004 - COMPASS</translation>
+    </message>
+    <message>
+        <source>Introduci un valore angolare</source>
+        <translation>Enter an angle</translation>
+    </message>
+    <message>
+        <source>CONFERMA</source>
+        <translation>CONFIRM</translation>
+    </message>
+    <message>
+        <source>ANNULLA</source>
+        <translation>CANCEL</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>Orvane 2004 - Solcometro</source>
+        <translation>Orvane 2004 - Log</translation>
+    </message>
+    <message>
+        <source>CONFERMA</source>
+        <translation>CONFIRM</translation>
+    </message>
+    <message>
+        <source>ANNULLA</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>||Mg/h|NODI</source>
+        <translation>||NM/h|KNOTS</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>Valore fuori limite !</source>
+        <translation>Value out of range!</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere %1: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Orvane2004 - Set Declinazione</source>
+        <translation>Orvane2004 - Set Variation</translation>
+    </message>
+    <message>
+        <source>  Dati indicati sulla carta nautica  </source>
+        <translation>  Data printed on the chart  </translation>
+    </message>
+    <message>
+        <source>Anno base</source>
+        <translation>Base year</translation>
+    </message>
+    <message>
+        <source>Anno corrente</source>
+        <translation>Current year</translation>
+    </message>
+    <message>
+        <source>  Declinazione base  </source>
+        <translation>  Base variation  </translation>
+    </message>
+    <message>
+        <source>  Variazione Annua  </source>
+        <translation>  Annual change  </translation>
+    </message>
+    <message>
+        <source>Aumento</source>
+        <translation>Increase</translation>
+    </message>
+    <message>
+        <source>Diminuzione</source>
+        <translation>Decrease</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Salva Dati</source>
+        <translation>Save Data</translation>
+    </message>
+    <message>
+        <source>Declinazione</source>
+        <translation>Variation</translation>
+    </message>
+    <message>
+        <source>CONFERMA</source>
+        <translation>CONFIRM</translation>
+    </message>
+    <message>
+        <source>ANNULLA</source>
+        <translation>CANCEL</translation>
+    </message>
+</context>
+<context>
+    <name>nav</name>
+    <message>
+        <source>Declinazione fuori limite in ORVAN_INI.INI</source>
+        <translation>Variation out of range in ORVAN_INI.INI</translation>
+    </message>
+</context>
+</TS>
