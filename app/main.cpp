@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
     TForm1& form1 = program.form1;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form1.move(screen->availableGeometry().center() - form1.rect().center());
+    toolkit::AfterFirstPaint(&form1, toolkit::SetWindowIcon);
     toolkit::QuitAfterFirstPaintIfAsked(&form1);
     form1.show();
     return QApplication::exec();

@@ -27,9 +27,13 @@ void ConfigureApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_DESKTOP_ID));
-    QGuiApplication::setWindowIcon(WindowIcon());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     RegisterFonts();
+}
+
+void SetWindowIcon()
+{
+    QGuiApplication::setWindowIcon(WindowIcon());
 }
 
 }  // namespace toolkit

@@ -194,6 +194,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     toolkit::ConfigureApplication();
+    toolkit::SetWindowIcon();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     toolkit::ConfigureApplication();
+    toolkit::SetWindowIcon();
     EntryHandOff handOff;
     TForm2 dialog(handOff);
     const QStringList args = QApplication::arguments();

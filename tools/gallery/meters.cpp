@@ -10,6 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     toolkit::ConfigureApplication();
+    toolkit::SetWindowIcon();
     const QStringList args = QApplication::arguments();
     constexpr double kDefaultKnots = 12.3;
     double knots = args.size() == 2 ? args[1].toDouble() : kDefaultKnots;
