@@ -6,6 +6,8 @@ packages=(cmake g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libgte
           libxcb1-dev xdotool qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The icon's sizes rendered at build time, and what ./package builds and checks the .deb with.
 packages+=(librsvg2-bin dpkg-dev lintian appstream desktop-file-utils man-db)
+# The start-up count of ./test bench.
+packages+=(valgrind)
 # The magnetic model, the deviation curve fit and chart, and the PDF check of the printed card.
 packages+=(libgeographiclib-dev libeigen3-dev qt6-charts-dev poppler-utils)
 missing=()
