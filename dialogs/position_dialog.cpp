@@ -142,7 +142,7 @@ void TForm5::ShowResult()
         const nav::GaussModel* wmm = nav::Wmm2025();
         const double epoch = wmm ? wmm->epoch : 2025.0;
         text += QLatin1Char('\n')
-                + tr("Data fuori dagli anni di validità (%1 - %2): valore meno preciso")
+                + tr("Fuori dagli anni di validità (%1 - %2): meno preciso")
                       .arg(epoch)
                       .arg(epoch + nav::kModelValidYears);
     }

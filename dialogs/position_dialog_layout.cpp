@@ -19,7 +19,7 @@ namespace tk = toolkit;
 namespace {
 
 constexpr int kClientWidth = 310;
-constexpr int kClientHeight = 208;
+constexpr int kClientHeight = 218;
 constexpr int kWindowFontPx = 11;
 constexpr int kGlyph = 24;
 constexpr int kDecimals = 4;
@@ -89,7 +89,7 @@ void TForm5::BuildLayout()
 
     LBLRISULT = new QLabel(this);
     LBLRISULT->setObjectName(QStringLiteral("LBLRISULT"));
-    LBLRISULT->setGeometry(10, 114, 290, 40);
+    LBLRISULT->setGeometry(10, 112, 290, 52);
     LBLRISULT->setWordWrap(true);
     LBLRISULT->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     LBLRISULT->setFrameShape(QFrame::Panel);
@@ -99,10 +99,10 @@ void TForm5::BuildLayout()
 
     WMMOK = new tk::SpeedButton(this, QStringLiteral("WMMOK"), tr("CONFERMA"),
                                 tk::Glyph(tk::GlyphKind::Confirm, kGlyph));
-    WMMOK->setGeometry(30, 168, 101, 31);
+    WMMOK->setGeometry(30, 176, 101, 31);
     WMMABO = new tk::SpeedButton(this, QStringLiteral("WMMABO"), tr("ANNULLA"),
                                  tk::Glyph(tk::GlyphKind::Cancel, kGlyph));
-    WMMABO->setGeometry(180, 168, 106, 31);
+    WMMABO->setGeometry(180, 176, 106, 31);
 
     setTabOrder(EDLAT, EDLON);
     setTabOrder(EDLON, DTDATA);

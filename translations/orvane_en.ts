@@ -418,10 +418,6 @@
         <translation>Variation %1° %2&apos;%3, %4&apos;%5 a year (WMM2025)</translation>
     </message>
     <message>
-        <source>Data fuori dagli anni di validità (%1 - %2): valore meno preciso</source>
-        <translation>Date outside the model&apos;s valid years (%1 - %2): less accurate</translation>
-    </message>
-    <message>
         <source>Orvane2004 - Declinazione da posizione</source>
         <translation>Orvane2004 - Variation from position</translation>
     </message>
@@ -444,6 +440,10 @@
     <message>
         <source>ANNULLA</source>
         <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>Fuori dagli anni di validità (%1 - %2): meno preciso</source>
+        <translation>Outside the valid years (%1 - %2): less accurate</translation>
     </message>
 </context>
 <context>

@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
         ResultCase{"after the model's years",
                    {"44.40", false, "8.93", false, QDate(2031, 7, 1)},
                    "Declinazione 4° 7' E, 7' E / anno (WMM2025)\n"
-                   "Data fuori dagli anni di validità (2025 - 2030): valore meno preciso"},
+                   "Fuori dagli anni di validità (2025 - 2030): meno preciso"},
         ResultCase{"beyond the grace years",
                    {"44.40", false, "8.93", false, QDate(2035, 2, 1)},
                    "Data fuori dagli anni del modello (2020 - 2035) !"},
