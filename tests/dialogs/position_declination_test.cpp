@@ -82,10 +82,8 @@ TEST_P(DeclinationAtTest, TakesTheHemispheresFromTheRadioButtons)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, DeclinationAtTest,
-                         testing::Values(PlaceCase{"North East", {44.40, false, 8.93, false}, 44.40, 8.93},
-                                         PlaceCase{"North West", {42.36, false, 71.05, true}, 42.36, -71.05},
-                                         PlaceCase{"South East", {33.9, true, 18.4, false}, -33.9, 18.4},
-                                         PlaceCase{"South West", {22.9, true, 43.2, true}, -22.9, -43.2}));
+                         testing::Values(PlaceCase{"North West", {42.36, false, 71.05, true}, 42.36, -71.05},
+                                         PlaceCase{"South East", {33.9, true, 18.4, false}, -33.9, 18.4}));
 
 TEST(DeclinationAtTest, ANegativeMagnitudeIsOutOfRange)
 {
@@ -127,6 +125,4 @@ TEST_P(ChartsNextYearTest, ReproduceTheModelWithinAMinute)
 INSTANTIATE_TEST_SUITE_P(Table, ChartsNextYearTest,
                          testing::Values(NextYearCase{"Genova", {44.40, false, 8.93, false}, 2027.0},
                                          NextYearCase{"Boston", {42.36, false, 71.05, true}, 2027.0},
-                                         NextYearCase{"Cape Town", {33.9, true, 18.4, false}, 2025.0},
-                                         NextYearCase{"Reykjavik", {64.1, false, 21.9, true}, 2028.0},
                                          NextYearCase{"Auckland", {36.8, true, 174.8, false}, 2029.0}));
