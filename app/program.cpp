@@ -22,7 +22,7 @@ void Program::CreateDialogs()
     form3 = std::make_unique<TForm3>(state, &form1);
     form4 = std::make_unique<TForm4>(
         state, state, [this](int lowest, int highest) { form1.OpenAngleDialog(lowest, highest); }, form1.EDDECL,
-        &form1);
+        &form1, &memory);
     QObject::connect(&form1, &TForm1::AngleDialogRequested, form2.get(), &TForm2::OpenAngleDialog);
     QObject::connect(&form1, &TForm1::SpeedDialogRequested, form3.get(), &TForm3::Open);
     QObject::connect(&form1, &TForm1::DeclinationDialogRequested, form4.get(), &TForm4::Open);

@@ -10,6 +10,8 @@
 #include "dialogs/declination_dialog.h"
 #include "dialogs/speed_dialog.h"
 
+#include <QSettings>
+
 #include <memory>
 
 class Program {
@@ -25,6 +27,9 @@ public:
     explicit Program(const DataPlaces& places, Dialogs dialogs = Dialogs::AtOnce);
 
     NavState state;
+    // What the user last entered beyond the chart data (the position of
+    // Form5), in the user's configuration; ORVAN_INI.INI keeps its four lines.
+    QSettings memory{QSettings::UserScope, QStringLiteral("Orvane"), QStringLiteral("Orvane")};
     TForm1 form1;
     std::unique_ptr<TForm2> form2;
     std::unique_ptr<TForm3> form3;

@@ -1,5 +1,6 @@
 #include "dialogs/declination_dialog.h"
 
+#include "dialogs/position_dialog.h"
 #include "nav/declination.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
@@ -50,7 +51,7 @@ QString NavText(const std::string& text)
 }  // namespace
 
 TForm4::TForm4(DeclinationValues& values, EntryHandOff& handOff, AngleDialog openAngleDialog,
-               TAlignedEdit* mainDeclination, QWidget* parent)
+               TAlignedEdit* mainDeclination, QWidget* parent, QSettings* positionMemory)
     : EntryDialog(parent)
     , values_(values)
     , handOff_(handOff)
@@ -58,6 +59,7 @@ TForm4::TForm4(DeclinationValues& values, EntryHandOff& handOff, AngleDialog ope
     , mainDeclination_(mainDeclination)
 {
     BuildLayout();
+    Form5 = new TForm5(positionMemory, this);
     ConnectHandlers();
     FormCreate();
 }
@@ -83,6 +85,7 @@ void TForm4::ConnectHandlers()
     connect(SpeedButton1, &toolkit::SpeedButton::clicked, this, &TForm4::SpeedButton1Click);
     connect(DECLIOK, &toolkit::SpeedButton::clicked, this, &TForm4::DECLIOKClick);
     connect(DECLIABO, &toolkit::SpeedButton::clicked, this, &TForm4::DECLIABOClick);
+    connect(WMMDECL, &toolkit::SpeedButton::clicked, this, &TForm4::WMMDECLClick);
 }
 
 void TForm4::FormCreate()
@@ -243,4 +246,28 @@ void TForm4::DECLIOKClick()
 void TForm4::DECLIABOClick()
 {
     reject();
+}
+
+void TForm4::WMMDECLClick()
+{
+    if (const std::optional<ChartFields> chart = Form5->Open()) {
+        ShowChart(*chart);
+        CALCDECLREALClick();
+    }
+}
+
+void TForm4::ShowChart(const ChartFields& chart)
+{
+    values_.valANNOBASE = chart.year;
+    values_.valANNOCORR = chart.year;
+    SPANNOBASE->setValue(chart.year);
+    SPANNOCORR->setValue(chart.year);
+    values_.valDECLIBASE = chart.base;
+    values_.signDECLIBASE = chart.baseSign;
+    values_.valDELTADECLI = chart.change;
+    values_.signDELTADECLI = chart.changeSign;
+    EDDECLIBASE->setText(AngleText(chart.base));
+    (chart.baseSign < 0 ? RBEST : RBWEST)->setChecked(true);
+    EDDELTADECLI->setText(AngleText(chart.change));
+    (chart.changeSign < 0 ? RBDIMIN : RBAUM)->setChecked(true);
 }

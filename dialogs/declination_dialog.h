@@ -5,6 +5,8 @@
 // keeps them. Every edit changes the chart values at once; "CONFERMA"
 // applies the computed declination to the calculations and the main
 // window's bottom panel, "ANNULLA" only leaves the applied one as it was.
+// "Da posizione..." fills the chart's data from the World Magnetic Model
+// for a position and date (Form5), as a skipper would copy them from a chart.
 
 #include "dialogs/hand_off.h"
 
@@ -14,8 +16,11 @@
 
 class QGroupBox;
 class QRadioButton;
+class QSettings;
 class TAlignedEdit;
+class TForm5;
 class TSpinNumEdit;
+struct ChartFields;
 
 namespace toolkit {
 class SpeedButton;
@@ -29,9 +34,10 @@ public:
     using AngleDialog = std::function<void(int lowest, int highest)>;
 
     // mainDeclination: the main window's EDDECL, which shows the applied
-    // declination. Runs the start-up sequence (FormCreate).
+    // declination. positionMemory: where Form5 keeps the last position.
+    // Runs the start-up sequence (FormCreate).
     TForm4(DeclinationValues& values, EntryHandOff& handOff, AngleDialog openAngleDialog,
-           TAlignedEdit* mainDeclination, QWidget* parent = nullptr);
+           TAlignedEdit* mainDeclination, QWidget* parent = nullptr, QSettings* positionMemory = nullptr);
 
     // The opening sequence, then the dialog modally.
     void Open();
@@ -54,6 +60,8 @@ public:
     void SpeedButton1Click();
     void DECLIOKClick();
     void DECLIABOClick();
+    // Opens Form5; what it confirms becomes the chart's data, computed at once.
+    void WMMDECLClick();
 
     // Controls, named as in the layout.
     QGroupBox* GroupBox3 = nullptr;
@@ -70,6 +78,10 @@ public:
     TAlignedEdit* EDDECLREAL = nullptr;
     toolkit::SpeedButton* DECLIOK = nullptr;
     toolkit::SpeedButton* DECLIABO = nullptr;
+    toolkit::SpeedButton* WMMDECL = nullptr;
+
+    // The declination from a position, a window of its own.
+    TForm5* Form5 = nullptr;
 
 private:
     void BuildLayout();
@@ -82,6 +94,8 @@ private:
     // A year spin edit's value as a whole year within its range; what is
     // typed beyond the range is only corrected when the box is left.
     static int YearOf(double value);
+    // The chart's data and the fields that show them, as a hand entry leaves them.
+    void ShowChart(const ChartFields& chart);
 
     DeclinationValues& values_;
     EntryHandOff& handOff_;

@@ -109,4 +109,6 @@ void TForm4::BuildLayout()
     EDDECLREAL = MakeAngleField(this, "EDDECLREAL", 80, 282, kDeclinationColor);
     DECLIOK = MakeButton(this, "DECLIOK", tr("CONFERMA"), tk::GlyphKind::Confirm, 40, 330, 101, 31);
     DECLIABO = MakeButton(this, "DECLIABO", tr("ANNULLA"), tk::GlyphKind::Cancel, 200, 330, 106, 31);
+    // In the free room beside the result: the chart's data from the magnetic model.
+    WMMDECL = MakeButton(this, "WMMDECL", tr("Da posizione…"), tk::GlyphKind::Position, 180, 280, 141, 28);
 }

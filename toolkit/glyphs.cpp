@@ -95,6 +95,25 @@ void DrawDiskette(QPainter& p)
     p.drawRect(QRectF(6, 13, 12, 8));
 }
 
+void DrawPosition(QPainter& p)
+{
+    p.setPen(QPen(QColor(20, 60, 110), 1.2));
+    p.setBrush(QColor(150, 200, 240));
+    p.drawEllipse(QPointF(12, 12), 10, 10);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(12, 12), 4.5, 10);
+    p.drawLine(QPointF(2, 12), QPointF(22, 12));
+    p.drawLine(QPointF(12, 2), QPointF(12, 22));
+    p.setPen(QPen(QColor(120, 0, 0), 1));
+    p.setBrush(QColor(220, 30, 30));
+    QPainterPath pin;
+    pin.moveTo(16, 14);
+    pin.lineTo(13, 8.5);
+    pin.arcTo(QRectF(13, 3, 6, 6), 200, -220);
+    pin.closeSubpath();
+    p.drawPath(pin);
+}
+
 }  // namespace
 
 QPixmap Glyph(GlyphKind kind, int size)
@@ -128,6 +147,9 @@ QPixmap Glyph(GlyphKind kind, int size)
         break;
     case GlyphKind::Save:
         DrawDiskette(p);
+        break;
+    case GlyphKind::Position:
+        DrawPosition(p);
         break;
     }
     return pixmap;

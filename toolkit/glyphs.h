@@ -13,6 +13,7 @@ enum class GlyphKind {
     Confirm,    // a green tick
     Cancel,     // a red circle with a bar
     Save,       // a diskette: writes the settings file
+    Position,   // a globe with a red pin: the declination from a position
 };
 
 // A square glyph of `size` pixels on a transparent background.

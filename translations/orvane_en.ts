@@ -386,6 +386,65 @@
         <source>ANNULLA</source>
         <translation>CANCEL</translation>
     </message>
+    <message>
+        <source>Da posizione…</source>
+        <translation>From position…</translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>Posizione non valida !</source>
+        <translation>Invalid position!</translation>
+    </message>
+    <message>
+        <source>Posizione fuori limite !</source>
+        <translation>Position out of range!</translation>
+    </message>
+    <message>
+        <source>Data fuori dagli anni del modello (%1 - %2) !</source>
+        <translation>Date outside the model&apos;s years (%1 - %2)!</translation>
+    </message>
+    <message>
+        <source>Troppo vicino al polo magnetico: bussola inaffidabile !</source>
+        <translation>Too near the magnetic pole: compass unreliable!</translation>
+    </message>
+    <message>
+        <source>Modello magnetico non disponibile !</source>
+        <translation>Magnetic model not available!</translation>
+    </message>
+    <message>
+        <source>Declinazione %1° %2&apos;%3, %4&apos;%5 / anno (WMM2025)</source>
+        <translation>Variation %1° %2&apos;%3, %4&apos;%5 a year (WMM2025)</translation>
+    </message>
+    <message>
+        <source>Orvane2004 - Declinazione da posizione</source>
+        <translation>Orvane2004 - Variation from position</translation>
+    </message>
+    <message>
+        <source>Latitudine</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitudine</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>CONFERMA</source>
+        <translation>CONFIRM</translation>
+    </message>
+    <message>
+        <source>ANNULLA</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>Fuori dagli anni di validità (%1 - %2): meno preciso</source>
+        <translation>Outside the valid years (%1 - %2): less accurate</translation>
+    </message>
 </context>
 <context>
     <name>nav</name>

@@ -3,6 +3,7 @@
 // captions that fit the places of the Italian ones.
 
 #include "app/program.h"
+#include "dialogs/position_dialog.h"
 
 #include "support/recording_platform.h"
 #include "toolkit/languages.h"
@@ -42,6 +43,7 @@ const QSet<QString> kSameInEnglish = {
     QStringLiteral("Orvane 2004"), QStringLiteral("Set"),      QStringLiteral("HP"),
     QStringLiteral("g / HP / h"),  QStringLiteral("hh:mm"),    QStringLiteral("E"),
     QStringLiteral("W"),           QStringLiteral("Ver. 3.0"), QStringLiteral("  Dev"),
+    QStringLiteral("N"),           QStringLiteral("S"),
     QString::fromUtf8("\u00B0"),   QStringLiteral("'"),        QStringLiteral("\""),
 };
 
@@ -134,7 +136,8 @@ public:
 
     QList<QWidget*> All() const
     {
-        return {&program->form1, program->form2.get(), program->form3.get(), program->form4.get()};
+        return {&program->form1, program->form2.get(), program->form3.get(), program->form4.get(),
+                program->form4->Form5};
     }
 
     QMap<QString, QString> Texts() const

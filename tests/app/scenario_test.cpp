@@ -2,6 +2,7 @@
 // angle is set there and confirmed, and "Calcola" converts it.
 
 #include "app/program.h"
+#include "dialogs/position_dialog.h"
 
 #include "support/recording_platform.h"
 #include "toolkit/speed_button.h"
@@ -9,8 +10,11 @@
 #include "widgets/instruments/inst_slider.h"
 #include "widgets/instruments/inst_track_bar.h"
 #include "widgets/numeric/aligned_edit.h"
+#include "widgets/numeric/num_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
+#include <QDate>
+#include <QDateEdit>
 #include <QFile>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -179,6 +183,33 @@ TEST_F(ScenarioTest, TheDeclinationDialogChangesWhatTheBottomPanelShows)
     Click(Button("SETDECLI"));
     EXPECT_EQ(program->state.valDECL, -2 * kDeg + 19 * 4 * kMin);
     EXPECT_EQ(form().EDDECL->text(), Text(-2 * kDeg + 19 * 4 * kMin));
+}
+
+TEST_F(ScenarioTest, TheDeclinationFromAPositionReachesTheBottomPanel)
+{
+    toolkit::ScopedFormatSettings english({QLatin1Char('.'), QLatin1Char(',')});
+    Start("0;0\r\n", "1985\r\n2004\r\n3600\r\n240\r\n");
+    TForm4& declination = *program->form4;
+    TForm5& position = *declination.Form5;
+    QTimer::singleShot(0, &declination, [&] {
+        QTimer::singleShot(0, &position, [&] {
+            for (auto [edit, text] : {std::pair{position.EDLAT, "42.36"}, std::pair{position.EDLON, "71.05"}}) {
+                edit->setFocus();
+                edit->selectAll();
+                QTest::keyClicks(edit, QString::fromLatin1(text));
+            }
+            QTest::mouseClick(position.RBOVEST, Qt::LeftButton);
+            position.DTDATA->setDate(QDate(2027, 1, 1));
+            QTest::mouseClick(position.WMMOK, Qt::LeftButton);
+        });
+        QTest::mouseClick(declination.WMMDECL, Qt::LeftButton);
+        EXPECT_EQ(declination.EDDECLREAL->text(), Text(13 * kDeg + 55 * kMin));
+        QTest::mouseClick(declination.DECLIOK, Qt::LeftButton);
+    });
+    Click(Button("SETDECLI"));
+    EXPECT_EQ(program->state.valDECL, 13 * kDeg + 55 * kMin);
+    EXPECT_EQ(form().EDDECL->text(), Text(13 * kDeg + 55 * kMin));
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
 }
 
 TEST_F(ScenarioTest, HeadingAndCurrentEnteredInTheDialogsGiveTheCourse)

@@ -1,0 +1,109 @@
+// The layout of the declination-from-position dialog.
+
+#include "dialogs/position_dialog.h"
+
+#include "toolkit/color.h"
+#include "toolkit/fonts.h"
+#include "toolkit/form_layout.h"
+#include "toolkit/glyphs.h"
+#include "toolkit/speed_button.h"
+#include "widgets/numeric/num_edit.h"
+
+#include <QButtonGroup>
+#include <QDateEdit>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace tk = toolkit;
+
+namespace {
+
+constexpr int kClientWidth = 310;
+constexpr int kClientHeight = 218;
+constexpr int kWindowFontPx = 11;
+constexpr int kGlyph = 24;
+constexpr int kDecimals = 4;
+constexpr tk::TColor kResultColor = tk::RGB(255, 255, 196);
+
+TNumEdit* MakeDegrees(QWidget* parent, const char* name, int y, double largest)
+{
+    auto* edit = new TNumEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(85, y, 90, 24);
+    edit->setDecimals(kDecimals);
+    edit->setMaxValue(largest);
+    edit->setMinValue(0);
+    edit->setAlignment(TAlignedEdit::TAlignment::taRightJustify);
+    edit->setValue(0);
+    return edit;
+}
+
+// The two hemispheres of one coordinate, exclusive of each other only.
+std::pair<QRadioButton*, QRadioButton*> MakeHemispheres(QWidget* parent, const char* first, const char* second,
+                                                        const QString& firstCaption, const QString& secondCaption,
+                                                        int y)
+{
+    auto* group = new QButtonGroup(parent);
+    std::pair<QRadioButton*, QRadioButton*> pair;
+    for (auto [radio, name, caption, x] : {std::tuple{&pair.first, first, firstCaption, 190},
+                                           std::tuple{&pair.second, second, secondCaption, 240}}) {
+        *radio = new QRadioButton(caption, parent);
+        (*radio)->setObjectName(QString::fromLatin1(name));
+        (*radio)->setGeometry(x, y, 40, 17);
+        group->addButton(*radio);
+    }
+    pair.first->setChecked(true);
+    return pair;
+}
+
+}  // namespace
+
+void TForm5::BuildLayout()
+{
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(tr("Orvane2004 - Declinazione da posizione"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(tk::UiFont(kWindowFontPx));
+    tk::SetBackground(this, tk::clBtnFace);
+    const QFont plain = tk::UiFont(kWindowFontPx);
+
+    tk::MakeLabel(this, QStringLiteral("Label1"), tr("Latitudine"), 10, 19, tk::clWindowText, plain);
+    EDLAT = MakeDegrees(this, "EDLAT", 14, 90);
+    std::tie(RBNORD, RBSUD) =
+        MakeHemispheres(this, "RBNORD", "RBSUD", QStringLiteral("N"), QStringLiteral("S"), 18);
+
+    tk::MakeLabel(this, QStringLiteral("Label2"), tr("Longitudine"), 10, 51, tk::clWindowText, plain);
+    EDLON = MakeDegrees(this, "EDLON", 46, 180);
+    std::tie(RBEST2, RBOVEST) =
+        MakeHemispheres(this, "RBEST2", "RBOVEST", QStringLiteral("E"), QStringLiteral("W"), 50);
+
+    tk::MakeLabel(this, QStringLiteral("Label3"), tr("Data"), 10, 83, tk::clWindowText, plain);
+    DTDATA = new QDateEdit(this);
+    DTDATA->setObjectName(QStringLiteral("DTDATA"));
+    DTDATA->setGeometry(85, 78, 110, 24);
+    DTDATA->setCalendarPopup(true);
+    // The years the chart's spin edits take; the model answers only for some of them.
+    DTDATA->setDateRange(QDate(1800, 1, 1), QDate(2099, 12, 31));
+    DTDATA->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+
+    LBLRISULT = new QLabel(this);
+    LBLRISULT->setObjectName(QStringLiteral("LBLRISULT"));
+    LBLRISULT->setGeometry(10, 112, 290, 52);
+    LBLRISULT->setWordWrap(true);
+    LBLRISULT->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    LBLRISULT->setFrameShape(QFrame::Panel);
+    LBLRISULT->setFrameShadow(QFrame::Sunken);
+    tk::SetBackground(LBLRISULT, kResultColor);
+    LBLRISULT->setMargin(2);
+
+    WMMOK = new tk::SpeedButton(this, QStringLiteral("WMMOK"), tr("CONFERMA"),
+                                tk::Glyph(tk::GlyphKind::Confirm, kGlyph));
+    WMMOK->setGeometry(30, 176, 101, 31);
+    WMMABO = new tk::SpeedButton(this, QStringLiteral("WMMABO"), tr("ANNULLA"),
+                                 tk::Glyph(tk::GlyphKind::Cancel, kGlyph));
+    WMMABO->setGeometry(180, 176, 106, 31);
+
+    setTabOrder(EDLAT, EDLON);
+    setTabOrder(EDLON, DTDATA);
+}
