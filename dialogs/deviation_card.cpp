@@ -111,7 +111,8 @@ void PaintChart(QPainter& p, const DeviationCard& card)
     }
 }
 
-void PaintTable(QPainter& p, const std::vector<nav::DeviationRow>& rows, double top)
+void PaintTable(QPainter& p, const std::vector<nav::DeviationRow>& rows, const std::vector<bool>& suspect,
+                double top)
 {
     const double width = (kPageW - 2 * kMargin - 100) / kCardColumns;
     const double cell = width / 3;
@@ -139,9 +140,12 @@ void PaintTable(QPainter& p, const std::vector<nav::DeviationRow>& rows, double 
             if (i >= rows.size())
                 continue;
             const double values[] = {rows[i].Pb, rows[i].Dev, rows[i].Pm};
+            if (suspect[i])
+                p.setPen(QColor(kSuspectRgb));
             for (int c = 0; c < 3; ++c)
                 p.drawText(QRectF(left + c * cell, y, cell - 40, kLineHeight), Qt::AlignRight | Qt::AlignVCenter,
                            Degrees(values[c], c == 1));
+            p.setPen(Qt::black);
         }
         p.setPen(QPen(Qt::black, 3));
         p.setBrush(Qt::NoBrush);
@@ -236,8 +240,17 @@ void PaintDeviationCard(QPainter& p, const QRectF& page, const DeviationCard& ca
     }
 
     const std::vector<nav::DeviationRow> rows = CardRows(card.rows);
+    // The listed rows are sorted copies: a suspect one is found by its values.
+    const std::vector<bool> marks = card.fit ? nav::LikelyTypingErrors(*card.fit) : std::vector<bool>();
+    std::vector<bool> suspect(rows.size(), false);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (std::size_t j = 0; j < card.rows.size() && j < marks.size(); ++j) {
+            if (marks[j] && card.rows[j].Pb == rows[i].Pb && card.rows[j].Dev == rows[i].Dev)
+                suspect[i] = true;
+        }
+    }
     const double tableTop = y + 150;
-    PaintTable(p, rows, tableTop);
+    PaintTable(p, rows, suspect, tableTop);
     if (card.rows.size() > static_cast<std::size_t>(kCardTableRows)) {
         p.setFont(Font(30));
         p.drawText(QRectF(kMargin, tableTop + (kCardRowsPerColumn + 1) * kLineHeight + 15, kPageW - 2 * kMargin, 50),

@@ -190,13 +190,15 @@ void TForm8::ShowChart()
     auto* x = new QValueAxis();
     x->setRange(0, 360);
     x->setTickCount(9);
-    x->setLabelFormat(QStringLiteral("%d°"));
-    x->setTitleText(tr("Prora bussola"));
+    // The axes format their labels with printf, which mangles a degree sign.
+    const QString degrees = QString::fromUtf8(" (°)");
+    x->setLabelFormat(QStringLiteral("%d"));
+    x->setTitleText(tr("Prora bussola") + degrees);
     auto* y = new QValueAxis();
     top = std::min(std::ceil(top + 0.5), nav::kMaxRowDeviation);
     y->setRange(-top, top);
-    y->setLabelFormat(QStringLiteral("%+.0f°"));
-    y->setTitleText(tr("Deviazione"));
+    y->setLabelFormat(QStringLiteral("%+.0f"));
+    y->setTitleText(tr("Deviazione") + degrees);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* s : chart->series()) {
