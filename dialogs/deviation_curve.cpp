@@ -67,6 +67,10 @@ TForm8::TForm8(std::function<nav::DeviationTable()> table, QSettings& settings, 
     askSavePath = [this](const QString& caption, const QString& suggested, const QString& filter) {
         return QFileDialog::getSaveFileName(this, caption, suggested, filter);
     };
+    askPrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
     BuildLayout();
     EDNAVE->setText(settings_.value(QString::fromLatin1(kVesselNameKey)).toString());
     connect(EDNAVE, &QLineEdit::editingFinished, this, [this] {
@@ -264,8 +268,7 @@ void TForm8::BTNSTAMPAClick()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!askPrinter(printer))
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {

@@ -13,6 +13,7 @@ class QChart;
 class QChartView;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QSettings;
 
 namespace toolkit {
@@ -40,6 +41,8 @@ public:
 
     // Asks where to write: caption, suggested name, filter. Tests answer it.
     std::function<QString(const QString&, const QString&, const QString&)> askSavePath;
+    // Lets the user set up the printer; false to print nothing. Tests answer it.
+    std::function<bool(QPrinter&)> askPrinter;
 
     QChartView* CHCURVA = nullptr;
     QLabel* LBCOEFF = nullptr;

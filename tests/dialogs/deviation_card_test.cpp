@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QSet>
 #include <QSettings>
@@ -462,4 +463,24 @@ TEST_F(DeviationCurveTest, AnExportThatCannotBeWrittenSaysWhy)
     curve->BTNPNGClick();
     ASSERT_EQ(recorded.platform.errors.size(), 1);
     EXPECT_TRUE(recorded.platform.errors[0].startsWith(QStringLiteral("Impossibile scrivere")));
+}
+
+TEST_F(DeviationCurveTest, PrintingPaintsTheSameCardOnThePrinter)
+{
+    Start({0, 1, 1, 0, 0});
+    const QString out = Path("printed.pdf");
+    curve->askPrinter = [&](QPrinter& printer) {
+        EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out);
+        return true;
+    };
+    curve->BTNSTAMPAClick();
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
+    EXPECT_TRUE(ReadAll(out).startsWith("%PDF"));
+
+    curve->askPrinter = [](QPrinter&) { return false; };
+    QFile::remove(out);
+    curve->BTNSTAMPAClick();
+    EXPECT_FALSE(QFileInfo::exists(out)) << "a cancelled print prints nothing";
 }
