@@ -38,12 +38,21 @@ DataPlaces PortableDataPlaces(const QString& folder)
     return {folder, true, QString(), QString(), QString()};
 }
 
+namespace {
+
+// A writable folder of an installed copy is still no place for a user's
+// files: root may write to /usr/bin, but its table is in share/orvane.
+bool Portable(const DataPlaces& places)
+{
+    const bool installed = !places.packageFolder.isEmpty() && QFileInfo(places.packageFolder).isDir();
+    return places.executableFolderWritable && !installed;
+}
+
+}  // namespace
+
 DataFiles LocateDataFiles(const DataPlaces& places)
 {
-    // A writable folder of an installed copy is still no place for a user's
-    // files: root may write to /usr/bin, but its table is in share/orvane.
-    const bool installed = !places.packageFolder.isEmpty() && QFileInfo(places.packageFolder).isDir();
-    if (places.executableFolderWritable && !installed)
+    if (Portable(places))
         return {PathIn(places.executableFolder, kSettingsFileName),
                 PathIn(places.executableFolder, kDeviationFileName)};
 
@@ -60,4 +69,12 @@ DataFiles LocateDataFiles(const DataPlaces& places)
                              [](const QString& path) { return !path.isEmpty(); });
     return {PathIn(places.configFolder, kSettingsFileName),
             table == candidates.end() ? QString() : *table};
+}
+
+QString DeviationSavePath(const DataPlaces& places, const QString& readPath)
+{
+    if (Portable(places) || places.dataFolder.isEmpty())
+        return readPath;
+    QDir().mkpath(places.dataFolder);
+    return PathIn(places.dataFolder, kDeviationFileName);
 }

@@ -34,3 +34,8 @@ DataPlaces PortableDataPlaces(const QString& folder);
 // Decides both paths. For an installed copy it creates the configuration
 // folder, so that the settings file can be written at the first start.
 DataFiles LocateDataFiles(const DataPlaces& places);
+
+// Where an edited DEVIAZIONI.TXT is written: over the table read, in a
+// portable copy; the user's data folder, which is searched first, in an
+// installed one (created if need be). readPath when no folder is known.
+QString DeviationSavePath(const DataPlaces& places, const QString& readPath);

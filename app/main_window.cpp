@@ -97,6 +97,9 @@ void TForm1::ConnectHandlers()
     onButton("CALCAUTO", &TForm1::CALCAUTOClick);
     onButton("SBEXIT", &TForm1::SBEXITClick);
     onButton("SETDECLI", &TForm1::SETDECLIClick);
+    onButton("BTNMODIFICA", &TForm1::BTNMODIFICAClick);
+    onButton("BTNGIRO", &TForm1::BTNGIROClick);
+    onButton("BTNCURVA", &TForm1::BTNCURVAClick);
 
     connect(SplashTimer, &QTimer::timeout, this, &TForm1::SplashTimerTimer);
     connect(SPMIN, &toolkit::UpDown::Click, this, &TForm1::SPMINClick);
@@ -215,6 +218,32 @@ void TForm1::SBEXITClick()
 void TForm1::SETDECLIClick()
 {
     emit DeclinationDialogRequested();
+}
+
+void TForm1::BTNMODIFICAClick()
+{
+    emit DeviationEditorRequested();
+}
+
+void TForm1::BTNGIROClick()
+{
+    emit CompassSwingRequested();
+}
+
+void TForm1::BTNCURVAClick()
+{
+    emit DeviationCurveRequested();
+}
+
+QString TForm1::DeviationSavePath() const
+{
+    return ::DeviationSavePath(places_, state_.deviationPath);
+}
+
+void TForm1::DeviationTableSaved(const QString& path)
+{
+    state_.deviationPath = path;
+    LoadDeviationTable();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -48,6 +48,15 @@ public:
     void SBEXITClick();
     void SETDECLIClick();
 
+    // The deviation card on "Tabelle".
+    void BTNMODIFICAClick();
+    void BTNGIROClick();
+    void BTNCURVAClick();
+    // Where an edited table is written: see DeviationSavePath.
+    QString DeviationSavePath() const;
+    // Reads the table saved at path, which the calculations use from now on.
+    void DeviationTableSaved(const QString& path);
+
     // Hand-off to the angle dialog with a range of whole degrees.
     void OpenAngleDialog(int lowest, int highest);
 
@@ -100,6 +109,9 @@ signals:
     void AngleDialogRequested(int lowest, int highest);
     void SpeedDialogRequested();
     void DeclinationDialogRequested();
+    void DeviationEditorRequested();
+    void CompassSwingRequested();
+    void DeviationCurveRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -189,6 +201,9 @@ public:
     toolkit::Image* IMGCOR = nullptr;
     toolkit::Image* Image1 = nullptr;
     toolkit::StringGrid* SGDEV = nullptr;
+    toolkit::SpeedButton* BTNMODIFICA = nullptr;
+    toolkit::SpeedButton* BTNGIRO = nullptr;
+    toolkit::SpeedButton* BTNCURVA = nullptr;
     TSpinNumEdit* SPCT = nullptr;
     TSpinNumEdit* SPVM = nullptr;
     TSpinNumEdit* SPHP = nullptr;

@@ -53,6 +53,11 @@ constexpr int kSplashMs = 1500;
 constexpr int kGridRowHeight = 20;
 constexpr int kGridStoredRows = 5;
 constexpr int kGridColumns = 3;
+constexpr int kCardButtonX = 378;
+constexpr int kCardButtonTop = 30;
+constexpr int kCardButtonStep = 36;
+constexpr int kCardButtonWidth = 110;
+constexpr int kCardButtonHeight = 28;
 
 constexpr int kClearButtonWidth = 23;
 constexpr int kClearButtonHeight = 22;
@@ -404,6 +409,18 @@ void TForm1::BuildTabelle(QWidget* page)
                                kGridRowHeight);
     SGDEV->setFont(tk::UiFont(kWindowFontPx));
     SGDEV->setGeometry(140, 30, 226, 336);
+
+    // The deviation card's windows, in the free room right of the grid.
+    const auto cardButton = [page](const QString& name, const QString& caption, int y) {
+        auto* b = new tk::SpeedButton(page, name, caption, QPixmap());
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setFont(tk::UiFont(kWindowFontPx, true));
+        b->setGeometry(kCardButtonX, y, kCardButtonWidth, kCardButtonHeight);
+        return b;
+    };
+    BTNMODIFICA = cardButton(QStringLiteral("BTNMODIFICA"), tr("Modifica…"), kCardButtonTop);
+    BTNGIRO = cardButton(QStringLiteral("BTNGIRO"), tr("Giro bussola…"), kCardButtonTop + kCardButtonStep);
+    BTNCURVA = cardButton(QStringLiteral("BTNCURVA"), tr("Curva…"), kCardButtonTop + 2 * kCardButtonStep);
 }
 
 void TForm1::BuildUscita(QWidget* page)

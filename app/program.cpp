@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "nav/deviation_file.h"
 #include "toolkit/first_paint.h"
 
 Program::Program(const QString& appFolder, Dialogs dialogs)
@@ -22,8 +23,20 @@ void Program::CreateDialogs()
     form3 = std::make_unique<TForm3>(state, &form1);
     form4 = std::make_unique<TForm4>(
         state, state, [this](int lowest, int highest) { form1.OpenAngleDialog(lowest, highest); }, form1.EDDECL,
-        &form1, &memory);
+        &form1, &settings);
     QObject::connect(&form1, &TForm1::AngleDialogRequested, form2.get(), &TForm2::OpenAngleDialog);
     QObject::connect(&form1, &TForm1::SpeedDialogRequested, form3.get(), &TForm3::Open);
     QObject::connect(&form1, &TForm1::DeclinationDialogRequested, form4.get(), &TForm4::Open);
+
+    form6 = std::make_unique<TForm6>(
+        TForm6::Files{[this] { return state.deviationPath; }, [this] { return form1.DeviationSavePath(); },
+                      [this](const QString& path) { form1.DeviationTableSaved(path); }},
+        &form1);
+    form7 = std::make_unique<TForm7>([this](const std::vector<nav::DeviationRow>& rows) { form6->Edit(rows); },
+                                     &form1);
+    form8 = std::make_unique<TForm8>([this] { return state.deviationTable; }, settings, &form1);
+    QObject::connect(&form1, &TForm1::DeviationEditorRequested, form6.get(),
+                     [this] { form6->Edit(nav::RowsOf(state.deviationTable)); });
+    QObject::connect(&form1, &TForm1::CompassSwingRequested, form7.get(), &TForm7::Open);
+    QObject::connect(&form1, &TForm1::DeviationCurveRequested, form8.get(), &TForm8::Open);
 }

@@ -7,7 +7,10 @@
 #include "app/main_window.h"
 #include "app/nav_state.h"
 #include "dialogs/angle_dialog.h"
+#include "dialogs/compass_swing.h"
 #include "dialogs/declination_dialog.h"
+#include "dialogs/deviation_curve.h"
+#include "dialogs/deviation_editor.h"
 #include "dialogs/speed_dialog.h"
 
 #include <QSettings>
@@ -27,13 +30,18 @@ public:
     explicit Program(const DataPlaces& places, Dialogs dialogs = Dialogs::AtOnce);
 
     NavState state;
-    // What the user last entered beyond the chart data (the position of
-    // Form5), in the user's configuration; ORVAN_INI.INI keeps its four lines.
-    QSettings memory{QSettings::UserScope, QStringLiteral("Orvane"), QStringLiteral("Orvane")};
+    // What the user last entered beyond the two data files (the position of
+    // Form5, the vessel's name), in the user's configuration; ORVAN_INI.INI
+    // keeps its four lines. It outlives the windows that write it.
+    QSettings settings{QSettings::UserScope, QStringLiteral("Orvane"), QStringLiteral("Orvane")};
     TForm1 form1;
     std::unique_ptr<TForm2> form2;
     std::unique_ptr<TForm3> form3;
     std::unique_ptr<TForm4> form4;
+    // The deviation card: table editor, compass swing and curve.
+    std::unique_ptr<TForm6> form6;
+    std::unique_ptr<TForm7> form7;
+    std::unique_ptr<TForm8> form8;
 
 private:
     // The dialogs in their start-up order, wired to the main window.

@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>DeviationCard</name>
+    <message>
+        <source>Prora bussola</source>
+        <translation>Compass heading</translation>
+    </message>
+    <message>
+        <source>Pb</source>
+        <translation>Hdg C</translation>
+    </message>
+    <message>
+        <source>Dev</source>
+        <translation>Dev</translation>
+    </message>
+    <message>
+        <source>Pm</source>
+        <translation>Hdg M</translation>
+    </message>
+    <message>
+        <source>Tabella delle deviazioni</source>
+        <translation>Deviation card</translation>
+    </message>
+    <message>
+        <source>Imbarcazione: %1</source>
+        <translation>Vessel: %1</translation>
+    </message>
+    <message>
+        <source>Data: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>δ = A + B sin θ + C cos θ + D sin 2θ + E cos 2θ   (θ prora bussola, δ + verso Est)</source>
+        <translation>δ = A + B sin θ + C cos θ + D sin 2θ + E cos 2θ   (θ compass heading, δ + East)</translation>
+    </message>
+    <message>
+        <source>Scarto quadratico medio: %1</source>
+        <translation>RMS residual: %1</translation>
+    </message>
+    <message>
+        <source>Righe sospette (in rosso): %1</source>
+        <translation>Suspect rows (in red): %1</translation>
+    </message>
+    <message>
+        <source>Ogni 10°, dalla riga più vicina della tabella (%1 righe).</source>
+        <translation>Every 10°, from the nearest row of the table (%1 rows).</translation>
+    </message>
+    <message>
+        <source>impossibile creare il PDF</source>
+        <translation>cannot create the PDF</translation>
+    </message>
+    <message>
+        <source>impossibile scrivere l&apos;immagine</source>
+        <translation>cannot write the image</translation>
+    </message>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>the disk is full</translation>
+    </message>
+</context>
+<context>
+    <name>DeviationRows</name>
+    <message>
+        <source>Riga %1: </source>
+        <translation>Row %1: </translation>
+    </message>
+    <message>
+        <source>manca un numero.</source>
+        <translation>a number is missing.</translation>
+    </message>
+    <message>
+        <source>la prora deve stare tra -180° e 360°.</source>
+        <translation>the heading must lie between -180° and 360°.</translation>
+    </message>
+    <message>
+        <source>la deviazione deve stare tra -90° e +90°.</source>
+        <translation>the deviation must lie between -90° and +90°.</translation>
+    </message>
+    <message>
+        <source>Prora bussola</source>
+        <translation>Compass heading</translation>
+    </message>
+    <message>
+        <source>Deviazione</source>
+        <translation>Deviation</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Valore fuori limite !</source>
@@ -281,6 +367,18 @@
         <source>RilP</source>
         <translation>RB</translation>
     </message>
+    <message>
+        <source>Modifica…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message>
+        <source>Giro bussola…</source>
+        <translation>Compass swing…</translation>
+    </message>
+    <message>
+        <source>Curva…</source>
+        <translation>Curve…</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -444,6 +542,211 @@
     <message>
         <source>Fuori dagli anni di validità (%1 - %2): meno preciso</source>
         <translation>Outside the valid years (%1 - %2): less accurate</translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>&apos;%1&apos; è una cartella.</source>
+        <translation>&apos;%1&apos; is a folder.</translation>
+    </message>
+    <message>
+        <source>Orvane2004 - Tabella deviazioni</source>
+        <translation>Orvane2004 - Deviation table</translation>
+    </message>
+    <message>
+        <source>Aggiungi riga</source>
+        <translation>Add row</translation>
+    </message>
+    <message>
+        <source>Elimina righe</source>
+        <translation>Delete rows</translation>
+    </message>
+    <message>
+        <source>Ordina per prora</source>
+        <translation>Sort by heading</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Righe: %1</source>
+        <translation>Rows: %1</translation>
+    </message>
+    <message>
+        <source>La tabella ha già %1 righe.</source>
+        <translation>The table already has %1 rows.</translation>
+    </message>
+    <message>
+        <source>Tabella non salvata in %1:
+%2</source>
+        <translation>Table not saved in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Salvata in %1</source>
+        <translation>Saved in %1</translation>
+    </message>
+    <message>
+        <source>Chiudere senza salvare le modifiche ?</source>
+        <translation>Close without saving the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>TForm7</name>
+    <message>
+        <source>Con %1 prore distinte la curva non è determinata: i suoi 5 coefficienti chiedono almeno 5 prore.</source>
+        <translation>With %1 distinct headings the curve is not determined: its 5 coefficients need at least 5 headings.</translation>
+    </message>
+    <message>
+        <source>Prore troppo vicine tra loro: la curva non è determinata. Osservare prore distribuite su tutto l&apos;orizzonte.</source>
+        <translation>Headings too close together: the curve is not determined. Observe headings spread all round the horizon.</translation>
+    </message>
+    <message>
+        <source>Valore fuori limite !</source>
+        <translation>Value out of range!</translation>
+    </message>
+    <message>
+        <source>Orvane2004 - Giro bussola</source>
+        <translation>Orvane2004 - Compass swing</translation>
+    </message>
+    <message>
+        <source>Deviazioni osservate (da 4 a 36 prore)</source>
+        <translation>Observed deviations (4 to 36 headings)</translation>
+    </message>
+    <message>
+        <source>Aggiungi prora</source>
+        <translation>Add heading</translation>
+    </message>
+    <message>
+        <source>Elimina prore</source>
+        <translation>Delete headings</translation>
+    </message>
+    <message>
+        <source>Coefficienti</source>
+        <translation>Coefficients</translation>
+    </message>
+    <message>
+        <source>Genera tabella</source>
+        <translation>Make table</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Scrivere la deviazione osservata su ogni prora: almeno 4, meglio 8 o più, distribuite su tutto l&apos;orizzonte (%1 finora).</source>
+        <translation>Enter the deviation observed on each heading: at least 4, better 8 or more, spread all round the horizon (%1 so far).</translation>
+    </message>
+    <message>
+        <source>%1 prore, scarto quadratico medio %2°.</source>
+        <translation>%1 headings, RMS residual %2°.</translation>
+    </message>
+    <message>
+        <source>Al più %1 prore.</source>
+        <translation>At most %1 headings.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm8</name>
+    <message>
+        <source>Orvane2004 - Curva delle deviazioni</source>
+        <translation>Orvane2004 - Deviation curve</translation>
+    </message>
+    <message>
+        <source>Coefficienti</source>
+        <translation>Coefficients</translation>
+    </message>
+    <message>
+        <source>Imbarcazione</source>
+        <translation>Vessel</translation>
+    </message>
+    <message>
+        <source>Esporta PNG…</source>
+        <translation>Export PNG…</translation>
+    </message>
+    <message>
+        <source>Esporta PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>Stampa…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>RMS = %1°</source>
+        <translation>RMS = %1°</translation>
+    </message>
+    <message>
+        <source>riga %1 (Pb %2°: %3, scarto %4)</source>
+        <translation>row %1 (Hdg C %2°: %3, residual %4)</translation>
+    </message>
+    <message>
+        <source>Nessuna riga sospetta: ogni riga sta entro 1° o entro tre volte lo scarto medio.</source>
+        <translation>No suspect rows: every row lies within 1° or within three times the RMS residual.</translation>
+    </message>
+    <message>
+        <source>Probabili errori di battitura: %1</source>
+        <translation>Likely typing errors: %1</translation>
+    </message>
+    <message>
+        <source>Tabella</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Righe sospette</source>
+        <translation>Suspect rows</translation>
+    </message>
+    <message>
+        <source>Curva</source>
+        <translation>Curve</translation>
+    </message>
+    <message>
+        <source>Prora bussola</source>
+        <translation>Compass heading</translation>
+    </message>
+    <message>
+        <source>Deviazione</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>deviazioni</source>
+        <translation>deviations</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere %1:
+%2</source>
+        <translation>Cannot write %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Esporta la tabella come immagine</source>
+        <translation>Export the card as an image</translation>
+    </message>
+    <message>
+        <source>Immagini PNG (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Esporta la tabella come PDF</source>
+        <translation>Export the card as PDF</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Stampa non riuscita.</source>
+        <translation>Printing failed.</translation>
     </message>
 </context>
 <context>

@@ -166,3 +166,33 @@ TEST_F(InstalledProgramTest, AMissingTableIsReportedWithTheFolderWhereItIsExpect
                           QDir::toNativeSeparators(places.dataFolder)});
     EXPECT_FALSE(program.state.deviationLoaded);
 }
+
+// An edited table goes where it will be read first next time, never into
+// the package's shared data nor beside an installed executable.
+TEST_F(DataFilesTest, AnEditedTableIsSavedWhereItIsReadFirst)
+{
+    const struct {
+        const char* what;
+        bool writable;
+        bool packageData;
+        Folder expected;
+    } cases[] = {
+        {"portable: over the table beside the executable", true, false, Folder::Beside},
+        {"installed: the user's data folder", false, true, Folder::Data},
+        {"root's writable /usr/bin: still the user's data folder", true, true, Folder::Data},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(QDir(root.path()).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(root.path()));
+        const DataPlaces places = Places(c.writable, c.packageData);
+        Write(c.packageData ? places.packageFolder : places.executableFolder, kDeviationFileName, "0;1\r\n");
+        const QString read = LocateDataFiles(places).deviationPath;
+
+        const QString saved = DeviationSavePath(places, read);
+
+        EXPECT_EQ(saved, QDir(PathOf(places, c.expected)).filePath(kDeviationFileName)) << c.what;
+        EXPECT_TRUE(QFileInfo(saved).absoluteDir().exists()) << c.what;
+        Write(QFileInfo(saved).absolutePath(), kDeviationFileName, "0;2\r\n");
+        EXPECT_EQ(LocateDataFiles(places).deviationPath, saved) << c.what << ": read back from there";
+    }
+}

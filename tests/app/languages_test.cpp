@@ -137,7 +137,7 @@ public:
     QList<QWidget*> All() const
     {
         return {&program->form1, program->form2.get(), program->form3.get(), program->form4.get(),
-                program->form4->Form5};
+                program->form4->Form5, program->form6.get(), program->form7.get(), program->form8.get()};
     }
 
     QMap<QString, QString> Texts() const

@@ -154,6 +154,9 @@ const Control kControls[] = {
     // Tabelle
     {"Label10", 185, 10, kAuto, kAuto, "Tabella  Deviazioni", tk::clLime},
     {"SGDEV", 140, 30, 226, 336, nullptr, kAny},
+    {"BTNMODIFICA", 378, 30, 110, 28, "Modifica…", kAny},
+    {"BTNGIRO", 378, 66, 110, 28, "Giro bussola…", kAny},
+    {"BTNCURVA", 378, 102, 110, 28, "Curva…", kAny},
     // Uscita
     {"Image1", 0, 0, 492, 368, nullptr, kAny},
     {"SQVER", 415, 49, 66, 22, "Ver. 3.0", tk::clWindow},

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
@@ -113,6 +114,8 @@ private:
     void CloseDialogs()
     {
         if (QWidget* modal = QApplication::activeModalWidget()) {
+            // "Close without saving?" is answered yes, or the table editor stays open.
+            platform_.confirmAnswer = true;
             modal->close();
             QTimer::singleShot(0, [this] { CloseDialogs(); });
             return;
@@ -221,6 +224,11 @@ TEST_P(MonkeyTest, ThousandsOfActionsLeaveEverythingWhole)
         file.write(bytes);
     }
     Program program(folder.path());
+    // The card's exports stay in the test's folder; no file or print dialog opens.
+    program.form8->askSavePath = [&folder](const QString&, const QString& suggested, const QString&) {
+        return folder.filePath(QFileInfo(suggested).fileName());
+    };
+    program.form8->askPrinter = [](QPrinter&) { return false; };
     program.form1.SplashTimer->stop();
     program.form1.SplashTimerTimer();
     program.form1.show();

@@ -4,6 +4,9 @@
 #include "app/program.h"
 #include "dialogs/position_dialog.h"
 
+#include "dialogs/deviation_rows.h"
+#include "toolkit/string_grid.h"
+
 #include "support/recording_platform.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/text_format.h"
@@ -16,6 +19,7 @@
 #include <QDate>
 #include <QDateEdit>
 #include <QFile>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -226,4 +230,54 @@ TEST_F(ScenarioTest, HeadingAndCurrentEnteredInTheDialogsGiveTheCourse)
     EXPECT_EQ(form().EDRVCOR->text(), Text(390366));
     EXPECT_EQ(form().EDVECOR->text(), QStringLiteral("6.3"));
     EXPECT_EQ(program->state.valVPCOR, 6.0);
+}
+
+// The deviation card: a swing entered on "Tabelle", the table generated
+// from it reviewed and saved, and "Prore" working from the new table.
+TEST_F(ScenarioTest, ASwingMadeIntoTheTableThatProreUses)
+{
+    Start("% bussola di governo\r\n0;1.5\r\n", "1985\r\n1985\r\n0\r\n0\r\n");
+    form().PageControl1->setCurrentWidget(form().TabSheet5);
+    TForm7& swing = *program->form7;
+    TForm6& editor = *program->form6;
+    QTimer::singleShot(0, &swing, [&] {
+        ASSERT_TRUE(swing.isVisible());
+        const char* deviations[] = {"2", "4", "3", "0", "-2", "-4", "-3", "0"};
+        for (int i = 0; i < 8; ++i) {
+            swing.SGGIRO->setCurrentCell(i, 1);
+            swing.SGGIRO->editItem(swing.SGGIRO->item(i, 1));
+            QLineEdit* cell = nullptr;
+            for (QLineEdit* e : swing.SGGIRO->findChildren<QLineEdit*>())
+                if (e->isVisible())
+                    cell = e;
+            ASSERT_NE(cell, nullptr);
+            QTest::keyClicks(cell, QString::fromLatin1(deviations[i]));
+            QTest::keyClick(cell, Qt::Key_Return);
+            QCoreApplication::processEvents();  // the view commits on its next turn
+        }
+        QTimer::singleShot(0, &editor, [&] {
+            ASSERT_TRUE(editor.isVisible());
+            EXPECT_EQ(editor.SGRIGHE->rowCount(), 36);
+            QTest::mouseClick(editor.BTNSALVA, Qt::LeftButton);
+            QTest::mouseClick(editor.BTNCHIUDI, Qt::LeftButton);
+        });
+        QTest::mouseClick(swing.BTNGENERA, Qt::LeftButton);
+        QTest::mouseClick(swing.BTNCHIUDI, Qt::LeftButton);
+    });
+    Click(Button("BTNGIRO"));
+    EXPECT_FALSE(swing.isVisible());
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_TRUE(recorded.platform.errors.isEmpty()) << recorded.platform.errors.join(QLatin1Char(' ')).toStdString();
+
+    QFile saved(folder.filePath(QStringLiteral("DEVIAZIONI.TXT")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    EXPECT_TRUE(bytes.startsWith("% bussola di governo\r\n0.0;2.4\r\n10.0;2.9\r\n")) << bytes.left(80).toStdString();
+    EXPECT_EQ(form().SGDEV->RowCount(), 37);
+    EXPECT_EQ(form().SGDEV->Cell(1, 10), toolkit::Format(QString::fromUtf8("%-3.1f °"), {2.9}));
+
+    form().PageControl1->setCurrentWidget(form().TabSheet1);
+    EnterAngle(form().EDPB, QStringLiteral("90"));
+    Click(Button("CALCPRORE"));
+    EXPECT_EQ(form().EDDEVIAZ->text(), Text(2 * kDeg + 54 * kMin));
 }
