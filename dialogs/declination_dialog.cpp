@@ -4,6 +4,7 @@
 #include "nav/declination.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
+#include "toolkit/whole_file.h"
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
@@ -11,7 +12,6 @@
 #include <QDate>
 #include <QFile>
 #include <QRadioButton>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -153,14 +153,11 @@ bool TForm4::LoadSettings()
 
 bool TForm4::SaveSettings()
 {
-    // Written whole or not at all: a failed save leaves the old file.
-    QSaveFile file(values_.settingsPath);
     const std::string text = nav::WriteSettings(values_.Chart());
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
-        || !file.commit()) {
-        toolkit::platform().ShowException(
-            this, tr("Impossibile scrivere %1: %2").arg(values_.settingsPath, file.errorString()));
+    const QString failure = toolkit::WriteWholeFile(
+        values_.settingsPath, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    if (!failure.isEmpty()) {
+        toolkit::platform().ShowException(this, tr("Impossibile scrivere %1: %2").arg(values_.settingsPath, failure));
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "nav/deviation_file.h"
 #include "toolkit/fonts.h"
+#include "toolkit/whole_file.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -260,23 +260,6 @@ void PaintDeviationCard(QPainter& p, const QRectF& page, const DeviationCard& ca
     p.restore();
 }
 
-QString WriteWholeFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.error() == QFileDevice::NoError
-                                   ? QCoreApplication::translate("DeviationCard", "il disco è pieno")
-                                   : file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
 QString ExportCardPdf(const QString& path, const DeviationCard& card)
 {
     QByteArray bytes;
@@ -293,7 +276,7 @@ QString ExportCardPdf(const QString& path, const DeviationCard& card)
         PaintDeviationCard(painter, QRectF(0, 0, pdf.width(), pdf.height()), card);
         painter.end();
     }
-    return WriteWholeFile(path, bytes);
+    return toolkit::WriteWholeFile(path, bytes);
 }
 
 QString ExportCardPng(const QString& path, const DeviationCard& card)
@@ -313,5 +296,5 @@ QString ExportCardPng(const QString& path, const DeviationCard& card)
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
         return QCoreApplication::translate("DeviationCard", "impossibile scrivere l'immagine");
-    return WriteWholeFile(path, bytes);
+    return toolkit::WriteWholeFile(path, bytes);
 }

@@ -45,11 +45,6 @@ void PaintDeviationCard(QPainter& painter, const QRectF& page, const DeviationCa
 // heading when they fit, else the program's deviation at every 10°.
 std::vector<nav::DeviationRow> CardRows(const std::vector<nav::DeviationRow>& rows);
 
-// Writes the bytes whole or not at all: an empty text on success, else the
-// reason, with any old file left as it was. Unbuffered, so that a short
-// write (a full disk) is seen: a buffered QSaveFile commits it as success.
-QString WriteWholeFile(const QString& path, const QByteArray& bytes);
-
 // Writes the card; an empty text on success, else the reason.
 QString ExportCardPdf(const QString& path, const DeviationCard& card);
 QString ExportCardPng(const QString& path, const DeviationCard& card);

@@ -8,6 +8,7 @@
 #include "toolkit/form_layout.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
+#include "toolkit/whole_file.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -52,7 +53,7 @@ QString SaveDeviationFile(const QString& path, const std::vector<nav::DeviationR
     if (QFileInfo(path).isDir())
         return TForm6::tr("'%1' è una cartella.").arg(QDir::toNativeSeparators(path));
     // Written whole or not at all: a failed save leaves the old file.
-    return WriteWholeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    return toolkit::WriteWholeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 TForm6::TForm6(Files files, QWidget* parent)

@@ -55,10 +55,6 @@
         <source>impossibile scrivere l&apos;immagine</source>
         <translation>cannot write the image</translation>
     </message>
-    <message>
-        <source>il disco è pieno</source>
-        <translation>the disk is full</translation>
-    </message>
 </context>
 <context>
     <name>DeviationRows</name>
@@ -754,6 +750,13 @@
     <message>
         <source>Declinazione fuori limite in ORVAN_INI.INI</source>
         <translation>Variation out of range in ORVAN_INI.INI</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>the disk is full</translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,13 @@
 #include "dialogs/declination_dialog.h"
 
+#include "support/disk_full.h"
 #include "support/recording_platform.h"
 #include "toolkit/speed_button.h"
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QRadioButton>
@@ -173,6 +175,22 @@ TEST_F(DeclinationDialogTest, SaveWritesTheEditedDataThatTheNextStartReads)
     TForm4 next(again, handOff, [](int, int) {}, &panel);
     EXPECT_EQ(again.valANNOCORR, 2000);  // whatever the system's year
     EXPECT_EQ(again.valDECL, -kDeg + 15 * 4 * kMin);
+}
+
+TEST_F(DeclinationDialogTest, SaveOnAFullDiskKeepsTheOldFileAndSaysSo)
+{
+    const QByteArray old("1985\r\n2004\r\n3600\r\n240\r\n");
+    WriteSettings(old);
+    Create();
+    OpenAnd([&] {
+        form->RBEST->click();
+        const DiskFull full;
+        form->SpeedButton1->click();
+    });
+    EXPECT_EQ(Settings(), old);
+    ASSERT_EQ(recorded.platform.exceptions.size(), 1);
+    EXPECT_TRUE(recorded.platform.exceptions[0].startsWith(QStringLiteral("Impossibile scrivere")));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file is left";
 }
 
 TEST_F(DeclinationDialogTest, ConfermaAppliesWhatWasLastComputed)

@@ -7,6 +7,7 @@
 #include "dialogs/deviation_editor.h"
 #include "dialogs/deviation_rows.h"
 #include "nav/deviation_file.h"
+#include "support/disk_full.h"
 #include "support/recording_platform.h"
 #include "toolkit/speed_button.h"
 
@@ -25,11 +26,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <numbers>
 #include <optional>
 
-#include <sys/resource.h>
 
 namespace {
 
@@ -123,29 +122,6 @@ enum class Failure { ReadOnlyFolder, TargetIsAFolder, DiskFull };
 struct FailedSaveCase {
     const char* what;
     Failure failure;
-};
-
-// Files of this process may not grow beyond a few bytes while it lives, as
-// on a full disk: a write past the limit fails instead of raising SIGXFSZ.
-class DiskFull {
-public:
-    DiskFull()
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tight = saved_;
-        tight.rlim_cur = 8;
-        setrlimit(RLIMIT_FSIZE, &tight);
-    }
-    ~DiskFull()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
 };
 
 class FailedSaveTest : public Folder, public testing::WithParamInterface<FailedSaveCase> {};
