@@ -53,8 +53,8 @@ void PaintChart(QPainter& p, const DeviationCard& card)
         for (int h = 0; h <= 360; h += 5)
             top = std::max(top, std::fabs(nav::DeviationAt(card.fit->coefficients, h)));
     }
-    const double step = top > 12 ? 5.0 : (top > 6 ? 2.0 : 1.0);
-    top = std::ceil(top / step + 0.25) * step;
+    const auto [scaleTop, step] = ChartScale(top);
+    top = scaleTop;
     const auto x = [](double heading) { return kChart.left() + heading / 360.0 * kChart.width(); };
     const auto y = [top](double dev) { return kChart.center().y() - dev / top * kChart.height() / 2; };
 
@@ -189,6 +189,13 @@ std::vector<nav::DeviationRow> CardRows(const std::vector<nav::DeviationRow>& ro
         card.push_back(r);
     }
     return card;
+}
+
+DeviationScale ChartScale(double largestDeviation)
+{
+    const double largest = std::min(std::fabs(largestDeviation), nav::kMaxRowDeviation);
+    const double step = largest > 30 ? 10.0 : largest > 12 ? 5.0 : largest > 6 ? 2.0 : 1.0;
+    return {std::min(std::ceil(largest / step + 0.25) * step, nav::kMaxRowDeviation), step};
 }
 
 void PaintDeviationCard(QPainter& p, const QRectF& page, const DeviationCard& card)

@@ -32,6 +32,14 @@ inline constexpr unsigned kCurveRgb = 0x0050B4;     // a clear blue
 inline constexpr unsigned kPointRgb = 0x202020;
 inline constexpr unsigned kSuspectRgb = 0xD02020;
 
+// The deviation axis of the card and the window: from -top to +top in whole
+// steps of `step` degrees, so that every tick falls on a whole degree.
+struct DeviationScale {
+    double top;
+    double step;
+};
+DeviationScale ChartScale(double largestDeviation);
+
 // A number of degrees as the card and the windows show it: rounded to
 // `decimals`, the locale's mark, "+" before a positive value when asked,
 // never "-0.0".

@@ -199,8 +199,9 @@ void TForm8::ShowChart()
     x->setLabelFormat(QStringLiteral("%d"));
     x->setTitleText(tr("Prora bussola") + degrees);
     auto* y = new QValueAxis();
-    top = std::min(std::ceil(top + 0.5), nav::kMaxRowDeviation);
-    y->setRange(-top, top);
+    const DeviationScale scale = ChartScale(top);
+    y->setRange(-scale.top, scale.top);
+    y->setTickCount(static_cast<int>(std::lround(2 * scale.top / scale.step)) + 1);
     y->setLabelFormat(QStringLiteral("%+.0f"));
     y->setTitleText(tr("Deviazione") + degrees);
     chart->addAxis(x, Qt::AlignBottom);

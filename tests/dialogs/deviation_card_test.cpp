@@ -460,3 +460,19 @@ TEST_F(DeviationCurveTest, PrintingPaintsTheSameCardOnThePrinter)
     curve->BTNSTAMPAClick();
     EXPECT_FALSE(QFileInfo::exists(out)) << "a cancelled print prints nothing";
 }
+
+TEST(DeviationScaleTest, TicksFallOnWholeDegreesAndTheCurveFits)
+{
+    const struct {
+        double largest, top, step;
+    } cases[] = {
+        {0.0, 1.0, 1.0},   {2.0, 3.0, 1.0},    {2.5, 3.0, 1.0},    {5.9, 7.0, 1.0},  {6.5, 8.0, 2.0},
+        {12.5, 15.0, 5.0}, {-14.0, 20.0, 5.0}, {31.0, 40.0, 10.0}, {90.0, 90.0, 10.0},
+    };
+    for (const auto& c : cases) {
+        const DeviationScale scale = ChartScale(c.largest);
+        EXPECT_EQ(scale.top, c.top) << c.largest;
+        EXPECT_EQ(scale.step, c.step) << c.largest;
+        EXPECT_EQ(std::fmod(scale.top, scale.step), 0.0) << c.largest;
+    }
+}
