@@ -412,10 +412,8 @@ void TForm1::BuildTabelle(QWidget* page)
 
     // The deviation card's windows, in the free room right of the grid.
     const auto cardButton = [page](const QString& name, const QString& caption, int y) {
-        auto* b = new tk::SpeedButton(page, name, caption, QPixmap());
-        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        auto* b = tk::TextButton(page, name, caption, QRect(kCardButtonX, y, kCardButtonWidth, kCardButtonHeight));
         b->setFont(tk::UiFont(kWindowFontPx, true));
-        b->setGeometry(kCardButtonX, y, kCardButtonWidth, kCardButtonHeight);
         return b;
     };
     BTNMODIFICA = cardButton(QStringLiteral("BTNMODIFICA"), tr("Modifica…"), kCardButtonTop);

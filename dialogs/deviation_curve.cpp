@@ -40,10 +40,7 @@ constexpr int kButtonHeight = 28;
 
 tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int y)
 {
-    auto* b = new tk::SpeedButton(parent, QString::fromLatin1(name), caption, QPixmap());
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setGeometry(kPanelX, y, kButtonWidth, kButtonHeight);
-    return b;
+    return tk::TextButton(parent, QString::fromLatin1(name), caption, QRect(kPanelX, y, kButtonWidth, kButtonHeight));
 }
 
 double OnCircle(double heading)

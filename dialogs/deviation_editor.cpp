@@ -32,10 +32,7 @@ constexpr qint64 kMaxOldBytes = 1024 * 1024;
 
 tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int y)
 {
-    auto* b = new tk::SpeedButton(parent, QString::fromLatin1(name), caption, QPixmap());
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setGeometry(kButtonX, y, kButtonWidth, kButtonHeight);
-    return b;
+    return tk::TextButton(parent, QString::fromLatin1(name), caption, QRect(kButtonX, y, kButtonWidth, kButtonHeight));
 }
 
 }  // namespace

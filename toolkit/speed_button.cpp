@@ -21,4 +21,12 @@ SpeedButton::SpeedButton(QWidget* parent, const QString& name, const QString& ca
                                                     : Qt::ToolButtonTextBesideIcon);
 }
 
+SpeedButton* TextButton(QWidget* parent, const QString& name, const QString& caption, const QRect& place)
+{
+    auto* button = new SpeedButton(parent, name, caption, QPixmap());
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setGeometry(place);
+    return button;
+}
+
 }  // namespace toolkit

@@ -3,6 +3,7 @@
 // caption that never takes the keyboard focus.
 
 #include <QPixmap>
+#include <QRect>
 #include <QToolButton>
 
 namespace toolkit {
@@ -16,5 +17,8 @@ public:
     SpeedButton(QWidget* parent, const QString& name, const QString& caption, const QPixmap& glyph,
                 GlyphPlace place = GlyphPlace::Left);
 };
+
+// A speed button with a caption and no glyph, at `place` in its parent.
+SpeedButton* TextButton(QWidget* parent, const QString& name, const QString& caption, const QRect& place);
 
 }  // namespace toolkit

@@ -187,13 +187,13 @@ TEST_F(DeviationEditorTest, ARowOutOfBoundsIsRefusedAndNothingIsWritten)
     EXPECT_EQ(ReadAll(table), QByteArray("0;1\r\n"));
 }
 
-struct TypedCase {
+struct CellTypedCase {
     int column;
     const char* keys;
     const char* shown;
 };
 
-class TypedCellTest : public Folder, public testing::WithParamInterface<TypedCase> {};
+class TypedCellTest : public Folder, public testing::WithParamInterface<CellTypedCase> {};
 
 // The cell keeps only what is, or may become, a number within its bounds.
 TEST_P(TypedCellTest, ChecksTheTextAsItIsTyped)
@@ -207,15 +207,15 @@ TEST_P(TypedCellTest, ChecksTheTextAsItIsTyped)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, TypedCellTest,
-                         testing::Values(TypedCase{DeviationRows::kHeading, "350", "350"},
-                                         TypedCase{DeviationRows::kHeading, "361", "36"},
-                                         TypedCase{DeviationRows::kHeading, "-181", "-18"},
-                                         TypedCase{DeviationRows::kHeading, "-180", "-180"},
-                                         TypedCase{DeviationRows::kDeviation, "-2,5", "-2,5"},
-                                         TypedCase{DeviationRows::kDeviation, "3.25", "3.25"},
-                                         TypedCase{DeviationRows::kDeviation, "91", "9"},
-                                         TypedCase{DeviationRows::kDeviation, "1x°", "1"},
-                                         TypedCase{DeviationRows::kDeviation, "1.2.3", "1.23"}));
+                         testing::Values(CellTypedCase{DeviationRows::kHeading, "350", "350"},
+                                         CellTypedCase{DeviationRows::kHeading, "361", "36"},
+                                         CellTypedCase{DeviationRows::kHeading, "-181", "-18"},
+                                         CellTypedCase{DeviationRows::kHeading, "-180", "-180"},
+                                         CellTypedCase{DeviationRows::kDeviation, "-2,5", "-2,5"},
+                                         CellTypedCase{DeviationRows::kDeviation, "3.25", "3.25"},
+                                         CellTypedCase{DeviationRows::kDeviation, "91", "9"},
+                                         CellTypedCase{DeviationRows::kDeviation, "1x°", "1"},
+                                         CellTypedCase{DeviationRows::kDeviation, "1.2.3", "1.23"}));
 
 TEST_F(DeviationEditorTest, AddDeleteAndSort)
 {
