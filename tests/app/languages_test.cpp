@@ -381,3 +381,20 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, CaptionFitTest, testing::Values(Language
                          [](const testing::TestParamInfo<Language>& info) {
                              return info.param == Language::English ? "English" : "Italian";
                          });
+
+TEST(WindowNamesTest, EveryNamedControlIsNamedOnceInItsWindow)
+{
+    const Windows windows;
+    for (QWidget* window : windows.All()) {
+        QSet<QString> seen;
+        for (const QWidget* w : window->findChildren<QWidget*>()) {
+            const QString name = w->objectName();
+            // Qt names some parts of its own widgets (a tab bar's scroll buttons).
+            const bool qtsOwn = name.startsWith(QStringLiteral("qt_")) || qobject_cast<QTabBar*>(w->parentWidget());
+            if (name.isEmpty() || qtsOwn || w->window() != window)
+                continue;
+            EXPECT_FALSE(seen.contains(name)) << window->objectName().toStdString() << ": " << name.toStdString();
+            seen.insert(name);
+        }
+    }
+}
