@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     toolkit::ConfigureApplication();
     toolkit::InstallUserTranslations();
 
-    Program program(QString(), Program::Dialogs::AfterFirstPaint);
+    Program program(QString(), Startup::AfterFirstPaint);
     TForm1& form1 = program.form1;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form1.move(screen->availableGeometry().center() - form1.rect().center());

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "toolkit/first_paint.h"
 #include "toolkit/image.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
@@ -34,11 +35,12 @@ constexpr int kHalfCircleDegrees = 180;
 }  // namespace
 
 TForm1::TForm1(NavState& state, const QString& appFolder, QWidget* parent)
-    : TForm1(state, appFolder.isEmpty() ? SystemDataPlaces() : PortableDataPlaces(appFolder), parent)
+    : TForm1(state, appFolder.isEmpty() ? SystemDataPlaces() : PortableDataPlaces(appFolder), Startup::AtOnce,
+             parent)
 {
 }
 
-TForm1::TForm1(NavState& state, const DataPlaces& places, QWidget* parent)
+TForm1::TForm1(NavState& state, const DataPlaces& places, Startup startup, QWidget* parent)
     : QWidget(parent)
     , state_(state)
     , places_(places)
@@ -46,9 +48,24 @@ TForm1::TForm1(NavState& state, const DataPlaces& places, QWidget* parent)
     BuildLayout();
     ConnectHandlers();
     FormCreate();
+    if (startup == Startup::AtOnce)
+        BuildPages();
+    else
+        toolkit::AfterFirstPaint(this, [this] { BuildPages(); });
 }
 
 void TForm1::ConnectHandlers()
+{
+    connect(SBEXIT, &toolkit::SpeedButton::clicked, this, &TForm1::SBEXITClick);
+    connect(SETDECLI, &toolkit::SpeedButton::clicked, this, &TForm1::SETDECLIClick);
+    connect(SplashTimer, &QTimer::timeout, this, &TForm1::SplashTimerTimer);
+
+    // A tab's OnShow runs each time the page becomes visible.
+    for (QWidget* page : {TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet6})
+        page->installEventFilter(this);
+}
+
+void TForm1::ConnectPageHandlers()
 {
     const auto onClick = [this](const char* name, void (TForm1::*handler)()) {
         auto* field = findChild<TAlignedEdit*>(QString::fromLatin1(name));
@@ -95,19 +112,12 @@ void TForm1::ConnectHandlers()
     onButton("CALCHP", &TForm1::CALCHPClick);
     onButton("CALCCS", &TForm1::CALCCSClick);
     onButton("CALCAUTO", &TForm1::CALCAUTOClick);
-    onButton("SBEXIT", &TForm1::SBEXITClick);
-    onButton("SETDECLI", &TForm1::SETDECLIClick);
     onButton("BTNMODIFICA", &TForm1::BTNMODIFICAClick);
     onButton("BTNGIRO", &TForm1::BTNGIROClick);
     onButton("BTNCURVA", &TForm1::BTNCURVAClick);
 
-    connect(SplashTimer, &QTimer::timeout, this, &TForm1::SplashTimerTimer);
     connect(SPMIN, &toolkit::UpDown::Click, this, &TForm1::SPMINClick);
     connect(SPORE, &toolkit::UpDown::Click, this, &TForm1::SPOREClick);
-
-    // A tab's OnShow runs each time the page becomes visible.
-    for (QWidget* page : {TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet6})
-        page->installEventFilter(this);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -129,13 +139,13 @@ void TForm1::FormCreate()
     state_.settingsPath = files.settingsPath;
     state_.deviationPath = files.deviationPath;
     PageControl1->setCurrentIndex(kExitTab);
-    PageControl2->setCurrentIndex(0);
     SplashTimer->start();
     LoadDeviationTable();
 }
 
 void TForm1::LoadDeviationTable()
 {
+    gridShowsTable_ = false;
     state_.deviationLoaded = true;
     const QString& path = state_.deviationPath;
     const QFileInfo info(path);
@@ -173,7 +183,14 @@ void TForm1::LoadDeviationTable()
         toolkit::platform().ShowException(this, QString::fromStdString(*parsed.error));
         return;
     }
+    gridShowsTable_ = true;
+    FillDeviationGrid();
+}
 
+void TForm1::FillDeviationGrid()
+{
+    if (!SGDEV || !gridShowsTable_)
+        return;
     const nav::DeviationTable& table = state_.deviationTable;
     SGDEV->setRowCount(table.count + 1);
     SGDEV->SetCell(0, 0, tr("   Pb"));

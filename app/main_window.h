@@ -4,6 +4,7 @@
 
 #include "app/data_files.h"
 #include "app/nav_state.h"
+#include "app/startup.h"
 #include "nav/bearings.h"
 
 #include <QWidget>
@@ -35,7 +36,10 @@ public:
     // appFolder: a portable copy's folder, where both files lie; empty for
     // the places of this process.
     explicit TForm1(NavState& state, const QString& appFolder = QString(), QWidget* parent = nullptr);
-    TForm1(NavState& state, const DataPlaces& places, QWidget* parent = nullptr);
+    // startup: whether the five tabs behind the splash are built at once or
+    // after the first paint; their controls are null until then.
+    TForm1(NavState& state, const DataPlaces& places, Startup startup = Startup::AtOnce,
+           QWidget* parent = nullptr);
 
     NavState& state() { return state_; }
 
@@ -118,7 +122,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The window, its six tabs empty, "Uscita" and the bottom panel.
     void BuildLayout();
+    // The five tabs behind the splash, their handlers and the table's grid.
+    void BuildPages();
     void BuildProre(QWidget* page);
     void BuildVeroBussola(QWidget* page);
     void BuildPolari(QWidget* page);
@@ -131,6 +138,9 @@ private:
     void ShowPhotograph();
     void BuildBottom();
     void ConnectHandlers();
+    void ConnectPageHandlers();
+    // The table's rows in "Tabelle", once its grid exists.
+    void FillDeviationGrid();
 
     void OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest);
     void OpenSpeedFor(double& value, TAlignedEdit* field);
@@ -152,6 +162,9 @@ private:
 
     NavState& state_;
     DataPlaces places_;
+    // Whether the last table read was whole, so "Tabelle" lists it; a
+    // failed read leaves the grid as it was.
+    bool gridShowsTable_ = false;
 
 public:
     // Controls, named as in the layout.

@@ -196,6 +196,21 @@ void TForm1::BuildLayout()
     TabSheet5 = MakePage(PageControl1, QStringLiteral("TabSheet5"), tr("Tabelle"));
     TabSheet6 = MakePage(PageControl1, QStringLiteral("TabSheet6"), tr("Uscita"));
 
+    BuildUscita(TabSheet6);
+    BuildBottom();
+
+    SplashTimer = new QTimer(this);
+    SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
+    SplashTimer->setInterval(kSplashMs);
+    SplashTimer->setSingleShot(true);
+
+    PageControl1->setCurrentWidget(TabSheet5);  // the tab active in the stored layout
+}
+
+void TForm1::BuildPages()
+{
+    if (PageControl2)
+        return;
     BuildProre(TabSheet1);
 
     PageControl2 = new QTabWidget(TabSheet2);
@@ -209,15 +224,14 @@ void TForm1::BuildLayout()
     BuildCorrenti(TabSheet3);
     BuildAutonomia(TabSheet4);
     BuildTabelle(TabSheet5);
-    BuildUscita(TabSheet6);
-    BuildBottom();
 
-    SplashTimer = new QTimer(this);
-    SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
-    SplashTimer->setInterval(kSplashMs);
-    SplashTimer->setSingleShot(true);
-
-    PageControl1->setCurrentWidget(TabSheet5);  // the tab active in the stored layout
+    ConnectPageHandlers();
+    FillDeviationGrid();
+    // Controls made inside a page already on screen stay hidden until shown.
+    for (QWidget* page : {TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5})
+        if (page->isVisible())
+            for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                control->show();
 }
 
 void TForm1::BuildProre(QWidget* page)

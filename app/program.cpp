@@ -3,15 +3,15 @@
 #include "nav/deviation_file.h"
 #include "toolkit/first_paint.h"
 
-Program::Program(const QString& appFolder, Dialogs dialogs)
-    : Program(appFolder.isEmpty() ? SystemDataPlaces() : PortableDataPlaces(appFolder), dialogs)
+Program::Program(const QString& appFolder, Startup startup)
+    : Program(appFolder.isEmpty() ? SystemDataPlaces() : PortableDataPlaces(appFolder), startup)
 {
 }
 
-Program::Program(const DataPlaces& places, Dialogs dialogs)
-    : form1(state, places)
+Program::Program(const DataPlaces& places, Startup startup)
+    : form1(state, places, startup)
 {
-    if (dialogs == Dialogs::AtOnce)
+    if (startup == Startup::AtOnce)
         CreateDialogs();
     else
         toolkit::AfterFirstPaint(&form1, [this] { CreateDialogs(); });

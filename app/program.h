@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/nav_state.h"
+#include "app/startup.h"
 #include "dialogs/angle_dialog.h"
 #include "dialogs/compass_swing.h"
 #include "dialogs/declination_dialog.h"
@@ -19,15 +20,13 @@
 
 class Program {
 public:
-    enum class Dialogs { AtOnce, AfterFirstPaint };
-
     // appFolder: a portable copy's folder, where the two files lie; empty
     // for the places of this process. The program shows its main window
-    // sooner with the dialogs created after its first paint; during the
-    // splash the declination panel is hidden, so it is filled before it can
-    // be seen.
-    explicit Program(const QString& appFolder = QString(), Dialogs dialogs = Dialogs::AtOnce);
-    explicit Program(const DataPlaces& places, Dialogs dialogs = Dialogs::AtOnce);
+    // sooner with the hidden tabs and the dialogs built after its first
+    // paint; during the splash the declination panel is hidden, so it is
+    // filled before it can be seen.
+    explicit Program(const QString& appFolder = QString(), Startup startup = Startup::AtOnce);
+    explicit Program(const DataPlaces& places, Startup startup = Startup::AtOnce);
 
     NavState state;
     // What the user last entered beyond the two data files (the position of

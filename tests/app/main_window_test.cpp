@@ -19,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace tk = toolkit;
 
@@ -323,6 +325,106 @@ TEST_F(MainWindowTest, BinaryJunkGivesAConversionMessage)
     Start(false);
     EXPECT_EQ(recorded.platform.exceptions.size(), 1);
 }
+
+// The tabs behind the splash, built after the window's first paint.
+
+QStringList GridCells(const tk::StringGrid& grid)
+{
+    QStringList cells;
+    for (int row = 0; row < grid.RowCount(); ++row)
+        for (int column = 0; column < 3; ++column)
+            cells << grid.Cell(column, row);
+    return cells;
+}
+
+struct LaterTableCase {
+    const char* name;
+    std::optional<QByteArray> table;  // none: no file
+};
+
+class LaterPagesTest : public MainWindowTest {
+protected:
+    void StartLater(bool show = true)
+    {
+        Start(false, Startup::AfterFirstPaint);
+        if (show) {
+            form->show();
+            ASSERT_TRUE(QTest::qWaitFor([this] { return form->SGDEV != nullptr; }));
+        }
+    }
+};
+
+class LaterGridTest : public LaterPagesTest, public testing::WithParamInterface<LaterTableCase> {};
+
+TEST_P(LaterGridTest, IsTheOneBuiltAtOnce)
+{
+    if (GetParam().table)
+        WriteTable(*GetParam().table);
+    Start(false);
+    const QStringList atOnce = GridCells(*form->SGDEV);
+    const QStringList atOnceReports = recorded.platform.errors + recorded.platform.exceptions;
+    form.reset();
+    recorded.platform.errors.clear();
+    recorded.platform.exceptions.clear();
+    StartLater();
+    EXPECT_EQ(GridCells(*form->SGDEV), atOnce);
+    EXPECT_EQ(recorded.platform.errors + recorded.platform.exceptions, atOnceReports);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, LaterGridTest,
+                         testing::Values(LaterTableCase{"Whole", "0;1.5\r\n90;-2\r\n"},
+                                         LaterTableCase{"BadField", "0;1\r\n10;x\r\n"},
+                                         LaterTableCase{"Empty", "% nothing\r\n"},
+                                         LaterTableCase{"Missing", std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LaterPagesTest, OnlyTheSplashIsBuiltBeforeThePaintThenTheTabsWork)
+{
+    WriteTable("0;1\r\n");
+    StartLater(false);
+    EXPECT_EQ(form->PageControl1->count(), 6);
+    EXPECT_EQ(form->PageControl1->currentIndex(), 5);
+    EXPECT_EQ(form->SGDEV, nullptr);
+    EXPECT_EQ(form->EDPB, nullptr);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->SGDEV != nullptr; }));
+    EXPECT_EQ(form->PageControl1->currentIndex(), 5);
+    EXPECT_EQ(form->PageControl2->currentIndex(), 0);
+
+    form->PageControl1->setCurrentIndex(0);
+    QSignalSpy angle(form.get(), &TForm1::AngleDialogRequested);
+    QTest::mouseClick(form->EDPB, Qt::LeftButton);
+    EXPECT_EQ(angle.count(), 1);
+    Click("CALCPRORE");
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
+    QSignalSpy curve(form.get(), &TForm1::DeviationCurveRequested);
+    form->PageControl1->setCurrentIndex(4);
+    Click("BTNCURVA");
+    EXPECT_EQ(curve.count(), 1);
+}
+
+struct EarlyTabCase {
+    int tab;
+    const char* control;
+};
+
+class EarlyTabTest : public LaterPagesTest, public testing::WithParamInterface<EarlyTabCase> {};
+
+// A tab chosen before the window has painted shows its controls once built.
+TEST_P(EarlyTabTest, ShowsTheControlsBuiltLater)
+{
+    WriteTable("0;1\r\n");
+    StartLater(false);
+    form->show();
+    form->PageControl1->setCurrentIndex(GetParam().tab);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->SGDEV != nullptr; }));
+    EXPECT_TRUE(Find<QWidget>(GetParam().control)->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabs, EarlyTabTest,
+                         testing::Values(EarlyTabCase{0, "EDPB"}, EarlyTabCase{0, "CALCPRORE"},
+                                         EarlyTabCase{1, "EDPBR"}, EarlyTabCase{2, "EDPVCOR"},
+                                         EarlyTabCase{3, "SPCT"}, EarlyTabCase{4, "SGDEV"}));
 
 // Heading conversions through the window.
 

@@ -26,9 +26,9 @@ protected:
         file.write(text);
     }
 
-    void Start(bool show = true)
+    void Start(bool show = true, Startup startup = Startup::AtOnce)
     {
-        form = std::make_unique<TForm1>(state, folder.path());
+        form = std::make_unique<TForm1>(state, PortableDataPlaces(folder.path()), startup);
         if (show) {
             form->show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
