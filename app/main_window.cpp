@@ -57,7 +57,6 @@ TForm1::TForm1(NavState& state, const DataPlaces& places, Startup startup, QWidg
 void TForm1::ConnectHandlers()
 {
     connect(SBEXIT, &toolkit::SpeedButton::clicked, this, &TForm1::SBEXITClick);
-    connect(SETDECLI, &toolkit::SpeedButton::clicked, this, &TForm1::SETDECLIClick);
     connect(SplashTimer, &QTimer::timeout, this, &TForm1::SplashTimerTimer);
 
     // A tab's OnShow runs each time the page becomes visible.
@@ -116,6 +115,7 @@ void TForm1::ConnectPageHandlers()
     onButton("BTNGIRO", &TForm1::BTNGIROClick);
     onButton("BTNCURVA", &TForm1::BTNCURVAClick);
 
+    connect(SETDECLI, &toolkit::SpeedButton::clicked, this, &TForm1::SETDECLIClick);
     connect(SPMIN, &toolkit::UpDown::Click, this, &TForm1::SPMINClick);
     connect(SPORE, &toolkit::UpDown::Click, this, &TForm1::SPOREClick);
 }
@@ -208,12 +208,14 @@ void TForm1::FillDeviationGrid()
 void TForm1::SplashTimerTimer()
 {
     SplashTimer->stop();
+    BuildPages();
     PageControl1->setCurrentIndex(kFirstTab);
     Panel1->show();
 }
 
 void TForm1::TabSheet1Show()
 {
+    BuildPages();  // a tab chosen before they were due
     Panel1->show();
     SBEXIT->hide();
     if (!state_.deviationLoaded)
@@ -222,7 +224,8 @@ void TForm1::TabSheet1Show()
 
 void TForm1::TabSheet6Show()
 {
-    Panel1->hide();
+    if (Panel1)
+        Panel1->hide();
     SBEXIT->show();
 }
 

@@ -36,8 +36,8 @@ public:
     // appFolder: a portable copy's folder, where both files lie; empty for
     // the places of this process.
     explicit TForm1(NavState& state, const QString& appFolder = QString(), QWidget* parent = nullptr);
-    // startup: whether the five tabs behind the splash are built at once or
-    // after the first paint; their controls are null until then.
+    // startup: whether what the splash does not show is built at once or
+    // after the first paint (or sooner, when a tab asks for it); see BuildPages.
     TForm1(NavState& state, const DataPlaces& places, Startup startup = Startup::AtOnce,
            QWidget* parent = nullptr);
 
@@ -46,6 +46,10 @@ public:
     // Start-up and tabs.
     void FormCreate();
     void LoadDeviationTable();
+    // What the splash does not show: the five other tabs, the declination
+    // panel, their handlers and the table's grid. Once; before that their
+    // controls are null.
+    void BuildPages();
     void SplashTimerTimer();
     void TabSheet1Show();
     void TabSheet6Show();
@@ -122,10 +126,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The window, its six tabs empty, "Uscita" and the bottom panel.
+    // The window, its six tabs empty, "Uscita" and the exit button.
     void BuildLayout();
-    // The five tabs behind the splash, their handlers and the table's grid.
-    void BuildPages();
     void BuildProre(QWidget* page);
     void BuildVeroBussola(QWidget* page);
     void BuildPolari(QWidget* page);
@@ -136,7 +138,9 @@ private:
     void BuildUscita(QWidget* page);
     // The photograph of "Uscita", decoded after the first paint.
     void ShowPhotograph();
+    // The declination panel, hidden during the splash.
     void BuildBottom();
+    void BuildExitButton();
     void ConnectHandlers();
     void ConnectPageHandlers();
     // The table's rows in "Tabelle", once its grid exists.

@@ -197,7 +197,7 @@ void TForm1::BuildLayout()
     TabSheet6 = MakePage(PageControl1, QStringLiteral("TabSheet6"), tr("Uscita"));
 
     BuildUscita(TabSheet6);
-    BuildBottom();
+    BuildExitButton();
 
     SplashTimer = new QTimer(this);
     SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
@@ -224,6 +224,7 @@ void TForm1::BuildPages()
     BuildCorrenti(TabSheet3);
     BuildAutonomia(TabSheet4);
     BuildTabelle(TabSheet5);
+    BuildBottom();
 
     ConnectPageHandlers();
     FillDeviationGrid();
@@ -485,7 +486,11 @@ void TForm1::BuildBottom()
     SETDECLI->setFont(LabelFont());
     SETDECLI->setGeometry(425, 5, 66, 31);
     Panel1->hide();
+    Panel1->stackUnder(SBEXIT);  // the stored order, the exit button on top
+}
 
+void TForm1::BuildExitButton()
+{
     SBEXIT = new tk::SpeedButton(this, QStringLiteral("SBEXIT"), tr("USCITA"),
                                  tk::Glyph(tk::GlyphKind::Exit, kLargeGlyph));
     SBEXIT->setFont(LabelFont());

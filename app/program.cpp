@@ -19,6 +19,7 @@ Program::Program(const DataPlaces& places, Startup startup)
 
 void Program::CreateDialogs()
 {
+    form1.BuildPages();  // the declination dialog fills the main window's panel
     form2 = std::make_unique<TForm2>(state, &form1);
     form3 = std::make_unique<TForm3>(state, &form1);
     form4 = std::make_unique<TForm4>(

@@ -6,11 +6,13 @@
 
 #include "app/program.h"
 #include "support/recording_platform.h"
+#include "widgets/numeric/aligned_edit.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -153,6 +155,23 @@ TEST_F(InstalledProgramTest, SettingsGoToTheConfigurationFolderAndTheSampleIsRea
     EXPECT_EQ(program.state.valANNOCORR, year);
     EXPECT_EQ(ReadAll(QDir(places.configFolder).filePath(kSettingsFileName)),
               QStringLiteral("1985\r\n%1\r\n3600\r\n240\r\n").arg(year).toLatin1());
+}
+
+// As the program starts: the dialogs, built after the first paint, find the
+// declination panel they fill.
+TEST_F(InstalledProgramTest, AfterTheFirstPaintTheDeclinationIsTheOneShownAtOnce)
+{
+    const DataPlaces places = Places(false, true);
+    Write(places.packageFolder, kDeviationFileName, "0;1\r\n");
+    Write(places.configFolder, kSettingsFileName, "2000\r\n2000\r\n9000\r\n-300\r\n");
+    const QString atOnce = Program(places).form1.EDDECL->text();
+
+    Program program(places, Startup::AfterFirstPaint);
+    EXPECT_EQ(program.form4, nullptr);
+    program.form1.show();
+    ASSERT_TRUE(QTest::qWaitFor([&program] { return program.form4 != nullptr; }));
+    EXPECT_FALSE(atOnce.isEmpty());
+    EXPECT_EQ(program.form1.EDDECL->text(), atOnce);
 }
 
 TEST_F(InstalledProgramTest, AMissingTableIsReportedWithTheFolderWhereItIsExpected)

@@ -386,6 +386,7 @@ TEST_F(LaterPagesTest, OnlyTheSplashIsBuiltBeforeThePaintThenTheTabsWork)
     EXPECT_EQ(form->PageControl1->currentIndex(), 5);
     EXPECT_EQ(form->SGDEV, nullptr);
     EXPECT_EQ(form->EDPB, nullptr);
+    EXPECT_EQ(form->Panel1, nullptr);
     form->show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->SGDEV != nullptr; }));
     EXPECT_EQ(form->PageControl1->currentIndex(), 5);
@@ -401,6 +402,19 @@ TEST_F(LaterPagesTest, OnlyTheSplashIsBuiltBeforeThePaintThenTheTabsWork)
     form->PageControl1->setCurrentIndex(4);
     Click("BTNCURVA");
     EXPECT_EQ(curve.count(), 1);
+    QSignalSpy declination(form.get(), &TForm1::DeclinationDialogRequested);
+    Click("SETDECLI");
+    EXPECT_EQ(declination.count(), 1);
+}
+
+TEST_F(LaterPagesTest, TheSplashEndingFirstBuildsThemThere)
+{
+    WriteTable("0;1\r\n");
+    StartLater(false);
+    form->SplashTimerTimer();
+    ASSERT_NE(form->Panel1, nullptr);
+    EXPECT_EQ(form->PageControl1->currentIndex(), 0);
+    EXPECT_EQ(form->SGDEV->RowCount(), 2);
 }
 
 struct EarlyTabCase {
@@ -419,6 +433,9 @@ TEST_P(EarlyTabTest, ShowsTheControlsBuiltLater)
     form->PageControl1->setCurrentIndex(GetParam().tab);
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->SGDEV != nullptr; }));
     EXPECT_TRUE(Find<QWidget>(GetParam().control)->isVisible());
+    // "Tabelle" keeps the panel as the tab before it left it: hidden on "Uscita".
+    EXPECT_EQ(form->Panel1->isVisible(), GetParam().tab != 4);
+    EXPECT_EQ(form->SBEXIT->isVisible(), GetParam().tab == 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabs, EarlyTabTest,
