@@ -6,19 +6,25 @@
 #include <QWidget>
 
 #include <cstdlib>
+#include <vector>
 
 namespace toolkit {
 
 namespace {
 
+// One per window, so that the work runs in the order it was asked for: the
+// window's own pictures before what others add later.
 class FirstPaintWatch : public QObject {
+    Q_OBJECT
+
 public:
-    FirstPaintWatch(QWidget* window, std::function<void()> then)
+    explicit FirstPaintWatch(QWidget* window)
         : QObject(window)
-        , then_(std::move(then))
     {
         window->installEventFilter(this);
     }
+
+    void Add(std::function<void()> then) { work_.push_back(std::move(then)); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -27,7 +33,14 @@ protected:
             watched->removeEventFilter(this);
             // Queued: after this paint has been drawn and handed to the screen.
             QTimer::singleShot(0, this, [this] {
-                then_();
+                // By index, each taken out first: work may ask for more, which
+                // runs in this turn too.
+                for (std::size_t i = 0; i < work_.size(); ++i) {
+                    const std::function<void()> then = std::move(work_[i]);
+                    then();
+                }
+                // Out of the window's sight, so that later work waits for a watch of its own.
+                setParent(nullptr);
                 deleteLater();
             });
         }
@@ -35,7 +48,7 @@ protected:
     }
 
 private:
-    std::function<void()> then_;
+    std::vector<std::function<void()>> work_;
 };
 
 // Ends the process the moment the window's first picture is painted, before
@@ -59,7 +72,10 @@ protected:
 
 void AfterFirstPaint(QWidget* window, std::function<void()> then)
 {
-    new FirstPaintWatch(window, std::move(then));
+    auto* watch = window->findChild<FirstPaintWatch*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!watch)
+        watch = new FirstPaintWatch(window);
+    watch->Add(std::move(then));
 }
 
 void QuitAfterFirstPaintIfAsked(QWidget* window)
@@ -70,3 +86,5 @@ void QuitAfterFirstPaintIfAsked(QWidget* window)
 }
 
 }  // namespace toolkit
+
+#include "first_paint.moc"

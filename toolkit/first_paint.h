@@ -8,7 +8,8 @@ class QWidget;
 
 namespace toolkit {
 
-// Runs `then` once, after the window has painted for the first time.
+// Runs `then` once, after the window has painted for the first time; the
+// work asked for one window runs in the order it was asked for.
 void AfterFirstPaint(QWidget* window, std::function<void()> then);
 
 // Start-up measurement: with ORVANE_QUIT_AFTER_FIRST_PAINT set in the

@@ -388,6 +388,7 @@ TEST_F(LaterPagesTest, OnlyTheSplashIsBuiltBeforeThePaintThenTheTabsWork)
     EXPECT_EQ(form->EDPB, nullptr);
     EXPECT_EQ(form->Panel1, nullptr);
     form->show();
+    EXPECT_EQ(form->SGDEV, nullptr);  // showing the splash builds nothing more
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->SGDEV != nullptr; }));
     EXPECT_EQ(form->PageControl1->currentIndex(), 5);
     EXPECT_EQ(form->PageControl2->currentIndex(), 0);
@@ -413,6 +414,7 @@ TEST_F(LaterPagesTest, TheSplashEndingFirstBuildsThemThere)
     StartLater(false);
     form->SplashTimerTimer();
     ASSERT_NE(form->Panel1, nullptr);
+    EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
     EXPECT_EQ(form->PageControl1->currentIndex(), 0);
     EXPECT_EQ(form->SGDEV->RowCount(), 2);
 }
