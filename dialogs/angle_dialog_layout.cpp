@@ -104,13 +104,8 @@ TInstTrackBar* MakeBar(QWidget* parent, const char* name, QRect place, int maxVa
 
 void TForm2::BuildLayout()
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(tr("Orvane 2004 - BUSSOLA"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    setFont(tk::UiFont(kWindowFontPx));
-    tk::SetBackground(this, tk::clBlack);
+    tk::SetUpDialog(this, {QStringLiteral("Form2"), tr("Orvane 2004 - BUSSOLA"),
+                           {kClientWidth, kClientHeight}, kWindowFontPx, tk::clBlack, true});
 
     tk::MakeLabel(this, QStringLiteral("Label1"), tr("Introduci un valore angolare"), 70, 0, tk::clLime,
                   tk::UiFont(kTitleFontPx, true));

@@ -18,6 +18,7 @@ namespace {
 constexpr int kClientWidth = 420;
 constexpr int kClientHeight = 440;
 constexpr int kWindowFontPx = 11;
+constexpr int kCoefficientsFontPx = 13;
 constexpr int kButtonX = 260;
 constexpr int kButtonWidth = 150;
 constexpr int kButtonHeight = 28;
@@ -72,12 +73,8 @@ TForm7::TForm7(std::function<void(const std::vector<nav::DeviationRow>&)> propos
 
 void TForm7::BuildLayout()
 {
-    setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(tr("Orvane2004 - Giro bussola"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    setFont(tk::UiFont(kWindowFontPx));
-    tk::SetBackground(this, tk::clBtnFace);
+    tk::SetUpDialog(this, {QStringLiteral("Form7"), tr("Orvane2004 - Giro bussola"),
+                           {kClientWidth, kClientHeight}, kWindowFontPx, tk::clBtnFace});
 
     tk::MakeLabel(this, QStringLiteral("Label1"), tr("Deviazioni osservate (da 4 a 36 prore)"), 10, 8,
                   tk::clWindowText, tk::UiFont(kWindowFontPx, true));
@@ -90,7 +87,7 @@ void TForm7::BuildLayout()
     LBCOEFF = new QLabel(this);
     LBCOEFF->setObjectName(QStringLiteral("LBCOEFF"));
     LBCOEFF->setGeometry(kButtonX, 128, kButtonWidth, 100);
-    LBCOEFF->setFont(tk::UiFont(13, true));
+    LBCOEFF->setFont(tk::UiFont(kCoefficientsFontPx, true));
     LBCOEFF->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     BTNGENERA = MakeButton(this, "BTNGENERA", tr("Genera tabella"), 294);
     BTNCHIUDI = MakeButton(this, "BTNCHIUDI", tr("Chiudi"), 330);

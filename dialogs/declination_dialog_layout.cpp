@@ -73,12 +73,8 @@ tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const QString& ca
 
 void TForm4::BuildLayout()
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(tr("Orvane2004 - Set Declinazione"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    setFont(tk::UiFont(kWindowFontPx));
-    tk::SetBackground(this, tk::clBtnFace);
+    tk::SetUpDialog(this, {QStringLiteral("Form4"), tr("Orvane2004 - Set Declinazione"),
+                           {kClientWidth, kClientHeight}, kWindowFontPx, tk::clBtnFace});
 
     GroupBox3 = tk::MakeGroupBox(this, QStringLiteral("GroupBox3"),
                                  tr("  Dati indicati sulla carta nautica  "), 10, 10, 321, 256,

@@ -1,5 +1,6 @@
 #include "dialogs/deviation_card.h"
 
+#include "nav/angle.h"
 #include "nav/deviation_file.h"
 #include "toolkit/fonts.h"
 #include "toolkit/whole_file.h"
@@ -94,10 +95,7 @@ void PaintChart(QPainter& p, const DeviationCard& card)
     const std::vector<bool> suspect = card.fit ? nav::LikelyTypingErrors(*card.fit) : std::vector<bool>();
     for (std::size_t i = 0; i < card.rows.size(); ++i) {
         const bool marked = i < suspect.size() && suspect[i];
-        double heading = std::fmod(card.rows[i].Pb, 360.0);
-        if (heading < 0)
-            heading += 360.0;
-        const QPointF at(x(heading), y(card.rows[i].Dev));
+        const QPointF at(x(nav::OnCircle(card.rows[i].Pb)), y(card.rows[i].Dev));
         p.setPen(QPen(QColor(marked ? kSuspectRgb : kPointRgb), 4));
         p.setBrush(marked ? QBrush(QColor(kSuspectRgb)) : QBrush(Qt::white));
         p.drawEllipse(at, marked ? 14.0 : 8.0, marked ? 14.0 : 8.0);

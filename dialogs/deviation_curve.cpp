@@ -1,6 +1,7 @@
 #include "dialogs/deviation_curve.h"
 
 #include "dialogs/compass_swing.h"
+#include "nav/angle.h"
 #include "nav/deviation_file.h"
 #include "toolkit/color.h"
 #include "toolkit/fonts.h"
@@ -34,6 +35,7 @@ namespace {
 constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 470;
 constexpr int kWindowFontPx = 11;
+constexpr int kCoefficientsFontPx = 13;
 constexpr int kPanelX = 480;
 constexpr int kButtonWidth = 150;
 constexpr int kButtonHeight = 28;
@@ -41,12 +43,6 @@ constexpr int kButtonHeight = 28;
 tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int y)
 {
     return tk::TextButton(parent, QString::fromLatin1(name), caption, QRect(kPanelX, y, kButtonWidth, kButtonHeight));
-}
-
-double OnCircle(double heading)
-{
-    const double d = std::fmod(heading, 360.0);
-    return d < 0 ? d + 360.0 : d;
 }
 
 QString OneDecimal(double x)
@@ -81,12 +77,8 @@ TForm8::TForm8(std::function<nav::DeviationTable()> table, QSettings& settings, 
 
 void TForm8::BuildLayout()
 {
-    setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(tr("Orvane2004 - Curva delle deviazioni"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    setFont(tk::UiFont(kWindowFontPx));
-    tk::SetBackground(this, tk::clBtnFace);
+    tk::SetUpDialog(this, {QStringLiteral("Form8"), tr("Orvane2004 - Curva delle deviazioni"),
+                           {kClientWidth, kClientHeight}, kWindowFontPx, tk::clBtnFace});
 
     CHCURVA = new QChartView(this);
     CHCURVA->setObjectName(QStringLiteral("CHCURVA"));
@@ -98,7 +90,7 @@ void TForm8::BuildLayout()
     LBCOEFF = new QLabel(this);
     LBCOEFF->setObjectName(QStringLiteral("LBCOEFF"));
     LBCOEFF->setGeometry(kPanelX, 28, kButtonWidth, 120);
-    LBCOEFF->setFont(tk::UiFont(13, true));
+    LBCOEFF->setFont(tk::UiFont(kCoefficientsFontPx, true));
     LBCOEFF->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LBCOEFF->setWordWrap(true);
 
@@ -171,7 +163,7 @@ void TForm8::ShowChart()
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (!std::isfinite(rows_[i].Pb) || !std::isfinite(rows_[i].Dev))
             continue;
-        (i < marked.size() && marked[i] ? suspects : points)->append(OnCircle(rows_[i].Pb), rows_[i].Dev);
+        (i < marked.size() && marked[i] ? suspects : points)->append(nav::OnCircle(rows_[i].Pb), rows_[i].Dev);
         top = std::max(top, std::fabs(rows_[i].Dev));
     }
     auto* curve = new QLineSeries();

@@ -4,7 +4,6 @@
 #include "dialogs/deviation_rows.h"
 #include "nav/deviation_file.h"
 #include "toolkit/color.h"
-#include "toolkit/fonts.h"
 #include "toolkit/form_layout.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
@@ -71,12 +70,8 @@ TForm6::TForm6(Files files, QWidget* parent)
 
 void TForm6::BuildLayout()
 {
-    setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(tr("Orvane2004 - Tabella deviazioni"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    setFont(tk::UiFont(kWindowFontPx));
-    tk::SetBackground(this, tk::clBtnFace);
+    tk::SetUpDialog(this, {QStringLiteral("Form6"), tr("Orvane2004 - Tabella deviazioni"),
+                           {kClientWidth, kClientHeight}, kWindowFontPx, tk::clBtnFace});
 
     SGRIGHE = new DeviationRows(this, QStringLiteral("SGRIGHE"), nav::kDeviationCapacity);
     SGRIGHE->setGeometry(10, 10, 230, 390);

@@ -60,12 +60,8 @@ std::pair<QRadioButton*, QRadioButton*> MakeHemispheres(QWidget* parent, const c
 
 void TForm5::BuildLayout()
 {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(tr("Orvane2004 - Declinazione da posizione"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    setFont(tk::UiFont(kWindowFontPx));
-    tk::SetBackground(this, tk::clBtnFace);
+    tk::SetUpDialog(this, {QStringLiteral("Form5"), tr("Orvane2004 - Declinazione da posizione"),
+                           {kClientWidth, kClientHeight}, kWindowFontPx, tk::clBtnFace});
     const QFont plain = tk::UiFont(kWindowFontPx);
 
     tk::MakeLabel(this, QStringLiteral("Label1"), tr("Latitudine"), 10, 19, tk::clWindowText, plain);

@@ -28,13 +28,8 @@ constexpr double kKnotStep = 0.1;
 
 void TForm3::BuildLayout()
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(tr("Orvane 2004 - Solcometro"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    setFont(tk::UiFont(kWindowFontPx));
-    tk::SetBackground(this, tk::clBlack);
+    tk::SetUpDialog(this, {QStringLiteral("Form3"), tr("Orvane 2004 - Solcometro"),
+                           {kClientWidth, kClientHeight}, kWindowFontPx, tk::clBlack, true});
 
     SOLCO = new TInstAngularMeter(this);
     SOLCO->setObjectName(QStringLiteral("SOLCO"));

@@ -45,6 +45,14 @@ double WrapDegrees(double x)
     return x;
 }
 
+double OnCircle(double degrees)
+{
+    double d = std::fmod(degrees, 360.0);
+    if (d < 0.0)
+        d += 360.0;
+    return d >= 360.0 ? 0.0 : d;  // a tiny negative remainder rounds up to 360
+}
+
 int FloorDegrees(Angle a)
 {
     return static_cast<int>(std::floor(static_cast<double>(a) / kSecondsPerDegree));

@@ -35,6 +35,9 @@ Angle NormalizeAngle(std::int64_t a);
 // A degree number brought onto [0, 360) for inputs in (-360, 720).
 double WrapDegrees(double x);
 
+// Any finite degree number brought onto [0, 360), however many turns away.
+double OnCircle(double degrees);
+
 // Whole degrees towards minus infinity (the deviation table lookup).
 int FloorDegrees(Angle a);
 

@@ -27,15 +27,6 @@ void Terms(double heading, double out[kTerms])
     out[4] = std::cos(2.0 * t);
 }
 
-// Any finite heading onto [0, 360).
-double OnCircle(double heading)
-{
-    double d = std::fmod(heading, 360.0);
-    if (d < 0.0)
-        d += 360.0;
-    return d >= 360.0 ? 0.0 : d;
-}
-
 int DistinctHeadings(std::span<const DeviationRow> rows)
 {
     std::vector<double> wrapped;

@@ -1,5 +1,7 @@
 #include "toolkit/form_layout.h"
 
+#include "toolkit/fonts.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,6 +9,19 @@
 #include <QLabel>
 
 namespace toolkit {
+
+void SetUpDialog(QWidget* dialog, const DialogFrame& frame)
+{
+    dialog->setObjectName(frame.name);
+    dialog->setWindowTitle(frame.title);
+    Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (frame.minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    dialog->setWindowFlags(flags);
+    dialog->setFixedSize(frame.clientSize);
+    dialog->setFont(UiFont(frame.fontPx));
+    SetBackground(dialog, frame.background);
+}
 
 void SetBackground(QWidget* widget, TColor color)
 {

@@ -5,6 +5,7 @@
 #include "toolkit/color.h"
 
 #include <QGroupBox>
+#include <QSize>
 #include <QString>
 
 class QFont;
@@ -12,6 +13,19 @@ class QLabel;
 class QWidget;
 
 namespace toolkit {
+
+// A fixed-size dialog's frame: its layout name, title, client size, window
+// font and background, and a title bar with a close button (and a minimize
+// button when asked).
+struct DialogFrame {
+    QString name;
+    QString title;
+    QSize clientSize;
+    int fontPx;
+    TColor background;
+    bool minimizeButton = false;
+};
+void SetUpDialog(QWidget* dialog, const DialogFrame& frame);
 
 // Paints the widget's background in `color`.
 void SetBackground(QWidget* widget, TColor color);

@@ -398,3 +398,20 @@ TEST(WindowNamesTest, EveryNamedControlIsNamedOnceInItsWindow)
         }
     }
 }
+
+// The instrument dialogs can be put aside; the others only closed. All are dialogs of a fixed size.
+TEST(WindowFramesTest, TitleBarButtonsAndFixedSizes)
+{
+    const Windows windows;
+    const QSet<QString> minimizable{QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3")};
+    for (QWidget* window : windows.All()) {
+        const std::string name = window->objectName().toStdString();
+        const Qt::WindowFlags flags = window->windowFlags();
+        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint)) << name;
+        EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), minimizable.contains(window->objectName())) << name;
+        EXPECT_EQ(window->minimumSize(), window->maximumSize()) << name;
+        if (window != &windows.program->form1) {
+            EXPECT_EQ(window->windowType(), Qt::Dialog) << name;
+        }
+    }
+}

@@ -75,6 +75,18 @@ INSTANTIATE_TEST_SUITE_P(Table, WrapDegreesTest,
                                          WrapCase{-0.5, 359.5}, WrapCase{0.0, 0.0},
                                          WrapCase{719.5, 359.5}));
 
+class OnCircleTest : public testing::TestWithParam<WrapCase> {};
+
+TEST_P(OnCircleTest, BringsAnyNumberOfTurnsOntoTheCircle)
+{
+    EXPECT_DOUBLE_EQ(nav::OnCircle(GetParam().in), GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OnCircleTest,
+                         testing::Values(WrapCase{360.0, 0.0}, WrapCase{1090.5, 10.5},
+                                         WrapCase{-730.0, 350.0}, WrapCase{-1e-17, 0.0},
+                                         WrapCase{0.0, 0.0}, WrapCase{359.5, 359.5}));
+
 TEST(WholeDegrees, FloorForTheTableAndTruncationForTheDiagrams)
 {
     EXPECT_EQ(nav::FloorDegrees(-9000), -3);
