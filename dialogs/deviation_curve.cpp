@@ -36,6 +36,7 @@ constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 470;
 constexpr int kWindowFontPx = 11;
 constexpr int kCoefficientsFontPx = 13;
+constexpr tk::TColor kSuspectTextColor = tk::RGB(0xD0, 0x20, 0x20);  // the card's red
 constexpr int kPanelX = 480;
 constexpr int kButtonWidth = 150;
 constexpr int kButtonHeight = 28;
@@ -66,9 +67,7 @@ TForm8::TForm8(std::function<nav::DeviationTable()> table, QSettings& settings, 
     };
     BuildLayout();
     EDNAVE->setText(settings_.value(QString::fromLatin1(kVesselNameKey)).toString());
-    connect(EDNAVE, &QLineEdit::editingFinished, this, [this] {
-        settings_.setValue(QString::fromLatin1(kVesselNameKey), EDNAVE->text().trimmed());
-    });
+    connect(EDNAVE, &QLineEdit::editingFinished, this, &TForm8::RememberVessel);
     connect(BTNPNG, &tk::SpeedButton::clicked, this, &TForm8::BTNPNGClick);
     connect(BTNPDF, &tk::SpeedButton::clicked, this, &TForm8::BTNPDFClick);
     connect(BTNSTAMPA, &tk::SpeedButton::clicked, this, &TForm8::BTNSTAMPAClick);
@@ -116,11 +115,11 @@ void TForm8::Refresh()
 {
     rows_ = nav::RowsOf(table_());
     fit_ = nav::FitDeviation(rows_);
+    const std::vector<bool> marked = fit_.fit ? nav::LikelyTypingErrors(*fit_.fit) : std::vector<bool>();
     if (fit_.fit) {
         const nav::DeviationFit& f = *fit_.fit;
         LBCOEFF->setText(CoefficientsText(f.coefficients) + QStringLiteral("\n") +
                          tr("RMS = %1°").arg(QLocale().toString(f.rms, 'f', 2)));
-        const std::vector<bool> marked = nav::LikelyTypingErrors(f);
         QStringList suspects;
         for (std::size_t i = 0; i < rows_.size(); ++i) {
             if (marked[i])
@@ -129,7 +128,7 @@ void TForm8::Refresh()
                                 .arg(QLocale().toString(rows_[i].Pb, 'f', 1), OneDecimal(rows_[i].Dev),
                                      OneDecimal(f.residuals[i]));
         }
-        tk::SetTextColor(LBSOSPETTE, suspects.isEmpty() ? tk::clWindowText : tk::RGB(208, 32, 32));
+        tk::SetTextColor(LBSOSPETTE, suspects.isEmpty() ? tk::clWindowText : kSuspectTextColor);
         LBSOSPETTE->setText(suspects.isEmpty()
                                 ? tr("Nessuna riga sospetta: ogni riga sta entro 1° o entro tre volte lo scarto medio.")
                                 : tr("Probabili errori di battitura: %1").arg(suspects.join(QStringLiteral("; "))));
@@ -138,10 +137,10 @@ void TForm8::Refresh()
         tk::SetTextColor(LBSOSPETTE, tk::clMaroon);
         LBSOSPETTE->setText(FitRefusalText(fit_.refusal, fit_.distinctHeadings));
     }
-    ShowChart();
+    ShowChart(marked);
 }
 
-void TForm8::ShowChart()
+void TForm8::ShowChart(const std::vector<bool>& marked)
 {
     auto* chart = new QChart();
     chart->legend()->hide();
@@ -158,7 +157,6 @@ void TForm8::ShowChart()
     suspects->setMarkerSize(10);
     suspects->setColor(QColor(kSuspectRgb));
     suspects->setBorderColor(QColor(kSuspectRgb));
-    const std::vector<bool> marked = fit_.fit ? nav::LikelyTypingErrors(*fit_.fit) : std::vector<bool>();
     double top = 2.0;
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (!std::isfinite(rows_[i].Pb) || !std::isfinite(rows_[i].Dev))
@@ -204,6 +202,13 @@ void TForm8::ShowChart()
     delete old;
 }
 
+QString TForm8::RememberVessel()
+{
+    const QString vessel = EDNAVE->text().trimmed();
+    settings_.setValue(QString::fromLatin1(kVesselNameKey), vessel);
+    return vessel;
+}
+
 void TForm8::Open()
 {
     Refresh();
@@ -225,11 +230,11 @@ DeviationCard TForm8::Card() const
 void TForm8::Export(const QString& caption, const QString& suffix, const QString& filter,
                     QString (*write)(const QString&, const DeviationCard&))
 {
-    settings_.setValue(QString::fromLatin1(kVesselNameKey), EDNAVE->text().trimmed());
+    const QString vessel = RememberVessel();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString name = tr("deviazioni");
-    if (!EDNAVE->text().trimmed().isEmpty())
-        name += QLatin1Char('-') + EDNAVE->text().trimmed().replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (!vessel.isEmpty())
+        name += QLatin1Char('-') + QString(vessel).replace(QLatin1Char('/'), QLatin1Char('-'));
     QString path = askSavePath(caption, QDir(folder).filePath(name + suffix), filter);
     if (path.isEmpty())
         return;
@@ -253,7 +258,7 @@ void TForm8::BTNPDFClick()
 
 void TForm8::BTNSTAMPAClick()
 {
-    settings_.setValue(QString::fromLatin1(kVesselNameKey), EDNAVE->text().trimmed());
+    RememberVessel();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);

@@ -55,7 +55,10 @@ public:
 
 private:
     void BuildLayout();
-    void ShowChart();
+    // marked: the rows that are likely typing errors, in row order.
+    void ShowChart(const std::vector<bool>& marked);
+    // The vessel's name as typed, trimmed, remembered for the next card.
+    QString RememberVessel();
     void Export(const QString& caption, const QString& suffix, const QString& filter,
                 QString (*write)(const QString&, const DeviationCard&));
 
