@@ -122,25 +122,24 @@ void TForm7::Refit()
     BTNGENERA->setEnabled(false);
     if (static_cast<int>(rows.size()) < kMinSwingHeadings) {
         LBCOEFF->clear();
-        tk::SetTextColor(LBSTATO, tk::clWindowText);
-        LBSTATO->setText(tr("Scrivere la deviazione osservata su ogni prora: almeno 4, meglio 8 o più, "
-                            "distribuite su tutto l'orizzonte (%1 finora).")
-                             .arg(rows.size()));
+        tk::SetColoredText(LBSTATO, tk::clWindowText,
+                           tr("Scrivere la deviazione osservata su ogni prora: almeno 4, meglio 8 o più, "
+                              "distribuite su tutto l'orizzonte (%1 finora).")
+                               .arg(rows.size()));
         return;
     }
     const nav::DeviationFitResult result = nav::FitDeviation(rows);
     if (!result.fit) {
         LBCOEFF->clear();
-        tk::SetTextColor(LBSTATO, tk::clMaroon);
-        LBSTATO->setText(FitRefusalText(result.refusal, result.distinctHeadings));
+        tk::SetColoredText(LBSTATO, tk::clMaroon, FitRefusalText(result.refusal, result.distinctHeadings));
         return;
     }
     fit_ = result.fit;
     LBCOEFF->setText(CoefficientsText(fit_->coefficients));
-    tk::SetTextColor(LBSTATO, tk::clWindowText);
-    LBSTATO->setText(tr("%1 prore, scarto quadratico medio %2°.")
-                         .arg(rows.size())
-                         .arg(QLocale().toString(fit_->rms, 'f', 2)));
+    tk::SetColoredText(LBSTATO, tk::clWindowText,
+                       tr("%1 prore, scarto quadratico medio %2°.")
+                           .arg(rows.size())
+                           .arg(QLocale().toString(fit_->rms, 'f', 2)));
     BTNGENERA->setEnabled(true);
 }
 

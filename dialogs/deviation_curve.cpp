@@ -128,14 +128,15 @@ void TForm8::Refresh()
                                 .arg(QLocale().toString(rows_[i].Pb, 'f', 1), OneDecimal(rows_[i].Dev),
                                      OneDecimal(f.residuals[i]));
         }
-        tk::SetTextColor(LBSOSPETTE, suspects.isEmpty() ? tk::clWindowText : kSuspectTextColor);
-        LBSOSPETTE->setText(suspects.isEmpty()
-                                ? tr("Nessuna riga sospetta: ogni riga sta entro 1° o entro tre volte lo scarto medio.")
-                                : tr("Probabili errori di battitura: %1").arg(suspects.join(QStringLiteral("; "))));
+        if (suspects.isEmpty())
+            tk::SetColoredText(LBSOSPETTE, tk::clWindowText,
+                               tr("Nessuna riga sospetta: ogni riga sta entro 1° o entro tre volte lo scarto medio."));
+        else
+            tk::SetColoredText(LBSOSPETTE, kSuspectTextColor,
+                               tr("Probabili errori di battitura: %1").arg(suspects.join(QStringLiteral("; "))));
     } else {
         LBCOEFF->setText(QString());
-        tk::SetTextColor(LBSOSPETTE, tk::clMaroon);
-        LBSOSPETTE->setText(FitRefusalText(fit_.refusal, fit_.distinctHeadings));
+        tk::SetColoredText(LBSOSPETTE, tk::clMaroon, FitRefusalText(fit_.refusal, fit_.distinctHeadings));
     }
     ShowChart(marked);
 }

@@ -104,12 +104,10 @@ void TForm6::ShowCount()
 {
     const DeviationRows::Read read = SGRIGHE->ReadAll();
     if (!read.problem.isEmpty()) {
-        tk::SetTextColor(LBSTATO, tk::clMaroon);
-        LBSTATO->setText(read.problem);
+        tk::SetColoredText(LBSTATO, tk::clMaroon, read.problem);
         return;
     }
-    tk::SetTextColor(LBSTATO, tk::clWindowText);
-    LBSTATO->setText(tr("Righe: %1").arg(SGRIGHE->rowCount()));
+    tk::SetColoredText(LBSTATO, tk::clWindowText, tr("Righe: %1").arg(SGRIGHE->rowCount()));
 }
 
 void TForm6::BTNAGGIUNGIClick()
@@ -159,8 +157,7 @@ bool TForm6::BTNSALVAClick()
     modified_ = false;
     if (files_.saved)
         files_.saved(path);
-    tk::SetTextColor(LBSTATO, tk::clGreen);
-    LBSTATO->setText(tr("Salvata in %1").arg(QDir::toNativeSeparators(path)));
+    tk::SetColoredText(LBSTATO, tk::clGreen, tr("Salvata in %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 

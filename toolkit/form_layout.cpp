@@ -38,6 +38,12 @@ void SetTextColor(QWidget* widget, TColor color)
     widget->setPalette(p);
 }
 
+void SetColoredText(QLabel* label, TColor color, const QString& text)
+{
+    SetTextColor(label, color);
+    label->setText(text);
+}
+
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y,
                   TColor color, const QFont& font)
 {

@@ -33,6 +33,9 @@ void SetBackground(QWidget* widget, TColor color);
 // Sets the colour of the widget's own text (labels, captions, radio buttons).
 void SetTextColor(QWidget* widget, TColor color);
 
+// A status line's text in the colour that says what kind of news it is.
+void SetColoredText(QLabel* label, TColor color, const QString& text);
+
 // A transparent label sized to its text, at (x, y).
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y,
                   TColor color, const QFont& font);
