@@ -336,6 +336,8 @@ TEST_F(DeviationCurveTest, MarksTheRowTypedWrongAndNoOther)
         << text.toStdString();
     EXPECT_EQ(text.count(QStringLiteral("riga ")), 1) << text.toStdString();
     EXPECT_TRUE(curve->LBCOEFF->text().contains(QStringLiteral("RMS = ")));
+    // In the card's red, as the row is on the chart.
+    EXPECT_EQ(curve->LBSOSPETTE->palette().color(QPalette::WindowText), QColor(kSuspectRgb));
 }
 
 TEST_F(DeviationCurveTest, TheVesselsNameIsRemembered)
