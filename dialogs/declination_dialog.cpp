@@ -32,6 +32,11 @@ QString AngleText(nav::Angle a)
     return QString::fromStdString(nav::FormatAngle(a));
 }
 
+QString DeclinationText(nav::Angle a)
+{
+    return QString::fromStdString(nav::FormatDeclination(a));
+}
+
 // nav has no Qt: its Italian refusals are named here for the translation
 // tools. The platform's conversion texts are not among them and stay as
 // they are.
@@ -107,7 +112,7 @@ void TForm4::FormCreate()
 void TForm4::ShowApplied()
 {
     if (mainDeclination_)
-        mainDeclination_->setText(AngleText(values_.valDECL));
+        mainDeclination_->setText(DeclinationText(values_.valDECL));
 }
 
 void TForm4::ComputeDeclination()
@@ -118,7 +123,7 @@ void TForm4::ComputeDeclination()
         return;
     }
     values_.valDECLREAL = *declination;
-    EDDECLREAL->setText(AngleText(values_.valDECLREAL));
+    EDDECLREAL->setText(DeclinationText(values_.valDECLREAL));
 }
 
 bool TForm4::LoadSettings()

@@ -29,7 +29,9 @@ ChartFields ChartFromModel(const nav::ModelDeclination& model, int year)
     chart.base = WholeMinutes(model.declination);
     chart.baseSign = model.declination < 0 && chart.base != 0 ? -1 : +1;
     chart.change = WholeMinutes(model.annualChange);
-    chart.changeSign = model.annualChange < 0 && chart.change != 0 ? -1 : +1;
+    // "Aumento" when the declination moves away from zero on its side.
+    const bool towardZero = (model.annualChange < 0) != (chart.baseSign < 0);
+    chart.changeSign = towardZero && chart.change != 0 ? -1 : +1;
     return chart;
 }
 
@@ -41,8 +43,8 @@ ResultFigures FiguresOf(const ChartFields& chart)
     if (chart.base != 0)
         figures.side = chart.baseSign < 0 ? 'E' : 'W';
     figures.changeMinutes = chart.change / nav::kSecondsPerMinute;
-    // A growing West-positive declination moves West.
+    // "Aumento" moves on the base's side, "Diminuzione" toward the other.
     if (chart.change != 0)
-        figures.changeSide = chart.changeSign < 0 ? 'E' : 'W';
+        figures.changeSide = chart.changeSign * chart.baseSign < 0 ? 'E' : 'W';
     return figures;
 }

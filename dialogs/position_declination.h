@@ -26,7 +26,7 @@ struct ChartFields {
     nav::Angle base = 0;    // magnitude, seconds of arc
     int baseSign = +1;      // +1 West, -1 East
     nav::Angle change = 0;  // magnitude, seconds of arc a year
-    int changeSign = +1;    // +1 "Aumento" (moving West), -1 "Diminuzione" (moving East)
+    int changeSign = +1;    // +1 "Aumento" (away from zero), -1 "Diminuzione" (toward zero)
 
     friend bool operator==(const ChartFields&, const ChartFields&) = default;
 };

@@ -17,10 +17,10 @@ BearingStart ConvertBearing(const DeviationTable& table, Angle declination, bool
         return BearingStart::Nothing;
     b.deviation = DeviationForCompass(table, b.heading);
     if (compassGiven) {
-        b.trueBearing = NormalizeAngle(Wide{b.compass} + b.deviation + declination);
+        b.trueBearing = NormalizeAngle(Wide{b.compass} + b.deviation - declination);
         return BearingStart::Compass;
     }
-    b.compass = NormalizeAngle(Wide{b.trueBearing} - declination - b.deviation);
+    b.compass = NormalizeAngle(Wide{b.trueBearing} + declination - b.deviation);
     return BearingStart::True;
 }
 

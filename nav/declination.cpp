@@ -63,12 +63,21 @@ std::optional<Angle> ComputeDeclination(const ChartDeclination& chart)
 {
     const std::int64_t years = std::int64_t{chart.currentYear} - chart.baseYear;
     std::int64_t drift = 0;
-    std::int64_t declination = 0;
+    std::int64_t onItsSide = 0;
     if (__builtin_mul_overflow(std::int64_t{chart.change} * chart.changeSign, years, &drift)
-        || __builtin_add_overflow(std::int64_t{chart.base} * chart.baseSign, drift, &declination)
-        || declination > kLargestAngle || declination < -kLargestAngle)
+        || __builtin_add_overflow(std::int64_t{chart.base}, drift, &onItsSide)
+        || onItsSide > kLargestAngle || onItsSide < -kLargestAngle)
         return std::nullopt;
-    return static_cast<Angle>(declination);
+    return static_cast<Angle>(onItsSide * chart.baseSign);
+}
+
+std::string FormatDeclination(Angle declination)
+{
+    const Angle magnitude = declination < 0 ? -declination : declination;
+    std::string text = FormatAngle(magnitude);
+    if (declination != 0)
+        text += declination < 0 ? " E" : " W";
+    return text;
 }
 
 std::string WriteSettings(const ChartDeclination& chart)

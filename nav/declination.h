@@ -27,10 +27,17 @@ struct ChartDeclination {
 inline constexpr int kFirstYear = 1800;
 inline constexpr int kLastYear = 2099;
 
-// base * baseSign + change * changeSign * (currentYear - baseYear). The
-// difference of the years keeps its sign, so a year before the base year
-// moves the declination back. No value when the result is no angle value.
+// baseSign * (base + changeSign * change * (currentYear - baseYear)), as a
+// chart's note means it: "Aumento" moves the declination away from zero on
+// its own side, "Diminuzione" toward zero and past it onto the other side.
+// The difference of the years keeps its sign, so a year before the base
+// year moves the declination back. No value when the result is no angle
+// value.
 std::optional<Angle> ComputeDeclination(const ChartDeclination& chart);
+
+// The declination as its fields show it: FormatAngle of the magnitude, a
+// blank and the side, "  3° 44'  0\" W"; a zero names no side.
+std::string FormatDeclination(Angle declination);
 
 // The file's four lines: base year, current year, the signed base
 // declination, the signed annual change, each ended by CR LF.

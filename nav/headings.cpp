@@ -11,17 +11,17 @@ HeadingStart ConvertHeadings(const DeviationTable& table, Angle declination, boo
     if (compassGiven) {
         h.deviation = DeviationForCompass(table, h.compass);
         h.magnetic = NormalizeAngle(Wide{h.compass} + h.deviation);
-        h.trueHeading = NormalizeAngle(Wide{h.magnetic} + declination);
+        h.trueHeading = NormalizeAngle(Wide{h.magnetic} - declination);
         return HeadingStart::Compass;
     }
     if (magneticGiven) {
         h.deviation = DeviationForMagnetic(table, h.magnetic);
         h.compass = NormalizeAngle(Wide{h.magnetic} - h.deviation);
-        h.trueHeading = NormalizeAngle(Wide{h.magnetic} + declination);
+        h.trueHeading = NormalizeAngle(Wide{h.magnetic} - declination);
         return HeadingStart::Magnetic;
     }
     if (trueGiven) {
-        h.magnetic = NormalizeAngle(Wide{h.trueHeading} - declination);
+        h.magnetic = NormalizeAngle(Wide{h.trueHeading} + declination);
         h.deviation = DeviationForMagnetic(table, h.magnetic);
         h.compass = NormalizeAngle(Wide{h.magnetic} - h.deviation);
         return HeadingStart::True;

@@ -1,6 +1,7 @@
 #pragma once
-// Compass, magnetic and true heading: magnetic = compass + deviation,
-// true = magnetic + declination (West positive), all on 0..1295999.
+// Compass, magnetic and true heading, all on 0..1295999: magnetic =
+// compass + deviation (East positive), true = magnetic - declination (the
+// declination West positive, so "compass to true, add East").
 
 #include "nav/angle.h"
 #include "nav/deviation_table.h"

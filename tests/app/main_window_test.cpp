@@ -506,10 +506,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ProreCase{"compass", "0;1.5\r\n", 0, "EDPB", 10 * kMin, 10 * kMin, 100 * kMin, 100 * kMin, 90 * kMin,
                   {0, 1, 1}},
-        ProreCase{"declination added", "0;1.5\r\n", 18000, "EDPB", 0, 0, 90 * kMin, 6 * kDeg + 30 * kMin,
-                  90 * kMin, {0, 1, 6}},
+        ProreCase{"West declination subtracted", "0;1.5\r\n", 18000, "EDPB", 0, 0, 90 * kMin,
+                  356 * kDeg + 30 * kMin, 90 * kMin, {0, 1, 356}},
         ProreCase{"magnetic apart from true", "90;1.5\r\n", 18000, "EDPB", 90 * kDeg, 90 * kDeg,
-                  91 * kDeg + 30 * kMin, 96 * kDeg + 30 * kMin, 90 * kMin, {90, 91, 96}},
+                  91 * kDeg + 30 * kMin, 86 * kDeg + 30 * kMin, 90 * kMin, {90, 91, 86}},
         ProreCase{"from the true heading", "0;1.5\r\n", 0, "EDPV", 10 * kDeg, 8 * kDeg + 30 * kMin, 10 * kDeg,
                   10 * kDeg, 90 * kMin, {8, 10, 10}},
         ProreCase{"true heading, magnetic column", "0;15\r\n10;-4\r\n", 0, "EDPV", 14 * kDeg, 359 * kDeg,

@@ -117,7 +117,7 @@ TEST_F(ScenarioTest, AHeadingEnteredInTheDialogConvertsOnProre)
     EXPECT_EQ(form().EDPB->text(), Text(90 * kDeg + 15 * kMin));
     Click(Button("CALCPRORE"));
     EXPECT_EQ(form().EDPM->text(), Text(91 * kDeg + 45 * kMin));
-    EXPECT_EQ(form().EDPV->text(), Text(96 * kDeg + 45 * kMin));
+    EXPECT_EQ(form().EDPV->text(), Text(86 * kDeg + 45 * kMin));
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
 }
 
@@ -129,7 +129,7 @@ TEST_F(ScenarioTest, ACompassBearingGoesToTrueAndBack)
     EnterAngle(form().EDRB, QStringLiteral("200"), QStringLiteral("30"));
     Click(Button("CALCVB"));
     EXPECT_EQ(form().EDDEVVB->text(), Text(-3 * kDeg));
-    EXPECT_EQ(form().EDRV->text(), Text(196 * kDeg + 30 * kMin));
+    EXPECT_EQ(form().EDRV->text(), Text(198 * kDeg + 30 * kMin));
     Click(Button("RBCLEAR"));
     Click(Button("CALCVB"));
     EXPECT_EQ(form().EDRB->text(), Text(200 * kDeg + 30 * kMin));
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, PolarScenarioTest,
 TEST_F(ScenarioTest, TheDeclinationDialogChangesWhatTheBottomPanelShows)
 {
     Start("0;0\r\n", "1985\r\n2004\r\n3600\r\n240\r\n");
-    EXPECT_EQ(form().EDDECL->text(), Text(2 * kDeg + 16 * kMin));
+    EXPECT_EQ(form().EDDECL->text(), QString::fromUtf8("  2° 16'  0\" W"));
     TForm4& declination = *program->form4;
     QTimer::singleShot(0, &declination, [&] {
         // The base declination through the angle dialog, opened from the declination dialog.
@@ -185,8 +185,8 @@ TEST_F(ScenarioTest, TheDeclinationDialogChangesWhatTheBottomPanelShows)
         QTest::mouseClick(declination.DECLIOK, Qt::LeftButton);
     });
     Click(Button("SETDECLI"));
-    EXPECT_EQ(program->state.valDECL, -2 * kDeg + 19 * 4 * kMin);
-    EXPECT_EQ(form().EDDECL->text(), Text(-2 * kDeg + 19 * 4 * kMin));
+    EXPECT_EQ(program->state.valDECL, -(2 * kDeg + 19 * 4 * kMin));  // East and growing
+    EXPECT_EQ(form().EDDECL->text(), QString::fromUtf8("  3° 16'  0\" E"));
 }
 
 TEST_F(ScenarioTest, TheDeclinationFromAPositionReachesTheBottomPanel)
@@ -197,22 +197,27 @@ TEST_F(ScenarioTest, TheDeclinationFromAPositionReachesTheBottomPanel)
     TForm5& position = *declination.Form5;
     QTimer::singleShot(0, &declination, [&] {
         QTimer::singleShot(0, &position, [&] {
-            for (auto [edit, text] : {std::pair{position.EDLAT, "42.36"}, std::pair{position.EDLON, "71.05"}}) {
+            // Cagliari
+            for (auto [edit, text] : {std::pair{position.EDLAT, "39.22"}, std::pair{position.EDLON, "9.12"}}) {
                 edit->setFocus();
                 edit->selectAll();
                 QTest::keyClicks(edit, QString::fromLatin1(text));
             }
-            QTest::mouseClick(position.RBOVEST, Qt::LeftButton);
-            position.DTDATA->setDate(QDate(2027, 1, 1));
+            position.DTDATA->setDate(QDate(2026, 12, 9));
             QTest::mouseClick(position.WMMOK, Qt::LeftButton);
         });
         QTest::mouseClick(declination.WMMDECL, Qt::LeftButton);
-        EXPECT_EQ(declination.EDDECLREAL->text(), Text(13 * kDeg + 55 * kMin));
+        EXPECT_TRUE(declination.RBAUM->isChecked());
+        EXPECT_EQ(declination.EDDECLREAL->text(), QString::fromUtf8("  3° 21'  0\" E"));
         QTest::mouseClick(declination.DECLIOK, Qt::LeftButton);
     });
     Click(Button("SETDECLI"));
-    EXPECT_EQ(program->state.valDECL, 13 * kDeg + 55 * kMin);
-    EXPECT_EQ(form().EDDECL->text(), Text(13 * kDeg + 55 * kMin));
+    EXPECT_EQ(program->state.valDECL, -(3 * kDeg + 21 * kMin));
+    EXPECT_EQ(form().EDDECL->text(), QString::fromUtf8("  3° 21'  0\" E"));
+    // Magnetic north there is 3 deg 21 min East of true north.
+    EnterAngle(form().EDPM, QStringLiteral("0"));
+    Click(Button("CALCPRORE"));
+    EXPECT_EQ(form().EDPV->text(), Text(3 * kDeg + 21 * kMin));
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
 }
 

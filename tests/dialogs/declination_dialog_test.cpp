@@ -29,6 +29,11 @@ QString Text(nav::Angle a)
     return QString::fromStdString(nav::FormatAngle(a));
 }
 
+QString Declination(nav::Angle a)
+{
+    return QString::fromStdString(nav::FormatDeclination(a));
+}
+
 }  // namespace
 
 class DeclinationDialogTest : public testing::Test {
@@ -80,7 +85,7 @@ TEST_F(DeclinationDialogTest, TheFirstStartWritesTheChartDataAndShowsTheirDeclin
     const int year = QDate::currentDate().year();
     EXPECT_EQ(Settings(), QStringLiteral("1985\r\n%1\r\n3600\r\n240\r\n").arg(year).toLatin1());
     EXPECT_EQ(values.valDECL, kDeg + 4 * kMin * (year - 1985));
-    EXPECT_EQ(panel.text(), Text(values.valDECL));
+    EXPECT_EQ(panel.text(), Declination(values.valDECL));
     EXPECT_TRUE(recorded.platform.exceptions.isEmpty());
 }
 
@@ -100,13 +105,13 @@ TEST_P(SettingsFileTest, SetsTheChartDataAndTheDialogShowsThem)
     WriteSettings(c.file);
     Create();
     EXPECT_EQ(values.valDECL, c.declination) << c.what;
-    EXPECT_EQ(panel.text(), Text(c.declination)) << c.what;
+    EXPECT_EQ(panel.text(), Declination(c.declination)) << c.what;
     OpenAnd([&] {
         EXPECT_EQ(form->RBEST->isChecked(), c.east) << c.what;
         EXPECT_EQ(form->RBWEST->isChecked(), !c.east) << c.what;
         EXPECT_EQ(form->RBDIMIN->isChecked(), c.decreasing) << c.what;
         EXPECT_EQ(form->EDDECLIBASE->text(), Text(c.base)) << c.what;
-        EXPECT_EQ(form->EDDECLREAL->text(), Text(c.declination)) << c.what;
+        EXPECT_EQ(form->EDDECLREAL->text(), Declination(c.declination)) << c.what;
     });
 }
 
@@ -135,7 +140,7 @@ TEST_P(BadSettingsFileTest, IsReportedAndTheFallbackIsShown)
     Create();
     EXPECT_EQ(recorded.platform.exceptions, QStringList{QString::fromUtf8(GetParam().message)}) << GetParam().what;
     EXPECT_EQ(values.valDECL, 18000);
-    EXPECT_EQ(panel.text(), Text(18000));  // the 5 degrees West that the calculations apply
+    EXPECT_EQ(panel.text(), Declination(18000));  // the 5 degrees West that the calculations apply
     EXPECT_EQ(values.valANNOBASE, 1985);   // nothing of the file was taken
     EXPECT_EQ(values.valDECLIBASE, 3600);
     EXPECT_EQ(Settings(), GetParam().file);  // and nothing written
@@ -158,7 +163,7 @@ TEST_F(DeclinationDialogTest, AFolderThatCannotBeWrittenIsReportedAndTheProgramG
     Create();
     ASSERT_EQ(recorded.platform.exceptions.size(), 1);
     EXPECT_TRUE(recorded.platform.exceptions[0].startsWith(QStringLiteral("Impossibile scrivere")));
-    EXPECT_EQ(panel.text(), Text(18000));
+    EXPECT_EQ(panel.text(), Declination(18000));
 }
 
 TEST_F(DeclinationDialogTest, SaveWritesTheEditedDataThatTheNextStartReads)
@@ -174,7 +179,7 @@ TEST_F(DeclinationDialogTest, SaveWritesTheEditedDataThatTheNextStartReads)
     again.settingsPath = values.settingsPath;
     TForm4 next(again, handOff, [](int, int) {}, &panel);
     EXPECT_EQ(again.valANNOCORR, 2000);  // whatever the system's year
-    EXPECT_EQ(again.valDECL, -kDeg + 15 * 4 * kMin);
+    EXPECT_EQ(again.valDECL, -(kDeg + 15 * 4 * kMin));  // East, growing
 }
 
 TEST_F(DeclinationDialogTest, SaveOnAFullDiskKeepsTheOldFileAndSaysSo)
@@ -206,7 +211,7 @@ TEST_F(DeclinationDialogTest, ConfermaAppliesWhatWasLastComputed)
 
     OpenAnd([&] { form->DECLIOK->click(); });  // the opening computes for 2010
     EXPECT_EQ(values.valDECL, kDeg + 25 * 4 * kMin);
-    EXPECT_EQ(panel.text(), Text(values.valDECL));
+    EXPECT_EQ(panel.text(), Declination(values.valDECL));
 }
 
 TEST_F(DeclinationDialogTest, AnnullaKeepsTheAppliedDeclinationButNotTheEdits)
@@ -219,7 +224,7 @@ TEST_F(DeclinationDialogTest, AnnullaKeepsTheAppliedDeclinationButNotTheEdits)
         form->DECLIABO->click();
     });
     EXPECT_EQ(values.valDECL, 8160);
-    EXPECT_EQ(panel.text(), Text(8160));
+    EXPECT_EQ(panel.text(), Declination(8160));
     OpenAnd([&] { EXPECT_TRUE(form->RBDIMIN->isChecked()); });
 }
 
@@ -244,7 +249,7 @@ TEST_F(DeclinationDialogTest, AYearTypedBeyondTheRangeIsShownAsTheYearUsed)
         QTest::keyClicks(form->SPANNOBASE, QStringLiteral("1700"));
         form->CALCDECLREAL->click();
         EXPECT_EQ(form->SPANNOBASE->text(), QStringLiteral("1800"));
-        EXPECT_EQ(form->EDDECLREAL->text(), Text(kDeg + 204 * 4 * kMin));
+        EXPECT_EQ(form->EDDECLREAL->text(), Declination(kDeg + 204 * 4 * kMin));
         EXPECT_EQ(recorded.platform.beeps, 1);
     });
 }

@@ -36,11 +36,12 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ChartFromModelTest,
     testing::Values(
         RoundingCase{"East, moving East", -(3 * kDeg + 37 * kMin + 1), -401,
-                     {2027, 3 * kDeg + 37 * kMin, -1, 7 * kMin, -1}},
+                     {2027, 3 * kDeg + 37 * kMin, -1, 7 * kMin, +1}},
+        RoundingCase{"East, moving West", -2 * kDeg, 120, {2027, 2 * kDeg, -1, 2 * kMin, -1}},
         RoundingCase{"West, moving West", 13 * kDeg + 55 * kMin + 29, 100, {2027, 13 * kDeg + 55 * kMin, +1, 2 * kMin, +1}},
         RoundingCase{"West, moving East", 13 * kDeg + 54 * kMin + 31, -255, {2027, 13 * kDeg + 55 * kMin, +1, 4 * kMin, -1}},
         RoundingCase{"half a minute to even, down", 2 * kMin + 30, 150, {2027, 2 * kMin, +1, 2 * kMin, +1}},
-        RoundingCase{"half a minute to even, up", -(kMin + 30), -90, {2027, 2 * kMin, -1, 2 * kMin, -1}},
+        RoundingCase{"half a minute to even, up", -(kMin + 30), -90, {2027, 2 * kMin, -1, 2 * kMin, +1}},
         RoundingCase{"carries into the degree", -(4 * kDeg + 59 * kMin + 45), 0, {2027, 5 * kDeg, -1, 0, +1}},
         RoundingCase{"East under half a minute is zero, so West", -29, -29, {2027, 0, +1, 0, +1}}));
 
@@ -59,9 +60,9 @@ TEST_P(FiguresOfTest, NameTheSideTheDeclinationMovesTo)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FiguresOfTest,
-    testing::Values(FiguresCase{"Genova", {2027, 3 * kDeg + 37 * kMin, -1, 7 * kMin, -1}, {3, 37, 'E', 7, 'E'}},
-                    FiguresCase{"Aumento moves West", {2027, 13 * kDeg + 55 * kMin, +1, 4 * kMin, +1}, {13, 55, 'W', 4, 'W'}},
-                    FiguresCase{"East and growing moves West", {2027, 1 * kDeg, -1, 3 * kMin, +1}, {1, 0, 'E', 3, 'W'}},
+    testing::Values(FiguresCase{"Genova", {2027, 3 * kDeg + 37 * kMin, -1, 7 * kMin, +1}, {3, 37, 'E', 7, 'E'}},
+                    FiguresCase{"West Aumento moves West", {2027, 13 * kDeg + 55 * kMin, +1, 4 * kMin, +1}, {13, 55, 'W', 4, 'W'}},
+                    FiguresCase{"East Diminuzione moves West", {2027, 1 * kDeg, -1, 3 * kMin, -1}, {1, 0, 'E', 3, 'W'}},
                     FiguresCase{"zeros have no side", {2027, 0, +1, 0, +1}, {0, 0, 0, 0, 0}},
                     FiguresCase{"a change beyond a degree stays in minutes", {2027, 120 * kDeg, +1, 75 * kMin, -1},
                                 {120, 0, 'W', 75, 'E'}}));
@@ -91,13 +92,14 @@ TEST(DeclinationAtTest, ANegativeMagnitudeIsOutOfRange)
         EXPECT_EQ(std::get<nav::ModelRefusal>(DeclinationAt(entry, 2027.0)), nav::ModelRefusal::PositionOutOfRange);
 }
 
-TEST(ChartFromModelTest, GenovaIsEastAndDiminishing)
+TEST(ChartFromModelTest, CagliariIsEastAndGrowing)
 {
-    const ChartFields chart = ChartFromModel(Model(DeclinationAt({44.40, false, 8.93, false}, 2027.0)), 2027);
+    const ChartFields chart =
+        ChartFromModel(Model(DeclinationAt({39.22, false, 9.12, false}, nav::DecimalYear(2026, 12, 9))), 2026);
     EXPECT_EQ(chart.baseSign, -1);    // RBEST
-    EXPECT_EQ(chart.changeSign, -1);  // RBDIMIN: the West-positive declination falls
-    EXPECT_EQ(chart.base, 3 * kDeg + 37 * kMin);
-    EXPECT_EQ(chart.change, 7 * kMin);
+    EXPECT_EQ(chart.changeSign, +1);  // RBAUM: moving East, away from zero
+    EXPECT_EQ(chart.base, 3 * kDeg + 21 * kMin);
+    EXPECT_EQ(chart.change, 6 * kMin);
 }
 
 struct NextYearCase {
@@ -125,4 +127,5 @@ TEST_P(ChartsNextYearTest, ReproduceTheModelWithinAMinute)
 INSTANTIATE_TEST_SUITE_P(Table, ChartsNextYearTest,
                          testing::Values(NextYearCase{"Genova", {44.40, false, 8.93, false}, 2027.0},
                                          NextYearCase{"Boston", {42.36, false, 71.05, true}, 2027.0},
-                                         NextYearCase{"Auckland", {36.8, true, 174.8, false}, 2029.0}));
+                                         NextYearCase{"Auckland", {36.8, true, 174.8, false}, 2029.0},
+                                         NextYearCase{"Cagliari", {39.22, false, 9.12, false}, 2026.0}));

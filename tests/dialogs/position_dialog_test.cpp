@@ -34,6 +34,11 @@ QString Text(nav::Angle a)
     return QString::fromStdString(nav::FormatAngle(a));
 }
 
+QString Declination(nav::Angle a)
+{
+    return QString::fromStdString(nav::FormatDeclination(a));
+}
+
 struct Position {
     const char* latitude;
     bool south;
@@ -129,11 +134,11 @@ TEST_F(PositionDialogTest, ConfermaFillsTheChartDataAndTheDeclinationShowsAtOnce
             EXPECT_EQ(form->EDDECLIBASE->text(), Text(3 * kDeg + 37 * kMin));
             EXPECT_TRUE(form->RBEST->isChecked());
             EXPECT_EQ(form->EDDELTADECLI->text(), Text(7 * kMin));
-            EXPECT_TRUE(form->RBDIMIN->isChecked());
-            EXPECT_EQ(form->EDDECLREAL->text(), Text(-(3 * kDeg + 37 * kMin)));
+            EXPECT_TRUE(form->RBAUM->isChecked());  // moving East, away from zero
+            EXPECT_EQ(form->EDDECLREAL->text(), QString::fromUtf8("  3° 37'  0\" E"));
         });
     // The chart's data, as after a hand entry: live, but neither applied nor saved.
-    EXPECT_EQ(values.Chart(), (nav::ChartDeclination{2027, 2027, 3 * kDeg + 37 * kMin, -1, 7 * kMin, -1}));
+    EXPECT_EQ(values.Chart(), (nav::ChartDeclination{2027, 2027, 3 * kDeg + 37 * kMin, -1, 7 * kMin, +1}));
     EXPECT_EQ(values.valDECL, 8160);
     EXPECT_EQ(Settings(), QByteArray("1985\r\n2004\r\n3600\r\n240\r\n"));
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
@@ -201,7 +206,7 @@ TEST_F(PositionDialogTest, ConfermaIsRefusedWhileTheModelRefuses)
 
 TEST_F(PositionDialogTest, AnnullaChangesNothingAndRemembersNothing)
 {
-    FromPosition([&] { Enter(kGenova); }, [&] { EXPECT_EQ(form->EDDECLREAL->text(), Text(8160)); });
+    FromPosition([&] { Enter(kGenova); }, [&] { EXPECT_EQ(form->EDDECLREAL->text(), Declination(8160)); });
     EXPECT_EQ(values.Chart(), (nav::ChartDeclination{1985, 2004, 3600, +1, 240, +1}));
     EXPECT_FALSE(memory->contains(QStringLiteral("DeclinationFromPosition/Latitude")));
 }

@@ -43,11 +43,11 @@ INSTANTIATE_TEST_SUITE_P(
                     nav::BearingStart::True, {0, 359 * kDeg + 30 * kMin, 30 * kMin, kDeg}},
         // the heading's row, not the bearing's: a bearing of 90 would take 90;-3
         BearingCase{"deviation of the heading", "0;2\n90;-3\n", 5 * kDeg, true, true, {0, 90 * kDeg, 0, 0},
-                    nav::BearingStart::Compass, {0, 90 * kDeg, 97 * kDeg, 2 * kDeg}},
-        BearingCase{"declination subtracted back", "90;-3\n", -2 * kDeg, false, true, {90 * kDeg, 0, 100 * kDeg, 0},
-                    nav::BearingStart::True, {90 * kDeg, 105 * kDeg, 100 * kDeg, -3 * kDeg}},
+                    nav::BearingStart::Compass, {0, 90 * kDeg, 87 * kDeg, 2 * kDeg}},
+        BearingCase{"East declination taken back", "90;-3\n", -2 * kDeg, false, true, {90 * kDeg, 0, 100 * kDeg, 0},
+                    nav::BearingStart::True, {90 * kDeg, 101 * kDeg, 100 * kDeg, -3 * kDeg}},
         // Sums beyond 32 bits are formed in 64 before they come onto the circle.
-        BearingCase{"sums beyond 32 bits", "0;1\n", 2147483647, true, false, {0, 2147483647, 0, 0},
+        BearingCase{"sums beyond 32 bits", "0;1\n", -2147483647, true, false, {0, 2147483647, 0, 0},
                     nav::BearingStart::Compass, {0, 2147483647, (2 * 2147483647LL + 3600) % 1296000, kDeg}},
         BearingCase{"nothing given", "0;1\n", 0, false, false, {1, 2, 3, 4}, nav::BearingStart::Nothing,
                     {1, 2, 3, 4}}));

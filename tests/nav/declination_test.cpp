@@ -28,11 +28,23 @@ INSTANTIATE_TEST_SUITE_P(
         DeclinationCase{"1 W, 4' more a year, 19 years", {1985, 2004, kDeg, +1, 4 * kMin, +1}, 8160},
         DeclinationCase{"five years before the base", {1985, 1980, kDeg, +1, 4 * kMin, +1}, 2400},
         DeclinationCase{"five years after the base", {1985, 1990, kDeg, +1, 4 * kMin, +1}, 4800},
-        DeclinationCase{"2 E, 6' more, 10 years", {1990, 2000, 2 * kDeg, -1, 6 * kMin, +1}, -3600},
-        DeclinationCase{"decreasing", {2000, 2010, 30 * kMin, +1, 6 * kMin, -1}, -30 * kMin},
+        DeclinationCase{"2 E, 6' more, 10 years", {1990, 2000, 2 * kDeg, -1, 6 * kMin, +1}, -3 * kDeg},
+        DeclinationCase{"decreasing past zero", {2000, 2010, 30 * kMin, +1, 6 * kMin, -1}, -30 * kMin},
+        DeclinationCase{"1 30 E, 8' more, 1990 to 2008", {1990, 2008, 90 * kMin, -1, 8 * kMin, +1}, -(3 * kDeg + 54 * kMin)},
+        DeclinationCase{"1 30 W, 8' more, 1990 to 2008", {1990, 2008, 90 * kMin, +1, 8 * kMin, +1}, 3 * kDeg + 54 * kMin},
+        DeclinationCase{"5 W, 6' less, 2000 to 2007", {2000, 2007, 5 * kDeg, +1, 6 * kMin, -1}, 4 * kDeg + 18 * kMin},
+        DeclinationCase{"1 W, 9' less, 1996 to 2007", {1996, 2007, kDeg, +1, 9 * kMin, -1}, -39 * kMin},
+        DeclinationCase{"2 E, 6' less, before the base", {2000, 1990, 2 * kDeg, -1, 6 * kMin, -1}, -3 * kDeg},
         DeclinationCase{"beyond 32 bits", {1800, 2099, 2147483000, +1, 10000, +1}, std::nullopt},
         DeclinationCase{"beyond 64 bits on the way", {-2147483647 - 1, 2147483647, 0, +1, 2147483647, -1},
                         std::nullopt}));
+
+TEST(FormatDeclination, NamesTheSideAfterTheMagnitude)
+{
+    for (const auto& [declination, text] : {std::pair{3 * kDeg + 44 * kMin, "  3° 44'  0\" W"},
+                                            std::pair{-(kDeg + 1), "  1°  0'  1\" E"}, std::pair{0, "  0°  0'  0\""}})
+        EXPECT_EQ(nav::FormatDeclination(declination), text);
+}
 
 struct SettingsCase {
     const char* what;

@@ -43,18 +43,24 @@ INSTANTIATE_TEST_SUITE_P(
         // compass 0 deg 10 min, deviation 1 deg 30 min
         HeadingCase{"0;1.5\n", 0, true, false, false, {10 * kMin, 0, 0, 0}, nav::HeadingStart::Compass,
                     {10 * kMin, 100 * kMin, 100 * kMin, 90 * kMin}},
-        // 359 + 2 wraps to 1 degree, declination 5 deg W added
+        // 359 + 2 wraps to 1 degree; 5 deg W is subtracted, across north
         HeadingCase{"0;2\n", 5 * kDeg, true, false, false, {359 * kDeg, 0, 0, 0},
-                    nav::HeadingStart::Compass, {359 * kDeg, 1 * kDeg, 6 * kDeg, 2 * kDeg}},
+                    nav::HeadingStart::Compass, {359 * kDeg, 1 * kDeg, 356 * kDeg, 2 * kDeg}},
+        // magnetic 100 with 5 deg W: true 95
+        HeadingCase{"0;0\n", 5 * kDeg, false, true, false, {0, 100 * kDeg, 0, 0}, nav::HeadingStart::Magnetic,
+                    {100 * kDeg, 100 * kDeg, 95 * kDeg, 0}},
+        // magnetic 0 at Cagliari, 3 deg 21 min E: true 3 deg 21 min
+        HeadingCase{"0;0\n", -(3 * kDeg + 21 * kMin), false, true, false, {0, 0, 0, 0},
+                    nav::HeadingStart::Magnetic, {0, 0, 3 * kDeg + 21 * kMin, 0}},
         // magnetic 0 deg 30 min with +1: compass 359 deg 30 min
         HeadingCase{"0;1\n", 0, false, true, false, {0, 30 * kMin, 0, 0}, nav::HeadingStart::Magnetic,
                     {359 * kDeg + 30 * kMin, 30 * kMin, 30 * kMin, 1 * kDeg}},
         // compass and true both given: the true heading is recomputed
         HeadingCase{"0;1\n", 0, true, false, true, {0, 0, 200 * kDeg, 0}, nav::HeadingStart::Compass,
                     {0, 1 * kDeg, 1 * kDeg, 1 * kDeg}},
-        // true heading with an East declination (negative)
+        // true heading with an East declination (negative): magnetic = true - East
         HeadingCase{"100;-2\n", -3 * kDeg, false, false, true, {0, 0, 100 * kDeg, 0},
-                    nav::HeadingStart::True, {105 * kDeg, 103 * kDeg, 100 * kDeg, -2 * kDeg}},
+                    nav::HeadingStart::True, {99 * kDeg, 97 * kDeg, 100 * kDeg, -2 * kDeg}},
         // the magnetic column decides when starting from the magnetic heading
         HeadingCase{"0;15\n10;-4\n", 0, false, true, false, {0, 14 * kDeg, 0, 0},
                     nav::HeadingStart::Magnetic, {359 * kDeg, 14 * kDeg, 14 * kDeg, 15 * kDeg}},
