@@ -4,15 +4,11 @@
 
 #include "nav/currents.h"
 #include "toolkit/image.h"
+#include "toolkit/platform.h"
 #include "toolkit/text_format.h"
 #include "widgets/numeric/aligned_edit.h"
 
 namespace {
-
-bool PairGiven(const TAlignedEdit* direction, const TAlignedEdit* speed)
-{
-    return !direction->text().isEmpty() && !speed->text().isEmpty();
-}
 
 QString SpeedText(double knots)
 {
@@ -43,8 +39,10 @@ void TForm1::CALCCORClick()
 {
     nav::CurrentTriangle t{state_.valPVCOR, state_.valVPCOR, state_.valDCOR,
                            state_.valVCOR,  state_.valRVCOR, state_.valVECOR};
-    const nav::CurrentMissing missing = nav::SolveCurrent(PairGiven(EDPVCOR, EDVPCOR), PairGiven(EDDCOR, EDVCOR),
-                                                          PairGiven(EDRVCOR, EDVECOR), t, state_.vectors);
+    const auto shows = [](const TAlignedEdit* field) { return !field->text().isEmpty(); };
+    const nav::CurrentFields given{shows(EDPVCOR), shows(EDVPCOR), shows(EDDCOR),
+                                   shows(EDVCOR),  shows(EDRVCOR), shows(EDVECOR)};
+    const nav::CurrentMissing missing = nav::SolveCurrent(given, t, state_.vectors);
     switch (missing) {
     case nav::CurrentMissing::Heading:
         state_.valPVCOR = t.heading;
@@ -64,6 +62,15 @@ void TForm1::CALCCORClick()
         ShowAngle(EDRVCOR, t.course);
         EDVECOR->setText(SpeedText(t.groundSpeed));
         break;
+    case nav::CurrentMissing::CourseToSteer:
+        state_.valPVCOR = t.heading;
+        state_.valVECOR = t.groundSpeed;
+        ShowAngle(EDPVCOR, t.heading);
+        EDVECOR->setText(SpeedText(t.groundSpeed));
+        break;
+    case nav::CurrentMissing::TooStrong:
+        toolkit::platform().ErrorBox(this, tr("Corrente troppo forte per la rotta !"));
+        return;
     case nav::CurrentMissing::Nothing:
         NothingToCompute();
         return;

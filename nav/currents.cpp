@@ -1,6 +1,7 @@
 #include "nav/currents.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <numbers>
 
@@ -28,31 +29,59 @@ void CombineVectors(VectorCombination& v)
     v.direction = NormalizeAngle(static_cast<std::int64_t>(RoundHalfEven(degrees * kSecondsPerDegree)));
 }
 
-CurrentMissing SolveCurrent(bool headingGiven, bool currentGiven, bool courseGiven, CurrentTriangle& t,
-                            VectorCombination& work)
+CurrentMissing SolveCurrent(const CurrentFields& given, CurrentTriangle& t, VectorCombination& work)
 {
-    if (!headingGiven) {
-        work = {t.course, t.groundSpeed, t.current, t.currentSpeed, -1};
-        CombineVectors(work);
-        t.heading = work.direction;
-        t.ownSpeed = work.speed;
-        return CurrentMissing::Heading;
-    }
-    if (!currentGiven) {
-        work = {t.course, t.groundSpeed, t.heading, t.ownSpeed, -1};
-        CombineVectors(work);
-        t.current = work.direction;
-        t.currentSpeed = work.speed;
-        return CurrentMissing::Current;
-    }
-    if (!courseGiven) {
+    const bool motionGiven = given.heading && given.ownSpeed;
+    const bool currentGiven = given.current && given.currentSpeed;
+    const bool groundGiven = given.course && given.groundSpeed;
+    const int pairsGiven = int{motionGiven} + int{currentGiven} + int{groundGiven};
+    if (pairsGiven == 2) {
+        if (!motionGiven) {
+            work = {t.course, t.groundSpeed, t.current, t.currentSpeed, -1};
+            CombineVectors(work);
+            t.heading = work.direction;
+            t.ownSpeed = work.speed;
+            return CurrentMissing::Heading;
+        }
+        if (!currentGiven) {
+            work = {t.course, t.groundSpeed, t.heading, t.ownSpeed, -1};
+            CombineVectors(work);
+            t.current = work.direction;
+            t.currentSpeed = work.speed;
+            return CurrentMissing::Current;
+        }
         work = {t.heading, t.ownSpeed, t.current, t.currentSpeed, +1};
         CombineVectors(work);
         t.course = work.direction;
         t.groundSpeed = work.speed;
         return CurrentMissing::Course;
     }
-    return CurrentMissing::Nothing;
+    const bool steering = given.ownSpeed && currentGiven && given.course && !given.heading && !given.groundSpeed;
+    if (!steering)
+        return CurrentMissing::Nothing;
+    const auto steered = CourseToSteer(t.course, t.ownSpeed, t.current, t.currentSpeed);
+    if (!steered)
+        return CurrentMissing::TooStrong;
+    t.heading = steered->heading;
+    t.groundSpeed = steered->groundSpeed;
+    return CurrentMissing::CourseToSteer;
+}
+
+std::optional<SteeredCourse> CourseToSteer(Angle course, double ownSpeed, Angle current, double currentSpeed)
+{
+    if (!(ownSpeed > 0.0))
+        return std::nullopt;
+    const double drift = (current - course) / double{kSecondsPerDegree} * kRadiansPerDegree;
+    // The sine of the angle off the course that cancels the current's cross component.
+    const double offCourse = -currentSpeed * std::sin(drift) / ownSpeed;
+    if (!(std::abs(offCourse) <= 1.0))
+        return std::nullopt;
+    const double correction = std::asin(offCourse);
+    const double groundSpeed = ownSpeed * std::cos(correction) + currentSpeed * std::cos(drift);
+    if (!(groundSpeed > 0.0))
+        return std::nullopt;
+    const double seconds = course + correction / kRadiansPerDegree * kSecondsPerDegree;
+    return SteeredCourse{NormalizeAngle(static_cast<std::int64_t>(RoundHalfEven(seconds))), groundSpeed};
 }
 
 std::array<int, 3> VectorLengths(double ownSpeed, double currentSpeed, double groundSpeed)

@@ -7,6 +7,7 @@
 #include "nav/angle.h"
 
 #include <array>
+#include <optional>
 
 namespace nav {
 
@@ -35,13 +36,33 @@ struct CurrentTriangle {
     double groundSpeed = 0.0;   // valVECOR
 };
 
-enum class CurrentMissing { Heading, Current, Course, Nothing };
+// Which of the tab's six fields show text.
+struct CurrentFields {
+    bool heading = false, ownSpeed = false;
+    bool current = false, currentSpeed = false;
+    bool course = false, groundSpeed = false;
+};
 
-// Computes the first pair that is not given (a pair is given when both its
-// fields show text) from the other two, whatever they hold; Nothing when
-// all three are given.
-CurrentMissing SolveCurrent(bool headingGiven, bool currentGiven, bool courseGiven, CurrentTriangle& t,
-                            VectorCombination& work);
+// Heading and CourseToSteer write heading and own speed, or heading and
+// ground speed; TooStrong and Nothing change nothing.
+enum class CurrentMissing { Heading, Current, Course, CourseToSteer, TooStrong, Nothing };
+
+// With two pairs given (a pair is given when both its fields show text),
+// computes the third from them. With fewer, only the course to steer is
+// solved: own speed, the current and the course given, heading and ground
+// speed empty. Anything else is Nothing: the values of empty fields are
+// never used.
+CurrentMissing SolveCurrent(const CurrentFields& given, CurrentTriangle& t, VectorCombination& work);
+
+// The heading that, with the current, makes good the course, and the speed
+// over the ground along it. No value when the current cannot be stemmed
+// along the course (its cross component beyond own speed, or no headway
+// left), or own speed is not above 0.
+struct SteeredCourse {
+    Angle heading = 0;  // 0..1295999
+    double groundSpeed = 0.0;
+};
+std::optional<SteeredCourse> CourseToSteer(Angle course, double ownSpeed, Angle current, double currentSpeed);
 
 // The diagram's lengths in pixels of the three vectors (own motion,
 // current, ground motion): the fastest is kLongestVector long and the

@@ -375,6 +375,10 @@
         <source>Curva…</source>
         <translation>Curve…</translation>
     </message>
+    <message>
+        <source>Corrente troppo forte per la rotta !</source>
+        <translation>Current too strong for this course!</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -746,17 +750,17 @@
     </message>
 </context>
 <context>
-    <name>nav</name>
-    <message>
-        <source>Declinazione fuori limite in ORVAN_INI.INI</source>
-        <translation>Variation out of range in ORVAN_INI.INI</translation>
-    </message>
-</context>
-<context>
     <name>WholeFile</name>
     <message>
         <source>il disco è pieno</source>
         <translation>the disk is full</translation>
+    </message>
+</context>
+<context>
+    <name>nav</name>
+    <message>
+        <source>Declinazione fuori limite in ORVAN_INI.INI</source>
+        <translation>Variation out of range in ORVAN_INI.INI</translation>
     </message>
 </context>
 </TS>

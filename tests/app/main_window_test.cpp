@@ -684,12 +684,51 @@ TEST_F(CorrentiTest, AllSixFilledReportsAndLeavesTheDiagram)
     EXPECT_EQ(form->IMGCOR->canvas().Target()->copy(), before);
 }
 
-TEST_F(CorrentiTest, NothingEverEnteredDrawsOnlyTheAxes)
+struct CorrentiRefusal {
+    const char* what;
+    bool current;  // own speed, both current fields and the course are given
+    double currentSpeed;
+    const char* message;
+};
+
+class CorrentiRefusalTest : public CorrentiTest, public testing::WithParamInterface<CorrentiRefusal> {};
+
+TEST_P(CorrentiRefusalTest, ReportsAndChangesNothing)
 {
-    form->CALCCORClick();  // every value 0: the heading pair from course and current
-    EXPECT_EQ(form->EDPVCOR->text(), AngleText(0, 0, 0));
-    EXPECT_EQ(form->EDVPCOR->text(), QStringLiteral("0,0"));
-    for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(state.diagramLines[i].length, 0);
-    EXPECT_EQ(form->IMGCOR->canvas().Pixel(100, 60), tk::clGreen);  // the vertical axis, no line over it
+    const CorrentiRefusal& c = GetParam();
+    Heading(0, 2);
+    form->EDPVCOR->clear();
+    if (c.current) {
+        Current(90 * kDeg, c.currentSpeed);
+        Course(0, 0);
+        form->EDVECOR->clear();
+    }
+    const QImage before = form->IMGCOR->canvas().Target()->copy();
+    form->CALCCORClick();
+    EXPECT_EQ(recorded.platform.errors, QStringList{QString::fromUtf8(c.message)}) << c.what;
+    EXPECT_TRUE(form->EDPVCOR->text().isEmpty()) << c.what;
+    EXPECT_TRUE(form->EDVECOR->text().isEmpty()) << c.what;
+    EXPECT_EQ(state.valPVCOR, 0) << c.what;
+    EXPECT_EQ(form->IMGCOR->canvas().Target()->copy(), before) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CorrentiRefusalTest,
+    testing::Values(CorrentiRefusal{"only own speed", false, 0, "Nessun dato da calcolare."},
+                    CorrentiRefusal{"current too strong", true, 3, "Corrente troppo forte per la rotta !"}));
+
+TEST_F(CorrentiTest, CourseToSteerWritesHeadingAndGroundSpeed)
+{
+    Heading(0, 6);
+    form->EDPVCOR->clear();
+    Current(180 * kDeg, 2);
+    Course(90 * kDeg, 0);
+    form->EDVECOR->clear();
+    form->CALCCORClick();
+    EXPECT_EQ(form->EDPVCOR->text(), AngleText(70, 31, 44));
+    EXPECT_EQ(form->EDVECOR->text(), QStringLiteral("5,7"));
+    EXPECT_EQ(form->EDVPCOR->text(), QStringLiteral("6,0"));
+    EXPECT_EQ(state.diagramLines[0].angle, 70);
+    EXPECT_EQ(state.diagramLines[0].length, 80);
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
 }

@@ -237,6 +237,21 @@ TEST_F(ScenarioTest, HeadingAndCurrentEnteredInTheDialogsGiveTheCourse)
     EXPECT_EQ(program->state.valVPCOR, 6.0);
 }
 
+TEST_F(ScenarioTest, TheCourseToSteerAgainstTheCurrent)
+{
+    toolkit::ScopedFormatSettings english({QLatin1Char('.'), QLatin1Char(',')});
+    Start("0;0\r\n", "1985\r\n1985\r\n0\r\n0\r\n");
+    form().PageControl1->setCurrentWidget(form().TabSheet3);
+    EnterSpeed(form().EDVPCOR, QStringLiteral("5"));
+    EnterAngle(form().EDDCOR, QStringLiteral("270"));
+    EnterSpeed(form().EDVCOR, QStringLiteral("1.5"));
+    EnterAngle(form().EDRVCOR, QStringLiteral("45"));
+    Click(Button("CALCCOR"));
+    EXPECT_EQ(form().EDPVCOR->text(), Text(57 * kDeg + 14 * kMin + 50));
+    EXPECT_EQ(form().EDVECOR->text(), QStringLiteral("3.8"));
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
+}
+
 // The deviation card: a swing entered on "Tabelle", the table generated
 // from it reviewed and saved, and "Prore" working from the new table.
 TEST_F(ScenarioTest, ASwingMadeIntoTheTableThatProreUses)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -63,33 +64,73 @@ TEST(CurrentTriangle, AgreesWithWorkedCasesOfTheTextbooks)
 
 struct SolveCase {
     const char* what;
-    bool heading, current, course;
+    nav::CurrentFields given;
     nav::CurrentMissing missing;
 };
 
 class SolveCurrentTest : public testing::TestWithParam<SolveCase> {};
 
-TEST_P(SolveCurrentTest, ComputesTheFirstPairThatIsNotGiven)
+TEST_P(SolveCurrentTest, ComputesTheMissingPairFromTheGivenOnes)
 {
     const SolveCase& c = GetParam();
-    // 30 at 8 plus 120 at 3 is 50 33' 22" at sqrt(73).
+    // 30 at 8 plus 120 at 3 is 50 33' 22" at sqrt(73): whatever is solved gives them back.
     nav::CurrentTriangle t{30 * kDeg, 8, 120 * kDeg, 3, 182002, std::sqrt(73.0)};
     const nav::CurrentTriangle before = t;
     nav::VectorCombination work;
-    EXPECT_EQ(nav::SolveCurrent(c.heading, c.current, c.course, t, work), c.missing) << c.what;
+    EXPECT_EQ(nav::SolveCurrent(c.given, t, work), c.missing) << c.what;
     EXPECT_NEAR(t.heading, before.heading, 1) << c.what;
     EXPECT_NEAR(t.ownSpeed, before.ownSpeed, 1e-4) << c.what;
     EXPECT_NEAR(t.current, before.current, 1) << c.what;
     EXPECT_NEAR(t.currentSpeed, before.currentSpeed, 1e-4) << c.what;
     EXPECT_EQ(t.course, before.course) << c.what;
+    EXPECT_NEAR(t.groundSpeed, before.groundSpeed, 1e-4) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SolveCurrentTest,
-                         testing::Values(SolveCase{"heading", false, true, true, nav::CurrentMissing::Heading},
-                                         SolveCase{"heading first", false, false, false, nav::CurrentMissing::Heading},
-                                         SolveCase{"current", true, false, true, nav::CurrentMissing::Current},
-                                         SolveCase{"course", true, true, false, nav::CurrentMissing::Course},
-                                         SolveCase{"all given", true, true, true, nav::CurrentMissing::Nothing}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, SolveCurrentTest,
+    testing::Values(SolveCase{"heading", {false, true, true, true, true, true}, nav::CurrentMissing::Heading},
+                    SolveCase{"current", {true, true, true, false, true, true}, nav::CurrentMissing::Current},
+                    SolveCase{"course", {true, true, true, true, false, false}, nav::CurrentMissing::Course},
+                    SolveCase{"course to steer", {false, true, true, true, true, false}, nav::CurrentMissing::CourseToSteer},
+                    SolveCase{"all given", {true, true, true, true, true, true}, nav::CurrentMissing::Nothing},
+                    SolveCase{"nothing given", {}, nav::CurrentMissing::Nothing},
+                    SolveCase{"heading and own speed only", {true, true}, nav::CurrentMissing::Nothing},
+                    SolveCase{"steering without the current's speed", {false, true, true, false, true, false},
+                              nav::CurrentMissing::Nothing}));
+
+struct SteerCase {
+    const char* what;
+    nav::Angle course;
+    double ownSpeed;
+    nav::Angle current;
+    double currentSpeed;
+    std::optional<nav::SteeredCourse> steered;
+};
+
+class CourseToSteerTest : public testing::TestWithParam<SteerCase> {};
+
+TEST_P(CourseToSteerTest, HeadsIntoTheCurrentToMakeGoodTheCourse)
+{
+    const SteerCase& c = GetParam();
+    const auto steered = nav::CourseToSteer(c.course, c.ownSpeed, c.current, c.currentSpeed);
+    ASSERT_EQ(steered.has_value(), c.steered.has_value()) << c.what;
+    if (!steered)
+        return;
+    EXPECT_NEAR(steered->heading, c.steered->heading, 2) << c.what;
+    EXPECT_NEAR(steered->groundSpeed, c.steered->groundSpeed, 0.05) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CourseToSteerTest,
+    testing::Values(
+        SteerCase{"current from the right", 90 * kDeg, 6, 180 * kDeg, 2, nav::SteeredCourse{70 * kDeg + 31 * kMin + 44, 5.66}},
+        SteerCase{"current from the left", 90 * kDeg, 6, 0, 2, nav::SteeredCourse{109 * kDeg + 28 * kMin + 16, 5.66}},
+        SteerCase{"across north", 45 * kDeg, 5, 270 * kDeg, 1.5, nav::SteeredCourse{57 * kDeg + 14 * kMin + 50, 3.8}},
+        SteerCase{"head on", 0, 5, 180 * kDeg, 2, nav::SteeredCourse{0, 3}},
+        SteerCase{"to the west of north", 350 * kDeg, 4, 80 * kDeg, 2, nav::SteeredCourse{320 * kDeg, 3.46}},
+        SteerCase{"cross current beyond own speed", 0, 2, 90 * kDeg, 3, std::nullopt},
+        SteerCase{"head current beyond own speed", 0, 2, 180 * kDeg, 2.5, std::nullopt},
+        SteerCase{"no own speed", 0, 0, 0, 2, std::nullopt}));
 
 struct LengthCase {
     double own, current, ground;
