@@ -716,19 +716,3 @@ INSTANTIATE_TEST_SUITE_P(
     Table, CorrentiRefusalTest,
     testing::Values(CorrentiRefusal{"only own speed", false, 0, "Nessun dato da calcolare."},
                     CorrentiRefusal{"current too strong", true, 3, "Corrente troppo forte per la rotta !"}));
-
-TEST_F(CorrentiTest, CourseToSteerWritesHeadingAndGroundSpeed)
-{
-    Heading(0, 6);
-    form->EDPVCOR->clear();
-    Current(180 * kDeg, 2);
-    Course(90 * kDeg, 0);
-    form->EDVECOR->clear();
-    form->CALCCORClick();
-    EXPECT_EQ(form->EDPVCOR->text(), AngleText(70, 31, 44));
-    EXPECT_EQ(form->EDVECOR->text(), QStringLiteral("5,7"));
-    EXPECT_EQ(form->EDVPCOR->text(), QStringLiteral("6,0"));
-    EXPECT_EQ(state.diagramLines[0].angle, 70);
-    EXPECT_EQ(state.diagramLines[0].length, 80);
-    EXPECT_TRUE(recorded.platform.errors.isEmpty());
-}

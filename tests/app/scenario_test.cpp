@@ -249,6 +249,7 @@ TEST_F(ScenarioTest, TheCourseToSteerAgainstTheCurrent)
     Click(Button("CALCCOR"));
     EXPECT_EQ(form().EDPVCOR->text(), Text(57 * kDeg + 14 * kMin + 50));
     EXPECT_EQ(form().EDVECOR->text(), QStringLiteral("3.8"));
+    EXPECT_EQ(program->state.diagramLines[0].angle, 57);  // drawn as the other problems
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
 }
 
