@@ -43,37 +43,32 @@ void TForm1::CALCCORClick()
     const nav::CurrentFields given{shows(EDPVCOR), shows(EDVPCOR), shows(EDDCOR),
                                    shows(EDVCOR),  shows(EDRVCOR), shows(EDVECOR)};
     const nav::CurrentMissing missing = nav::SolveCurrent(given, t, state_.vectors);
-    switch (missing) {
-    case nav::CurrentMissing::Heading:
-        state_.valPVCOR = t.heading;
-        state_.valVPCOR = t.ownSpeed;
-        ShowAngle(EDPVCOR, t.heading);
-        EDVPCOR->setText(SpeedText(t.ownSpeed));
-        break;
-    case nav::CurrentMissing::Current:
-        state_.valDCOR = t.current;
-        state_.valVCOR = t.currentSpeed;
-        ShowAngle(EDDCOR, t.current);
-        EDVCOR->setText(SpeedText(t.currentSpeed));
-        break;
-    case nav::CurrentMissing::Course:
-        state_.valRVCOR = t.course;
-        state_.valVECOR = t.groundSpeed;
-        ShowAngle(EDRVCOR, t.course);
-        EDVECOR->setText(SpeedText(t.groundSpeed));
-        break;
-    case nav::CurrentMissing::CourseToSteer:
-        state_.valPVCOR = t.heading;
-        state_.valVECOR = t.groundSpeed;
-        ShowAngle(EDPVCOR, t.heading);
-        EDVECOR->setText(SpeedText(t.groundSpeed));
-        break;
-    case nav::CurrentMissing::TooStrong:
+    if (missing == nav::CurrentMissing::TooStrong) {
         toolkit::platform().ErrorBox(this, tr("Corrente troppo forte per la rotta !"));
         return;
-    case nav::CurrentMissing::Nothing:
+    }
+    if (missing == nav::CurrentMissing::Nothing) {
         NothingToCompute();
         return;
+    }
+    // A solved problem changes only the values it writes; the others stay as they were.
+    state_.valPVCOR = t.heading;
+    state_.valVPCOR = t.ownSpeed;
+    state_.valDCOR = t.current;
+    state_.valVCOR = t.currentSpeed;
+    state_.valRVCOR = t.course;
+    state_.valVECOR = t.groundSpeed;
+    const auto show = [this](TAlignedEdit* direction, nav::Angle angle, TAlignedEdit* speed, double knots) {
+        ShowAngle(direction, angle);
+        speed->setText(SpeedText(knots));
+    };
+    switch (missing) {
+    case nav::CurrentMissing::Heading: show(EDPVCOR, t.heading, EDVPCOR, t.ownSpeed); break;
+    case nav::CurrentMissing::Current: show(EDDCOR, t.current, EDVCOR, t.currentSpeed); break;
+    case nav::CurrentMissing::Course: show(EDRVCOR, t.course, EDVECOR, t.groundSpeed); break;
+    case nav::CurrentMissing::CourseToSteer: show(EDPVCOR, t.heading, EDVECOR, t.groundSpeed); break;
+    case nav::CurrentMissing::TooStrong:
+    case nav::CurrentMissing::Nothing: break;
     }
     const auto lengths = nav::VectorLengths(state_.valVPCOR, state_.valVCOR, state_.valVECOR);
     DrawLines(*IMGCOR,

@@ -36,24 +36,22 @@ CurrentMissing SolveCurrent(const CurrentFields& given, CurrentTriangle& t, Vect
     const bool groundGiven = given.course && given.groundSpeed;
     const int pairsGiven = int{motionGiven} + int{currentGiven} + int{groundGiven};
     if (pairsGiven == 2) {
-        if (!motionGiven) {
-            work = {t.course, t.groundSpeed, t.current, t.currentSpeed, -1};
+        const auto combine = [&work](Angle a1, double s1, Angle a2, double s2, int mode, Angle& direction,
+                                     double& speed) {
+            work = {a1, s1, a2, s2, mode};
             CombineVectors(work);
-            t.heading = work.direction;
-            t.ownSpeed = work.speed;
+            direction = work.direction;
+            speed = work.speed;
+        };
+        if (!motionGiven) {
+            combine(t.course, t.groundSpeed, t.current, t.currentSpeed, -1, t.heading, t.ownSpeed);
             return CurrentMissing::Heading;
         }
         if (!currentGiven) {
-            work = {t.course, t.groundSpeed, t.heading, t.ownSpeed, -1};
-            CombineVectors(work);
-            t.current = work.direction;
-            t.currentSpeed = work.speed;
+            combine(t.course, t.groundSpeed, t.heading, t.ownSpeed, -1, t.current, t.currentSpeed);
             return CurrentMissing::Current;
         }
-        work = {t.heading, t.ownSpeed, t.current, t.currentSpeed, +1};
-        CombineVectors(work);
-        t.course = work.direction;
-        t.groundSpeed = work.speed;
+        combine(t.heading, t.ownSpeed, t.current, t.currentSpeed, +1, t.course, t.groundSpeed);
         return CurrentMissing::Course;
     }
     const bool steering = given.ownSpeed && currentGiven && given.course && !given.heading && !given.groundSpeed;
