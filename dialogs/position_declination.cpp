@@ -27,8 +27,10 @@ ChartFields ChartFromModel(const nav::ModelDeclination& model, int year)
     ChartFields chart;
     chart.year = year;
     chart.base = WholeMinutes(model.declination);
-    chart.baseSign = model.declination < 0 && chart.base != 0 ? -1 : +1;
     chart.change = WholeMinutes(model.annualChange);
+    // A zero takes the side it moves to, and moves away from it.
+    const nav::Angle side = chart.base != 0 ? model.declination : (chart.change != 0 ? model.annualChange : 0);
+    chart.baseSign = side < 0 ? -1 : +1;
     // "Aumento" when the declination moves away from zero on its side.
     const bool towardZero = (model.annualChange < 0) != (chart.baseSign < 0);
     chart.changeSign = towardZero && chart.change != 0 ? -1 : +1;

@@ -20,7 +20,8 @@ nav::ModelAnswer DeclinationAt(const PositionEntry& entry, double decimalYear);
 // The chart fields that the model fills, as a skipper copies them from a
 // chart: the base year and the current year are the date's year, the
 // declination and its annual change are rounded to whole minutes. A zero
-// is West and "Aumento", as in the settings file.
+// declination takes the side it moves to, with "Aumento"; with no change
+// either it is West and "Aumento", as in the settings file.
 struct ChartFields {
     int year = 0;
     nav::Angle base = 0;    // magnitude, seconds of arc

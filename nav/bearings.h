@@ -25,8 +25,9 @@ struct CompassBearing {
 enum class BearingStart { Compass, True, Nothing };
 
 // The deviation belongs to the compass heading (East positive); true =
-// compass + deviation - declination (West positive). Starts from the compass bearing when it is given, else
-// from the true one; Nothing changes nothing.
+// compass + deviation - declination (West positive). Starts from the
+// compass bearing when it is given, else from the true one; Nothing
+// changes nothing.
 BearingStart ConvertBearing(const DeviationTable& table, Angle declination, bool compassGiven, bool trueGiven,
                             CompassBearing& b);
 

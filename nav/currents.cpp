@@ -10,6 +10,9 @@ namespace nav {
 namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+// A ground speed this small against the speeds that make it is rounding
+// error: a current abeam just as fast as the boat leaves no headway.
+constexpr double kNoHeadway = 1e-9;
 
 }  // namespace
 
@@ -76,7 +79,7 @@ std::optional<SteeredCourse> CourseToSteer(Angle course, double ownSpeed, Angle 
         return std::nullopt;
     const double correction = std::asin(offCourse);
     const double groundSpeed = ownSpeed * std::cos(correction) + currentSpeed * std::cos(drift);
-    if (!(groundSpeed > 0.0))
+    if (!(groundSpeed > kNoHeadway * (ownSpeed + currentSpeed)))
         return std::nullopt;
     const double seconds = course + correction / kRadiansPerDegree * kSecondsPerDegree;
     return SteeredCourse{NormalizeAngle(static_cast<std::int64_t>(RoundHalfEven(seconds))), groundSpeed};

@@ -57,6 +57,13 @@ std::optional<Angle> Magnitude(std::int32_t v)
     return static_cast<Angle>(std::abs(v));
 }
 
+// A zero base reads back as West: its change is written as seen from West,
+// so that it moves the declination the same way.
+int ChangeSignOnWest(const ChartDeclination& chart)
+{
+    return chart.base == 0 ? chart.changeSign * chart.baseSign : chart.changeSign;
+}
+
 }  // namespace
 
 std::optional<Angle> ComputeDeclination(const ChartDeclination& chart)
@@ -85,7 +92,7 @@ std::string WriteSettings(const ChartDeclination& chart)
     std::string text;
     for (const std::int64_t v : {std::int64_t{chart.baseYear}, std::int64_t{chart.currentYear},
                                  std::int64_t{chart.base} * chart.baseSign,
-                                 std::int64_t{chart.change} * chart.changeSign})
+                                 std::int64_t{chart.change} * ChangeSignOnWest(chart)})
         text += std::to_string(v) + "\r\n";
     return text;
 }

@@ -36,11 +36,14 @@ inline constexpr int kLastYear = 2099;
 std::optional<Angle> ComputeDeclination(const ChartDeclination& chart);
 
 // The declination as its fields show it: FormatAngle of the magnitude, a
-// blank and the side, "  3° 44'  0\" W"; a zero names no side.
+// blank and the side, "  3° 44'  0\" W"; a zero names no side. Any angle
+// value but the most negative 32-bit one, which ComputeDeclination never gives.
 std::string FormatDeclination(Angle declination);
 
 // The file's four lines: base year, current year, the signed base
-// declination, the signed annual change, each ended by CR LF.
+// declination, the signed annual change, each ended by CR LF. A zero base
+// is read as West, so an East one is written with the sense of its change
+// turned: the same declinations in every year.
 std::string WriteSettings(const ChartDeclination& chart);
 
 struct SettingsRead {

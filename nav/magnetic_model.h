@@ -54,8 +54,9 @@ enum class ModelRefusal {
 
 struct ModelDeclination {
     Angle declination = 0;   // seconds of arc, West positive
-    // Seconds of arc a year: positive when the West-positive declination
-    // grows (moves West), the chart's "Aumento"; negative when it moves East.
+    // Seconds of arc a year: positive when the declination moves West,
+    // negative when it moves East (a chart's "Aumento" when that is away
+    // from zero on the declination's side).
     Angle annualChange = 0;
     bool outsideValidity = false;  // a date within the grace years only
 

@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         RoundingCase{"half a minute to even, down", 2 * kMin + 30, 150, {2027, 2 * kMin, +1, 2 * kMin, +1}},
         RoundingCase{"half a minute to even, up", -(kMin + 30), -90, {2027, 2 * kMin, -1, 2 * kMin, +1}},
         RoundingCase{"carries into the degree", -(4 * kDeg + 59 * kMin + 45), 0, {2027, 5 * kDeg, -1, 0, +1}},
-        RoundingCase{"East under half a minute is zero, so West", -29, -29, {2027, 0, +1, 0, +1}}));
+        RoundingCase{"East under half a minute is zero, so West", -29, -29, {2027, 0, +1, 0, +1}},
+        RoundingCase{"a zero moving East is East and growing", -25, -40, {2027, 0, -1, kMin, +1}}));
 
 struct FiguresCase {
     const char* what;

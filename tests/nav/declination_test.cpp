@@ -90,4 +90,10 @@ TEST(WriteSettings, WritesTheFourSignedLinesThatReadBack)
     const std::string text = nav::WriteSettings(chart);
     EXPECT_EQ(text, "1985\r\n2004\r\n-5400\r\n-240\r\n");
     EXPECT_EQ(nav::ReadSettings(text).chart, chart);
+
+    // A zero East base reads back as West: its change keeps moving the declination East.
+    nav::ChartDeclination zeroEast{2000, 2010, 0, -1, 60, +1};
+    const auto read = nav::ReadSettings(nav::WriteSettings(zeroEast)).chart;
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(nav::ComputeDeclination(*read), nav::ComputeDeclination(zeroEast));
 }
