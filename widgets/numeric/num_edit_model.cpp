@@ -206,15 +206,17 @@ bool NumEditModel::TypeChar(QChar c)
     if (!digit && c != kMinus && c != kExponentMark && !(c == decimal && decimals_ != 0))
         return false;
 
+    ClampCaret();
+    // Taken before anything changes: a "-" typed over a selection that
+    // starts in the mantissa toggles the mantissa's sign.
     const int s0 = selStart;
+    const int d = Pos(decimal);
+    const int e = Pos(kExponentMark);
     if (c == kExponentMark || c == decimal)
         selLength = 0;
     else
         DeleteSelection();
     ClampCaret();
-    // Taken after the selection went, so that they match the text.
-    const int d = Pos(decimal);
-    const int e = Pos(kExponentMark);
 
     const bool negative = text.startsWith(kMinus);
     const bool exponentNegative = e != 0 && text.mid(e).contains(kMinus);
@@ -321,11 +323,6 @@ void NumEditModel::DeleteChar(bool backspace)
     }
     if (b == 0 || b > length)
         return;
-    // Only digits and signs go: a second mark right behind the stepped-over
-    // one stays too ("1.E5" keeps its "E").
-    if (steppedOver(b))
-        return;
-
     if (d != 0 && d < b && b < e) {
         // A decimal digit: with fixed places a zero closes the gap at the end.
         text.remove(b - 1, 1);
@@ -341,7 +338,9 @@ void NumEditModel::DeleteChar(bool backspace)
         text[0] = kZero;  // the only integer digit
         selStart = 1;
     } else {
-        text.remove(b - 1, 1);
+        // An exponent's sign goes with its "E": "1.E-5" gives "1.5".
+        const bool withSign = text[b - 1] == kExponentMark && b < length && text[b] == kMinus;
+        text.remove(b - 1, withSign ? 2 : 1);
         selStart = b - 1;
         if (Exponential(format_) && text.endsWith(kExponentMark))
             text.append(kZero);
