@@ -6,6 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace tk = toolkit;
 using Layout = TrackBarGeometry::Layout;
 
@@ -321,16 +323,30 @@ TEST(TrackBar, HidingEndsADrag)
     EXPECT_FALSE(w.bar.CursorClipped());
 }
 
-TEST(TrackBar, HandCursorOverTheThumbOnly)
+// The cursor the owner set, if any, and what shows beside the thumb.
+struct CursorCase {
+    std::optional<Qt::CursorShape> owner;
+    Qt::CursorShape beside;
+};
+
+class TrackBarCursorTest : public testing::TestWithParam<CursorCase> {};
+
+TEST_P(TrackBarCursorTest, HandOverTheThumbOnly)
 {
     DegreeBarWidget w;
+    if (GetParam().owner)
+        w.bar.setCursor(*GetParam().owner);
     SendMouse(&w.bar, QEvent::MouseMove, w.ThumbCentre());
     EXPECT_TRUE(w.bar.Hovering());
     EXPECT_EQ(w.bar.cursor().shape(), Qt::BitmapCursor);
     SendMouse(&w.bar, QEvent::MouseMove, QPoint(300, 7));
     EXPECT_FALSE(w.bar.Hovering());
-    EXPECT_EQ(w.bar.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(w.bar.cursor().shape(), GetParam().beside);
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, TrackBarCursorTest,
+                         testing::Values(CursorCase{std::nullopt, Qt::ArrowCursor},
+                                         CursorCase{Qt::CrossCursor, Qt::CrossCursor}));
 
 TEST(TrackBar, NotATabStopNeverTakesTheFocus)
 {
