@@ -40,7 +40,8 @@ DialogAngle AngleToShow(nav::Angle value, DegreeRange range)
     // Only the degree row has the opener's range: minutes and seconds keep
     // theirs, and outside the port mode a negative part stops at 0.
     const bool keepParts = v >= 0 || range.Port();
-    return {static_cast<int>(std::clamp<std::int64_t>(v < 0 ? -degrees : degrees, range.lowest, range.highest)),
+    const std::int64_t signedDegrees = v < 0 ? -degrees : degrees;
+    return {static_cast<int>(std::clamp<std::int64_t>(signedDegrees, range.lowest, range.highest)),
             keepParts ? static_cast<int>(magnitude / nav::kSecondsPerMinute % kMinutesPerDegree) : 0,
             keepParts ? static_cast<int>(magnitude % nav::kSecondsPerMinute) : 0};
 }
