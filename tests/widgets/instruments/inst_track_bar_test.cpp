@@ -159,6 +159,7 @@ TEST_P(TickRowTest, StepGrowsUntilTicksAreFourPixelsApart)
 INSTANTIATE_TEST_SUITE_P(Table, TickRowTest,
                          testing::Values(TickCase{179, 10, 11, 15},  // travel 150
                                          TickCase{59, 10, 6, 6},     // travel 30: the step doubles to 20
+                                         TickCase{69, 10, 11, 4},    // travel 40: exactly 4 apart, all kept
                                          TickCase{179, 0, 0, 0},     // no frequency, no ticks
                                          TickCase{179, 60, 3, 90}));   // ticks at 0, 60 and the maximum
 
