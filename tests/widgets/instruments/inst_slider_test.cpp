@@ -304,36 +304,24 @@ INSTANTIATE_TEST_SUITE_P(
                     IgnoredCase{"ThumbStatesFive", &TInstSlider::setThumbStates, &TInstSlider::ThumbStates, 5}),
     [](const testing::TestParamInfo<IgnoredCase>& info) { return info.param.name; });
 
-struct CheckerCase {
-    const char* name;
-    int tickWidth;
-    QPoint green;  // a pixel of the segment colour, on the log's 24 x 269 image
-    QPoint black;  // one of the background beside it
-};
-
-class SliderCheckerTest : public testing::TestWithParam<CheckerCase> {};
-
-TEST_P(SliderCheckerTest, CheckeredSegmentsStartTheirPatternAtEachBar)
+TEST(Slider, CheckeredSegmentsStartTheirPatternAtEachBar)
 {
     TInstSlider slider;
     SetUpAsLog(slider);
     slider.setSolidFill(false);
-    slider.setTickWidth(GetParam().tickWidth);
+    slider.setTickWidth(2);
     const QImage& low = slider.LowImage();
-    EXPECT_EQ(PixelAt(low, GetParam().green.x(), GetParam().green.y()), tk::clGreen);
-    EXPECT_EQ(PixelAt(low, GetParam().black.x(), GetParam().black.y()), tk::clBlack);
+    // Bars of 2 rows every 3: the bottom bar covers rows 267 and 268, the next 264 and 265.
+    EXPECT_EQ(PixelAt(low, 0, 267), tk::clGreen);
+    EXPECT_EQ(PixelAt(low, 1, 267), tk::clBlack);
+    EXPECT_EQ(PixelAt(low, 0, 268), tk::clBlack);
+    EXPECT_EQ(PixelAt(low, 1, 268), tk::clGreen);
+    EXPECT_EQ(PixelAt(low, 0, 264), tk::clGreen);  // an odd row, yet the pattern starts again
+    EXPECT_EQ(PixelAt(low, 0, 266), tk::clBlack);  // the gap
+    slider.setTickWidth(300);  // one bar, from 31 rows above the image to its end
+    EXPECT_EQ(PixelAt(slider.LowImage(), 1, 268), tk::clGreen);
+    EXPECT_EQ(PixelAt(slider.LowImage(), 0, 268), tk::clBlack);
 }
-
-// Bars of 2 rows every 3: the bottom bar covers rows 267 and 268, the next
-// 264 and 265. A bar of 300 rows starts 31 rows above the image.
-INSTANTIATE_TEST_SUITE_P(
-    Table, SliderCheckerTest,
-    testing::Values(CheckerCase{"BottomBarFirstRow", 2, {0, 267}, {1, 267}},
-                    CheckerCase{"BottomBarSecondRow", 2, {1, 268}, {0, 268}},
-                    CheckerCase{"OddRowStartsAgainBesideTheGap", 2, {0, 264}, {0, 266}},
-                    CheckerCase{"BarTallerThanTheImageToItsEnd", 300, {1, 268}, {0, 268}},
-                    CheckerCase{"BarTallerThanTheImageAtItsTop", 300, {1, 0}, {0, 0}}),
-    [](const testing::TestParamInfo<CheckerCase>& info) { return info.param.name; });
 
 TEST(Slider, SquareSliderTurnedHorizontalRedrawsItsImages)
 {
