@@ -109,7 +109,10 @@ INSTANTIATE_TEST_SUITE_P(
             KeyCase{"a mark behind a mark goes, the exponent's sign with its E", -1, S, ".E-", 0, 0, "\x7f", ".", 1, 0},
             KeyCase{"backspace over the E deletes the separator", -1, S, "1.E5", 3, 0, "\b", "1E5", 1, 0},
             KeyCase{"delete over the separator deletes the E", -1, S, "1.E5", 1, 0, "\x7f", "1.5", 2, 0},
+            KeyCase{"fixed places keep their separator", 2, T, ",.00", 0, 0, "\x7f", ",.00", 0, 0},
             KeyCase{"minus over a selection from the mantissa", -1, S, "123E5", 2, 2, "-", "-1E5", 3, 0},
+            // The lone "-" counts as "-0": the deletion also takes the 7 before the E.
+            KeyCase{"minus over the exponent's sign", -1, S, "87E-", 3, 1, "-", "8E-", 3, 0},
             KeyCase{"a selected separator is no digit to delete", 2, S, "123.45", 2, 3, "\b", "12.50", 2, 0},
             KeyCase{"separator goes before the E", -1, S, "5E3", 3, 0, ".", "5.E3", 2, 0},
             KeyCase{"E again jumps behind it", -1, S, "5E3", 0, 0, "E", "5E3", 2, 0},

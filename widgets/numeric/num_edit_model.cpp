@@ -207,16 +207,20 @@ bool NumEditModel::TypeChar(QChar c)
         return false;
 
     ClampCaret();
-    // Taken before anything changes: a "-" typed over a selection that
-    // starts in the mantissa toggles the mantissa's sign.
+    // Where a "-" goes is decided on the text before anything changes: over
+    // a selection that starts in the mantissa it toggles the mantissa's sign.
     const int s0 = selStart;
-    const int d = Pos(decimal);
-    const int e = Pos(kExponentMark);
+    const bool inMantissa = Pos(kExponentMark) == 0 || Pos(kExponentMark) > s0;
     if (c == kExponentMark || c == decimal)
         selLength = 0;
     else
         DeleteSelection();
     ClampCaret();
+    // The edits are made where the marks are now. For a digit these give the
+    // same rules as the places before: a deletion that moves a mark leaves
+    // the caret in front of it.
+    const int d = Pos(decimal);
+    const int e = Pos(kExponentMark);
 
     const bool negative = text.startsWith(kMinus);
     const bool exponentNegative = e != 0 && text.mid(e).contains(kMinus);
@@ -227,7 +231,7 @@ bool NumEditModel::TypeChar(QChar c)
         selStart = e + 1;
 
     if (c == kMinus) {
-        if (e == 0 || e > s0) {
+        if (inMantissa || e == 0) {
             if (negative) {
                 text.remove(0, 1);
                 selStart = s0 - 1;
@@ -322,6 +326,10 @@ void NumEditModel::DeleteChar(bool backspace)
             ++b;
     }
     if (b == 0 || b > length)
+        return;
+    // A mark right behind the stepped-over one is deleted, but fixed places
+    // keep their separator.
+    if (text[b - 1] == decimal && decimals_ > 0)
         return;
     if (d != 0 && d < b && b < e) {
         // A decimal digit: with fixed places a zero closes the gap at the end.
