@@ -30,21 +30,6 @@ void TForm1::SPOREClick(toolkit::UpDownButton button)
     SPMINClick();
 }
 
-std::optional<double> TForm1::Input(TSpinNumEdit* box)
-{
-    const auto value = box->ReadValue();
-    if (!value)
-        return std::nullopt;
-    // The buttons take no focus, so the box's own correction on leaving has
-    // not run: a figure it would not keep is refused here.
-    const bool beyond = box->RangeActive() && (*value < box->MinValue() || *value > box->MaxValue());
-    if (*value < 0 || beyond) {
-        toolkit::platform().ErrorBox(this, tr(kOutOfRange));
-        return std::nullopt;
-    }
-    return value;
-}
-
 bool TForm1::Fits(double result)
 {
     if (std::isfinite(result))
@@ -55,7 +40,7 @@ bool TForm1::Fits(double result)
 
 void TForm1::CALCCTClick()
 {
-    const auto speed = Input(SPVM);
+    const auto speed = SPVM->ReadValue();
     if (!speed)
         return;
     const double distance = nav::DistanceRun(*speed, SPMIN->Position());
@@ -69,7 +54,7 @@ void TForm1::CALCVMClick()
         toolkit::platform().ErrorBox(this, tr("Tempo = 0 !"));
         return;
     }
-    const auto distance = Input(SPCT);
+    const auto distance = SPCT->ReadValue();
     if (!distance)
         return;
     const double speed = nav::MeanSpeed(*distance, SPMIN->Position());
@@ -79,14 +64,14 @@ void TForm1::CALCVMClick()
 
 void TForm1::CALCTTClick()
 {
-    const auto speed = Input(SPVM);
+    const auto speed = SPVM->ReadValue();
     if (!speed)
         return;
     if (!(*speed > 0)) {
         toolkit::platform().ErrorBox(this, tr("Velocità = 0 !"));
         return;
     }
-    const auto distance = Input(SPCT);
+    const auto distance = SPCT->ReadValue();
     if (!distance)
         return;
     const double minutes = nav::TravelMinutes(*distance, *speed);
@@ -105,10 +90,10 @@ void TForm1::CALCTTClick()
 
 void TForm1::CALCAUTOClick()
 {
-    const auto power = Input(SPHP);
+    const auto power = SPHP->ReadValue();
     if (!power)
         return;
-    const auto consumption = Input(SPCS);
+    const auto consumption = SPCS->ReadValue();
     if (!consumption)
         return;
     const double fuel = nav::FuelNeeded(SPMIN->Position(), *power, *consumption);
@@ -122,7 +107,7 @@ void TForm1::CALCAUTOClick()
 
 void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage)
 {
-    const auto factor = Input(other);
+    const auto factor = other->ReadValue();
     if (!factor)
         return;
     if (*factor == 0) {
@@ -133,7 +118,7 @@ void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QS
         toolkit::platform().ErrorBox(this, tr("Tempo Totale = 0 !"));
         return;
     }
-    const auto fuel = Input(SPAUTO);
+    const auto fuel = SPAUTO->ReadValue();
     if (!fuel)
         return;
     const double value = nav::FuelFactor(*fuel, *factor, SPMIN->Position());

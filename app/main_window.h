@@ -157,10 +157,6 @@ private:
     // Power or consumption from the fuel, the other factor and the time. The
     // refusals in their order: the other factor 0, then the time 0.
     void SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage);
-    // A figure of the tab for a calculation: nothing after reporting an
-    // unreadable text, or with "Valore fuori limite !" a negative one or one
-    // beyond the box's range.
-    std::optional<double> Input(TSpinNumEdit* box);
     // False, with "Valore fuori limite !", for a result that is not a finite number.
     bool Fits(double result);
 

@@ -12,17 +12,13 @@ namespace {
 constexpr int kFullCircleMaxDegrees = 359;
 constexpr int kMaxMinutes = 59;
 constexpr int kMaxSeconds = 59;
+constexpr int kMinutesPerDegree = 60;
 constexpr std::int64_t kLastSecondOfADegree = nav::kSecondsPerDegree - 1;
 
-// The smallest and largest angle values the three rows can show.
+// The smallest angle value the three rows can show.
 std::int64_t LowestShown(DegreeRange r)
 {
     return std::int64_t{r.lowest} * nav::kSecondsPerDegree - (r.lowest < 0 ? kLastSecondOfADegree : 0);
-}
-
-std::int64_t HighestShown(DegreeRange r)
-{
-    return std::int64_t{r.highest} * nav::kSecondsPerDegree + (r.highest > 0 ? kLastSecondOfADegree : 0);
 }
 
 }  // namespace
@@ -39,11 +35,15 @@ DialogAngle AngleToShow(nav::Angle value, DegreeRange range)
         v = nav::NormalizeAngle(v);
     else if (range.Port() && v > 0 && v - nav::kFullCircle >= LowestShown(range))
         v -= nav::kFullCircle;
-    v = std::clamp(v, LowestShown(range), HighestShown(range));
-    const std::int64_t magnitude = std::llabs(v);
-    const int degrees = static_cast<int>(magnitude / nav::kSecondsPerDegree);
-    return {v < 0 ? -degrees : degrees, static_cast<int>(magnitude / nav::kSecondsPerMinute % 60),
-            static_cast<int>(magnitude % nav::kSecondsPerMinute)};
+    const std::int64_t magnitude = v < 0 ? -v : v;
+    const std::int64_t degrees = magnitude / nav::kSecondsPerDegree;
+    // Only the degree row has the opener's range: minutes and seconds keep
+    // theirs, and outside the port mode a negative part stops at 0.
+    const bool keepParts = v >= 0 || range.Port();
+    const std::int64_t signedDegrees = v < 0 ? -degrees : degrees;
+    return {static_cast<int>(std::clamp<std::int64_t>(signedDegrees, range.lowest, range.highest)),
+            keepParts ? static_cast<int>(magnitude / nav::kSecondsPerMinute % kMinutesPerDegree) : 0,
+            keepParts ? static_cast<int>(magnitude % nav::kSecondsPerMinute) : 0};
 }
 
 int RowPosition(double value, int lowest, int highest)

@@ -31,8 +31,9 @@ struct DialogAngle {
 
 // The numbers the dialog opens with. A value the range cannot show opens
 // as its direction on the full circle (-30 shows 330), in the port mode as
-// its negative form when that lies within the range, and otherwise brought
-// to the nearest end of the range.
+// its negative form when that lies within the range, and otherwise with its
+// degrees brought to the nearest end of the range (200 15' in the range
+// 0..180 opens as 180 15').
 DialogAngle AngleToShow(nav::Angle value, DegreeRange range);
 
 // The spin edits' numbers (any doubles) brought within their ranges and

@@ -144,15 +144,17 @@ bool TForm4::LoadSettings()
         return false;
     }
     const nav::ChartDeclination& chart = *read.chart;
-    // Years beyond the spin edits' range come within it, as leaving the spin edits would bring them.
-    values_.valANNOBASE = std::clamp(chart.baseYear, nav::kFirstYear, nav::kLastYear);
-    values_.valANNOCORR = std::clamp(chart.currentYear, nav::kFirstYear, nav::kLastYear);
+    // The years are kept as the file has them, also beyond the spin edits'
+    // range: the boxes show them first, so that their handlers, which bring
+    // a typed year within the range, do not touch them.
+    SPANNOBASE->setValue(chart.baseYear);
+    SPANNOCORR->setValue(chart.currentYear);
+    values_.valANNOBASE = chart.baseYear;
+    values_.valANNOCORR = chart.currentYear;
     values_.valDECLIBASE = chart.base;
     values_.signDECLIBASE = chart.baseSign;
     values_.valDELTADECLI = chart.change;
     values_.signDELTADECLI = chart.changeSign;
-    SPANNOBASE->setValue(values_.valANNOBASE);
-    SPANNOCORR->setValue(values_.valANNOCORR);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
+#include <cmath>
 
 namespace {
 
@@ -55,8 +56,18 @@ void TForm3::PONODIChange()
 
 void TForm3::SPSOLCOChange()
 {
-    if (const auto knots = SPSOLCO->ReadValue())
-        PONODI->setPosition(SpeedTenths(*knots));
+    const auto knots = SPSOLCO->ReadValue();
+    if (!knots)
+        return;
+    PONODI->setPosition(SpeedTenths(*knots));
+    // A speed the log cannot show comes back as the one "CONFERMA" stores,
+    // with the beep of a refused entry, also when the slider was already
+    // at its end: the box never shows what would not be stored.
+    const double confirmed = ConfirmedSpeed(*knots);
+    if (confirmed != *knots || std::signbit(*knots)) {
+        SPSOLCO->setValue(confirmed);
+        toolkit::platform().Beep();
+    }
 }
 
 void TForm3::GRADIOKClick()

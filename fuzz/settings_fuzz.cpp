@@ -1,6 +1,6 @@
 // Any bytes as ORVAN_INI.INI: the reader never crashes and never reads past
 // the bytes; what it accepts writes back to the same data, and gives a
-// declination for every pair of years the dialog can hold.
+// declination for every pair of years the dialog can hold and the file's own.
 
 #include "nav/declination.h"
 
@@ -20,8 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (nav::ReadSettings(nav::WriteSettings(*read.chart)).chart != read.chart)
         std::abort();
     nav::ChartDeclination chart = *read.chart;
-    for (const int base : {nav::kFirstYear, nav::kLastYear})
-        for (const int current : {nav::kFirstYear, nav::kLastYear}) {
+    const int years[] = {nav::kFirstYear, nav::kLastYear, read.chart->baseYear, read.chart->currentYear};
+    for (const int base : years)
+        for (const int current : years) {
             chart.baseYear = base;
             chart.currentYear = current;
             if (!nav::ComputeDeclination(chart))

@@ -1,7 +1,9 @@
 #include "nav/declination.h"
 
 #include "nav/deviation_table.h"
+#include "nav/number_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -23,25 +25,19 @@ std::string InvalidInteger(std::string_view text)
     return "'" + shown + "' is not a valid integer value";
 }
 
-// "-" and digits only, within 32 bits.
-std::optional<std::int32_t> ReadLineInteger(std::string_view text)
+// The next line and the rest after it; a line ends at CR LF, LF, a lone CR
+// or the end of the bytes.
+std::string_view NextLine(std::string_view& bytes)
 {
-    const bool negative = !text.empty() && text.front() == '-';
-    const std::string_view digits = negative ? text.substr(1) : text;
-    if (digits.empty())
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > kLargestAngle + 1)
-            return std::nullopt;
+    const std::size_t end = bytes.find_first_of("\r\n");
+    const std::string_view line = bytes.substr(0, end);
+    if (end == std::string_view::npos) {
+        bytes = {};
+        return line;
     }
-    value = negative ? -value : value;
-    if (value > kLargestAngle || value < -kLargestAngle - 1)
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+    bytes.remove_prefix(end + (crlf ? 2 : 1));
+    return line;
 }
 
 int SignOf(std::int32_t v)
@@ -101,12 +97,8 @@ SettingsRead ReadSettings(std::string_view bytes)
 {
     std::int32_t values[kSettingsLines] = {};
     for (std::int32_t& value : values) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);
-        if (end != std::string_view::npos && !line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        const auto read = ReadLineInteger(line);
+        const std::string_view line = NextLine(bytes);
+        const auto read = ParseInteger(line);
         if (!read)
             return {std::nullopt, InvalidInteger(line)};
         value = *read;
@@ -115,9 +107,11 @@ SettingsRead ReadSettings(std::string_view bytes)
     const auto change = Magnitude(values[3]);
     ChartDeclination chart{values[0], values[1], base.value_or(0), SignOf(values[2]), change.value_or(0),
                            SignOf(values[3])};
-    // Every declination the years of the dialog can ask for must be an angle value.
-    constexpr std::int64_t kYearSpan = kLastYear - kFirstYear;
-    if (!base || !change || std::int64_t{chart.base} + std::int64_t{chart.change} * kYearSpan > kLargestAngle)
+    // Every declination must be an angle value for the file's years and
+    // for any the dialog's year spin edits can ask for.
+    const std::int64_t yearSpan = std::int64_t{std::max({kLastYear, chart.baseYear, chart.currentYear})}
+                                  - std::min({kFirstYear, chart.baseYear, chart.currentYear});
+    if (!base || !change || std::int64_t{chart.base} + std::int64_t{chart.change} * yearSpan > kLargestAngle)
         return {std::nullopt, "Declinazione fuori limite in ORVAN_INI.INI"};
     return {chart, {}};
 }

@@ -51,12 +51,13 @@ struct SettingsRead {
     std::string error;                      // UTF-8, when there is no chart
 };
 
-// Reads the file's bytes. Each of the first four lines is an optional "-"
-// and decimal digits within 32 bits, ended by CR LF, LF or the end of the
-// file; further lines are ignored. Any other line, also an empty or
-// missing one, is "'<text>' is not a valid integer value". Data whose
-// declination would leave 32 bits for some pair of years within
-// kFirstYear..kLastYear are refused too. The years are kept as written.
+// Reads the file's bytes. Each of the first four lines is a 32-bit integer
+// as ParseInteger reads it (blanks and a "+" allowed), ended by CR LF, LF,
+// a lone CR or the end of the file; further lines are ignored. Any other
+// line, also an empty or missing one, is "'<text>' is not a valid integer
+// value". Data whose declination would leave 32 bits for some pair of years
+// within kFirstYear..kLastYear or the file's own years are refused too. The
+// years are kept as written.
 SettingsRead ReadSettings(std::string_view bytes);
 
 }  // namespace nav

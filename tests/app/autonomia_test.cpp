@@ -120,7 +120,10 @@ INSTANTIATE_TEST_SUITE_P(Table, PassageTimeTest,
                          testing::Values(PassageCase{12, 8, "01:30"}, PassageCase{10, 3, "03:20"},
                                          PassageCase{1, 7, "00:09"}, PassageCase{0, 5, "00:00"},
                                          PassageCase{1, 24, "00:02"},  // 2.5 minutes: ties to even
-                                         PassageCase{5450, 10, "545:00"}));
+                                         PassageCase{5450, 10, "545:00"},
+                                         // Figures beyond the boxes' ranges are used as shown:
+                                         // 100 knots for 545:00 gives 54500 miles.
+                                         PassageCase{54500, 100, "545:00"}, PassageCase{300, 150, "02:00"}));
 
 TEST_F(AutonomiaTest, SpeedAndDistanceFromTheOtherTwo)
 {
@@ -133,25 +136,32 @@ TEST_F(AutonomiaTest, SpeedAndDistanceFromTheOtherTwo)
     EXPECT_EQ(form->SPCT->text(), QStringLiteral("12.0"));
 }
 
-TEST_F(AutonomiaTest, FuelAndReserve)
+struct FuelCase {
+    double power, consumption;
+    const char* fuel;
+    const char* reserve;
+};
+
+class FuelTest : public AutonomiaTest, public testing::WithParamInterface<FuelCase> {};
+
+TEST_P(FuelTest, FuelAndReserveForThreeHours)
 {
-    form->SPHP->setValue(100);
-    form->SPCS->setValue(200);
+    form->SPHP->setValue(GetParam().power);
+    form->SPCS->setValue(GetParam().consumption);
     Minutes(180);
     Click("CALCAUTO");
-    EXPECT_EQ(form->SPAUTO->text(), QStringLiteral("72.0"));
-    EXPECT_EQ(form->EDAUTO30->text(), QStringLiteral(" 93.6"));
+    EXPECT_EQ(form->SPAUTO->text(), QString::fromLatin1(GetParam().fuel));
+    EXPECT_EQ(form->EDAUTO30->text(), QString::fromLatin1(GetParam().reserve));
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
 }
 
-TEST_F(AutonomiaTest, TheReserveComesFromTheFuelAsShown)
-{
-    form->SPHP->setValue(50);
-    form->SPCS->setValue(160);
-    Minutes(180);
-    Click("CALCAUTO");
-    EXPECT_EQ(form->SPAUTO->text(), QStringLiteral("28.8"));  // 28.81 litres
-    EXPECT_EQ(form->EDAUTO30->text(), QStringLiteral(" 37.4"));  // not 37.5 from 28.81
-}
+INSTANTIATE_TEST_SUITE_P(Table, FuelTest,
+                         testing::Values(FuelCase{100, 200, "72.0", " 93.6"},
+                                         // The reserve comes from the fuel as shown: 28.81 litres
+                                         // give 37.4, not 37.5.
+                                         FuelCase{50, 160, "28.8", " 37.4"},
+                                         // A power below 0 is used as shown too.
+                                         FuelCase{-50, 160, "-28.8", "-37.4"}));
 
 TEST_F(AutonomiaTest, ReserveUsesTheLocaleSeparator)
 {
@@ -217,6 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
     Table, RefusalTest,
     testing::Values(RefusalCase{"CALCVM", 0, 0, 0, 1, "Tempo = 0 !"},
                     RefusalCase{"CALCTT", 0, 0, 0, 0, "Velocit\u00E0 = 0 !"},
+                    RefusalCase{"CALCTT", 0, 0, 60, -8, "Velocit\u00E0 = 0 !"},
                     RefusalCase{"CALCHP", 100, 0, 0, 1, "Consumo Specifico = 0 !"},
                     RefusalCase{"CALCHP", 100, 0, 60, 1, "Consumo Specifico = 0 !"},
                     RefusalCase{"CALCHP", 100, 200, 0, 1, "Tempo Totale = 0 !"},
@@ -224,12 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"CALCCS", 100, 200, 0, 1, "Tempo Totale = 0 !"},
                     // Results beyond the range of a double.
                     RefusalCase{"CALCAUTO", 1e308, 5, 60, 1, "Valore fuori limite !"},
-                    RefusalCase{"CALCCT", 0, 0, 32700, 1e308, "Valore fuori limite !"},
-                    // Figures the boxes would not keep: the buttons take no focus, so
-                    // the boxes' own correction has not run.
-                    RefusalCase{"CALCCT", 0, 0, 60, -8, "Valore fuori limite !"},
-                    RefusalCase{"CALCTT", 0, 0, 60, 150, "Valore fuori limite !"},
-                    RefusalCase{"CALCAUTO", -50, 160, 180, 1, "Valore fuori limite !"}));
+                    RefusalCase{"CALCCT", 0, 0, 32700, 1e308, "Valore fuori limite !"}));
 
 struct UnreadableCase {
     const char* button;

@@ -90,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                     OpenCase{163815, 0, 359, "45 30 15", 45, " 45\u00B0 30' 15\"", 163815},
                     OpenCase{-30 * kDeg, 0, 359, "330 0 0", 330, "330\u00B0  0'  0\"", 330 * kDeg},
                     OpenCase{-108900, -180, 0, "-30 15 0", -30, " 30\u00B0 15'  0\"", -108900},
-                    OpenCase{200 * kDeg, 0, 180, "180 59 59", 180, "180\u00B0 59' 59\"", 180 * kDeg + 3599}));
+                    OpenCase{200 * kDeg + 15 * kMin, 0, 180, "180 15 0", 180, "180\u00B0 15'  0\"",
+                             180 * kDeg + 15 * kMin}));
 
 TEST_F(AngleDialogTest, TheDegreeBarTurnsTheCompassTheMinuteBarDoesNot)
 {

@@ -38,10 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ShowCase{"half a degree to port", -30 * kMin, kPort, {0, 30, 0}},
                     ShowCase{"a direction to port", 330 * kDeg, kPort, {-30, 0, 0}},
                     ShowCase{"to starboard in the port mode", 30 * kDeg, kPort, {0, 0, 0}},
-                    ShowCase{"beyond the starboard half", 200 * kDeg, kStarboard, {180, 59, 59}},
+                    ShowCase{"beyond the starboard half", 200 * kDeg + 15 * kMin, kStarboard, {180, 15, 0}},
                     ShowCase{"to port in the starboard mode", -5 * kDeg, kStarboard, {0, 0, 0}},
-                    ShowCase{"a change beyond its degrees", 12 * kDeg, kChange, {10, 59, 59}},
-                    ShowCase{"the most negative value", -2147483647 - 1, kPort, {-180, 59, 59}}));
+                    ShowCase{"a change beyond its degrees", 12 * kDeg + 30, kChange, {10, 0, 30}},
+                    ShowCase{"the most negative value", -2147483647 - 1, kPort, {-180, 14, 8}},
+                    ShowCase{"the lowest the port rows show", 179 * kDeg + 1, kPort, {-180, 59, 59}}));
 
 struct NumbersCase {
     const char* what;

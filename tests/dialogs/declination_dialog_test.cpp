@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsFileCase{"zero is West and Aumento", "2000\r\n2010\r\n0\r\n0\r\n", 0, false, false, 0},
         SettingsFileCase{"a year before the base", "1985\r\n1980\r\n3600\r\n240\r\n", 2400, false, false, kDeg},
         SettingsFileCase{"decreasing", "1990\r\n2000\r\n3600\r\n-60\r\n", 3600 - 600, false, true, kDeg},
-        SettingsFileCase{"years brought within the spin edits", "1000\r\n2100\r\n0\r\n1\r\n", 299, false, false, 0}));
+        SettingsFileCase{"years kept beyond the spin edits", "1000\r\n2100\r\n0\r\n1\r\n", 1100, false, false, 0}));
 
 struct BadFileCase {
     const char* what;

@@ -101,17 +101,24 @@ TEST_F(SpeedDialogTest, TheSpinEditStepsATenthAndTheSliderFollows)
     });
 }
 
-TEST_F(SpeedDialogTest, TypedBeyondTheLogIsStoredAsFifty)
+// The speed the dialog opens on: the slider below, or already at, its top.
+class SpeedTypedBeyondTest : public SpeedDialogTest, public testing::WithParamInterface<double> {};
+
+TEST_P(SpeedTypedBeyondTest, TheLogShowsAndStoresFifty)
 {
+    speed = GetParam();
     Open([&] {
         form.SPSOLCO->selectAll();
         QTest::keyClicks(form.SPSOLCO, QStringLiteral("999"));
         EXPECT_EQ(form.PONODI->Position(), 500);
+        EXPECT_EQ(form.SPSOLCO->text(), QStringLiteral("50,0"));
         form.GRADIOK->click();
     });
     EXPECT_EQ(speed, 50);
     EXPECT_EQ(field.text(), QStringLiteral("50,0"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, SpeedTypedBeyondTest, testing::Values(0.0, 63.0));
 
 TEST_F(SpeedDialogTest, EscapeKeepsTheDialogOpen)
 {

@@ -150,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"the four cardinal points", {0, 90, 180, 270}, FitRefusal::TooFewHeadings},
         RefusalCase{"0 and 360 are one heading", {0, 90, 180, 270, 360}, FitRefusal::TooFewHeadings},
         RefusalCase{"-90 is 270", {0, 90, 180, 270, -90, 90}, FitRefusal::TooFewHeadings},
+        RefusalCase{"a hair below 360 is 0", {0, 90, 180, 270, 359.9999999999}, FitRefusal::TooFewHeadings},
         RefusalCase{"all within 90 degrees", {0, 20, 40, 60, 80, 90}, FitRefusal::Undetermined},
         RefusalCase{"all within 90, many rows", Every(5, 10, 100), FitRefusal::Undetermined},
         RefusalCase{"five nearly equal", {0, 1, 2, 3, 4}, FitRefusal::Undetermined},

@@ -65,14 +65,17 @@ TEST(SpinStepper, AValueOutsideTheRangeIsLeftToTheInvalidEntryReaction)
     EXPECT_TRUE(s.Step(false, 400, kPress + 1000, kDegrees, false).invalid);
 }
 
-TEST(SpinStepper, HeldArrowAcceleratesUpToAFifthOfTheRange)
+// The tick count at the first repeat of a held arrow.
+class SpinHeldArrowTest : public testing::TestWithParam<std::uint32_t> {};
+
+TEST_P(SpinHeldArrowTest, AcceleratesUpToAFifthOfTheRange)
 {
     SpinStepper s;
-    // Repeats at 400, 500, 600 ... ms after the press.
+    // Repeats every 100 ms.
+    const std::uint32_t first = GetParam();
     std::vector<double> steps;
     for (int k = 0; k < 160; ++k) {
-        const auto r = s.Step(true, 0, kPress + 400 + 100 * static_cast<std::uint32_t>(k), kDegrees,
-                              false);
+        const auto r = s.Step(true, 0, first + 100 * static_cast<std::uint32_t>(k), kDegrees, false);
         steps.push_back(r.value);
     }
     const std::vector<double> start(steps.begin(), steps.begin() + 12);
@@ -81,8 +84,11 @@ TEST(SpinStepper, HeldArrowAcceleratesUpToAFifthOfTheRange)
     EXPECT_EQ(*std::max_element(steps.begin(), steps.end()), 72);
 
     // A pause of more than 200 ms starts again at one increment.
-    EXPECT_EQ(s.Step(true, 0, kPress + 400 + 100 * 159 + 201, kDegrees, false).value, 1);
+    EXPECT_EQ(s.Step(true, 0, first + 100 * 159 + 201, kDegrees, false).value, 1);
 }
+
+// The first step of a session is no rapid one, also while the clock still reads 0.
+INSTANTIATE_TEST_SUITE_P(Table, SpinHeldArrowTest, testing::Values(kPress + 400, 0u));
 
 TEST(SpinStepper, AccelerationSurvivesTheTickCountWrap)
 {

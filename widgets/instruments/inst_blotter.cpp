@@ -127,13 +127,13 @@ const QImage& TInstBlotter::Render()
 void TInstBlotter::DrawBackground(toolkit::Canvas& canvas)
 {
     const toolkit::TRect all{0, 0, width(), height()};
-    if (backImage_.isNull()) {
-        canvas.brush.style = toolkit::BrushStyle::Solid;
-        canvas.brush.color = Color();
-        canvas.FillRect(all);
-        return;
-    }
-    TileBitmap(canvas, all, backImage_);
+    // Also under a picture: the reused picture's old pixels must not show
+    // through a transparent tile.
+    canvas.brush.style = toolkit::BrushStyle::Solid;
+    canvas.brush.color = Color();
+    canvas.FillRect(all);
+    if (!backImage_.isNull())
+        TileBitmap(canvas, all, backImage_);
 }
 
 void TInstBlotter::DrawBevel(toolkit::Canvas& canvas)

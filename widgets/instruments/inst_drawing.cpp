@@ -15,7 +15,6 @@ using toolkit::TRect;
 constexpr long long kClipMargin = 1024;
 
 constexpr int kMaxComponent = 255;
-constexpr int kDitherSize = 8;
 
 long long FloorDiv(long long a, long long b)
 {

@@ -49,7 +49,9 @@ void DrawGradient(toolkit::Canvas& canvas, const toolkit::TRect& rect, toolkit::
 void DrawFrame3D(toolkit::Canvas& canvas, toolkit::TRect& rect, toolkit::TColor top,
                  toolkit::TColor bottom, int width);
 
-// An 8 x 8 checkerboard: `c1` where x and y are both even or both odd, `c2` elsewhere.
+inline constexpr int kDitherSize = 8;
+
+// A kDitherSize square checkerboard: `c1` where x and y are both even or both odd, `c2` elsewhere.
 QImage CreateDitherBitmap(toolkit::TColor c1, toolkit::TColor c2);
 
 // The bitmap repeated from the rectangle's top-left corner, column by column;

@@ -66,7 +66,8 @@ std::vector<double> AngularMeterGeometry::MarkAngles(long long intervals) const
     if (intervals < 1 || intervals + 1 > kMaxMarks)
         return {};
     const double step = static_cast<double>(layout_.angleOffset) / static_cast<double>(intervals);
-    if (!std::isfinite(step) || !(step > 0))
+    // A sweep of 0 puts every mark on a0.
+    if (!std::isfinite(step) || !(step >= 0))
         return {};
     std::vector<double> angles;
     angles.reserve(static_cast<std::size_t>(intervals + 1));

@@ -71,8 +71,8 @@ public:
     MeterPoint PolarPoint(double degrees, long long rho) const;
 
     // `intervals` + 1 marks from a0 to a1, each angle the previous one plus
-    // the step. None when `intervals` < 1, the step is not a positive finite
-    // number, or there would be more than kMaxMarks.
+    // the step. None when `intervals` < 1, the step is negative or not
+    // finite, or there would be more than kMaxMarks.
     std::vector<double> MarkAngles(long long intervals) const;
 
     // Lines from the tick circle outwards, `ticksMax` long for the first tick

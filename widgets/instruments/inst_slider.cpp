@@ -163,26 +163,39 @@ void TInstSlider::FillSegments(QImage& image, toolkit::TColor colour) const
     canvas.brush.style = toolkit::BrushStyle::Solid;
     canvas.brush.color = colour;
     // A checkered bar is copied from one bar's worth of the checker, which
-    // starts afresh at each bar's corner.
+    // starts afresh at each bar's corner. A bar beyond the image needs no
+    // more of it than the image and one pattern.
     QImage checker;
     QSize checkerSize;
     if (!solidFill_) {
         const SliderBar& first = bars.front();
-        checkerSize = QSize(static_cast<int>(std::min<long long>(first.right - first.left, canvas.Width())),
-                            static_cast<int>(std::min<long long>(first.bottom - first.top, canvas.Height())));
+        const long long width = std::min<long long>(first.right - first.left, canvas.Width() + kDitherSize);
+        const long long height = std::min<long long>(first.bottom - first.top, canvas.Height() + kDitherSize);
+        checkerSize = QSize(static_cast<int>(width), static_cast<int>(height));
         checker = toolkit::CanvasImage(checkerSize, canvas.Ratio());
         toolkit::Canvas scratch(&checker);
         TileBitmap(scratch, {0, 0, checkerSize.width(), checkerSize.height()}, CreateDitherBitmap(colour, Color()));
     }
     for (const SliderBar& bar : bars) {
-        if (bar.right <= 0 || bar.bottom <= 0 || bar.left >= canvas.Width() || bar.top >= canvas.Height())
+        const long long left = std::max<long long>(bar.left, 0);
+        const long long top = std::max<long long>(bar.top, 0);
+        const long long right = std::min<long long>(bar.right, canvas.Width());
+        const long long bottom = std::min<long long>(bar.bottom, canvas.Height());
+        if (left >= right || top >= bottom)
             continue;
-        const int left = ClampCoordinate(bar.left);
-        const int top = ClampCoordinate(bar.top);
-        if (solidFill_)
-            canvas.FillRect({left, top, ClampCoordinate(bar.right), ClampCoordinate(bar.bottom)});
-        else
-            canvas.BitBlt(left, top, checkerSize.width(), checkerSize.height(), checker, 0, 0);
+        if (solidFill_) {
+            canvas.FillRect({static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
+                             static_cast<int>(bottom)});
+            continue;
+        }
+        // Where the visible part lies in the bar, kept in phase with the pattern.
+        const auto source = [](long long skipped, long long visible, int checkerLength) {
+            return skipped + visible <= checkerLength ? skipped : skipped % kDitherSize;
+        };
+        canvas.BitBlt(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                      static_cast<int>(bottom - top), checker,
+                      static_cast<int>(source(left - bar.left, right - left, checkerSize.width())),
+                      static_cast<int>(source(top - bar.top, bottom - top, checkerSize.height())));
     }
 }
 

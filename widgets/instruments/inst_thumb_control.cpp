@@ -188,12 +188,23 @@ void TInstThumbControl::mouseReleaseEvent(QMouseEvent* event)
 
 void TInstThumbControl::SetHovering(bool on)
 {
-    if (on && Behaviour().handPoint)
-        setCursor(ScreenCursor(crInstHandPoint));
-    else
-        unsetCursor();
+    ShowHand(on && Behaviour().handPoint);
     if (StoreIfChanged(hovering_, on))
         UpdateControl();
+}
+
+void TInstThumbControl::ShowHand(bool on)
+{
+    if (!StoreIfChanged(handShown_, on))
+        return;
+    if (on) {
+        ownerCursor_ = testAttribute(Qt::WA_SetCursor) ? std::optional<QCursor>(cursor()) : std::nullopt;
+        setCursor(ScreenCursor(crInstHandPoint));
+    } else if (ownerCursor_) {
+        setCursor(*ownerCursor_);
+    } else {
+        unsetCursor();
+    }
 }
 
 void TInstThumbControl::EndDrag()

@@ -14,7 +14,10 @@
 #include "widgets/instruments/inst_system.h"
 #include "widgets/instruments/inst_track_geometry.h"
 
+#include <QCursor>
 #include <QImage>
+
+#include <optional>
 
 class TInstThumbControl : public TInstCustomImageControl {
     Q_OBJECT
@@ -107,6 +110,8 @@ private:
     QPoint Confined(QPoint local);
     void EndDrag();
     void SetHovering(bool on);
+    // The hand over the thumb; the owner's cursor, or none, is put back after.
+    void ShowHand(bool on);
 
     int minValue_ = 0;
     int maxValue_ = 100;
@@ -122,4 +127,6 @@ private:
     bool dragging_ = false;
     bool hovering_ = false;
     bool cursorClipped_ = false;
+    bool handShown_ = false;
+    std::optional<QCursor> ownerCursor_;  // what the hand stands in for
 };

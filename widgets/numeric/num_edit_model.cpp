@@ -206,13 +206,19 @@ bool NumEditModel::TypeChar(QChar c)
     if (!digit && c != kMinus && c != kExponentMark && !(c == decimal && decimals_ != 0))
         return false;
 
+    ClampCaret();
+    // Where a "-" goes is decided on the text before anything changes: over
+    // a selection that starts in the mantissa it toggles the mantissa's sign.
     const int s0 = selStart;
+    const bool inMantissa = Pos(kExponentMark) == 0 || Pos(kExponentMark) > s0;
     if (c == kExponentMark || c == decimal)
         selLength = 0;
     else
         DeleteSelection();
     ClampCaret();
-    // Taken after the selection went, so that they match the text.
+    // The edits are made where the marks are now. For a digit these give the
+    // same rules as the places before: a deletion that moves a mark leaves
+    // the caret in front of it.
     const int d = Pos(decimal);
     const int e = Pos(kExponentMark);
 
@@ -225,7 +231,7 @@ bool NumEditModel::TypeChar(QChar c)
         selStart = e + 1;
 
     if (c == kMinus) {
-        if (e == 0 || e > s0) {
+        if (inMantissa || e == 0) {
             if (negative) {
                 text.remove(0, 1);
                 selStart = s0 - 1;
@@ -321,11 +327,10 @@ void NumEditModel::DeleteChar(bool backspace)
     }
     if (b == 0 || b > length)
         return;
-    // Only digits and signs go: a second mark right behind the stepped-over
-    // one stays too ("1.E5" keeps its "E").
-    if (steppedOver(b))
+    // A mark right behind the stepped-over one is deleted, but fixed places
+    // keep their separator.
+    if (text[b - 1] == decimal && decimals_ > 0)
         return;
-
     if (d != 0 && d < b && b < e) {
         // A decimal digit: with fixed places a zero closes the gap at the end.
         text.remove(b - 1, 1);
@@ -341,7 +346,9 @@ void NumEditModel::DeleteChar(bool backspace)
         text[0] = kZero;  // the only integer digit
         selStart = 1;
     } else {
-        text.remove(b - 1, 1);
+        // An exponent's sign goes with its "E": "1.E-5" gives "1.5".
+        const bool withSign = text[b - 1] == kExponentMark && b < length && text[b] == kMinus;
+        text.remove(b - 1, withSign ? 2 : 1);
         selStart = b - 1;
         if (Exponential(format_) && text.endsWith(kExponentMark))
             text.append(kZero);

@@ -31,8 +31,8 @@ void SpinStepper::Reset()
 
 void SpinStepper::Accelerate(std::uint32_t now, SpinRange range)
 {
-    const std::uint32_t elapsed = now - lastStep_;  // unsigned: survives the wrap
-    if (elapsed <= kRapidMs) {
+    // Unsigned: the difference survives the wrap.
+    if (lastStep_ && now - *lastStep_ <= kRapidMs) {
         if (step_ < (range.max - range.min) / kRangeShare) {
             ++rapidCount_;
             if (rapidCount_ > kStepsBeforeGrowth && rapidCount_ % 2 == 0)

@@ -4,6 +4,7 @@
 // the tick count the caller passes (milliseconds, wrapping at 2^32).
 
 #include <cstdint>
+#include <optional>
 
 struct SpinRange {
     double min = 0.0;
@@ -52,6 +53,7 @@ private:
 
     double increment_;
     double step_;
-    std::uint32_t lastStep_ = 0;
+    // None before the first step, which never counts as rapid.
+    std::optional<std::uint32_t> lastStep_;
     int rapidCount_ = 0;
 };

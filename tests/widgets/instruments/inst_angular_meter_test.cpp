@@ -148,7 +148,7 @@ TEST_P(MeterMarkTest, MarkSetsAreBounded)
 
 INSTANTIATE_TEST_SUITE_P(Table, MeterMarkTest,
                          testing::Values(MarkCase{"NoIntervals", 280, 0, 0}, MarkCase{"Negative", 280, -3, 0},
-                                         MarkCase{"NoSweep", 0, 10, 0}, MarkCase{"AtTheLimit", 280, 65535, 65536},
+                                         MarkCase{"NoSweepAllAtTheStart", 0, 10, 11}, MarkCase{"AtTheLimit", 280, 65535, 65536},
                                          MarkCase{"BeyondTheLimit", 280, 65536, 0},
                                          MarkCase{"Huge", 280, std::numeric_limits<int>::max(), 0}),
                          [](const testing::TestParamInfo<MarkCase>& info) { return info.param.name; });

@@ -102,6 +102,18 @@ TEST(Blotter, BackImageIsTiledFromTheCornerUnderTheFrame)
     EXPECT_EQ(PixelAt(shown, 0, 0), tk::clBlack);    // the frame over it
 }
 
+TEST(Blotter, ATransparentTileShowsThePanelsColourNotTheLastPicture)
+{
+    DiagramPanel d;
+    d.panel.setColor(tk::clRed);
+    d.panel.Render();
+    d.panel.setColor(tk::clGray);
+    QImage clear(10, 10, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    d.panel.setBackImage(clear);
+    EXPECT_EQ(PixelAt(d.panel.Render(), 100, 100), tk::clGray);
+}
+
 TEST(Blotter, PictureWithoutWidthCountsAsNone)
 {
     DiagramPanel d;

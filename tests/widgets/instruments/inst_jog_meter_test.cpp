@@ -90,7 +90,9 @@ INSTANTIATE_TEST_SUITE_P(Table, JogScaleDegenerateTest,
                                          DegenerateCase{"TooManyCandidates", 0, 1e6, 1, 0},
                                          DegenerateCase{"JustEnoughCandidates", 0, 65535, 1, 65536},
                                          DegenerateCase{"ZeroApertureAllAtPixelZero", 0, 0, 10, 1},
-                                         DegenerateCase{"NegativeAperture", 0, -50, 10, 0}),
+                                         DegenerateCase{"NegativeAperture", 0, -50, 10, 0},
+                                         // The window starts at -5: marks -4, 0 and the 4 near its far edge.
+                                         DegenerateCase{"WindowFromBelowZeroKeepsTheFarMark", 0, 10, 4, 3}),
                          [](const testing::TestParamInfo<DegenerateCase>& info) { return info.param.name; });
 
 TEST(JogScale, ZeroApertureMapsToPixelZero)

@@ -318,6 +318,9 @@ TEST(Slider, CheckeredSegmentsStartTheirPatternAtEachBar)
     EXPECT_EQ(PixelAt(low, 1, 268), tk::clGreen);
     EXPECT_EQ(PixelAt(low, 0, 264), tk::clGreen);  // an odd row, yet the pattern starts again
     EXPECT_EQ(PixelAt(low, 0, 266), tk::clBlack);  // the gap
+    slider.setTickWidth(300);  // one bar, from 31 rows above the image to its end
+    EXPECT_EQ(PixelAt(slider.LowImage(), 1, 268), tk::clGreen);
+    EXPECT_EQ(PixelAt(slider.LowImage(), 0, 268), tk::clBlack);
 }
 
 TEST(Slider, SquareSliderTurnedHorizontalRedrawsItsImages)

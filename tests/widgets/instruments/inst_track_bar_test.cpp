@@ -157,6 +157,7 @@ TEST_P(TickRowTest, StepGrowsUntilTicksAreFourPixelsApart)
 INSTANTIATE_TEST_SUITE_P(Table, TickRowTest,
                          testing::Values(TickCase{179, 10, 11, 15},  // travel 150
                                          TickCase{59, 10, 6, 6},     // travel 30: the step doubles to 20
+                                         TickCase{69, 10, 11, 4},    // travel 40: exactly 4 apart, all kept
                                          TickCase{179, 0, 0, 0},     // no frequency, no ticks
                                          TickCase{179, 60, 3, 90}));   // ticks at 0, 60 and the maximum
 
@@ -330,6 +331,12 @@ TEST(TrackBar, HandCursorOverTheThumbOnly)
     SendMouse(&w.bar, QEvent::MouseMove, QPoint(300, 7));
     EXPECT_FALSE(w.bar.Hovering());
     EXPECT_EQ(w.bar.cursor().shape(), Qt::ArrowCursor);
+    // A cursor the owner set is given back.
+    w.bar.setCursor(Qt::CrossCursor);
+    SendMouse(&w.bar, QEvent::MouseMove, w.ThumbCentre());
+    EXPECT_EQ(w.bar.cursor().shape(), Qt::BitmapCursor);
+    SendMouse(&w.bar, QEvent::MouseMove, QPoint(300, 7));
+    EXPECT_EQ(w.bar.cursor().shape(), Qt::CrossCursor);
 }
 
 TEST(TrackBar, NotATabStopNeverTakesTheFocus)
