@@ -375,6 +375,10 @@
         <source>Curva…</source>
         <translation>Curve…</translation>
     </message>
+    <message>
+        <source>Colori notturni</source>
+        <translation>Night colours</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
