@@ -14,12 +14,15 @@ namespace toolkit {
 
 namespace {
 
-// Night reds by tone. Paper stays dark enough that no area glows; edges
+// Night reds by tone. Paper stays dark enough that no area glows, and its
+// light shades (fields, buttons) keep apart from the faces around them; edges
 // are a little brighter, so frames still show; ink stands out on any
 // paper, the more the more it stood out by day; pictures are dimmed.
 constexpr double kPaperRed = 48;
+constexpr double kPaperGamma = 3;
 constexpr double kEdgeRed = 110;
 constexpr double kInkRedMin = 165;
+constexpr double kGlyphRedMin = 90;
 constexpr double kPictureRed = 160;
 constexpr double kFullLevel = 255;
 constexpr double kMidLevel = kFullLevel / 2;
@@ -52,12 +55,15 @@ int NightRed(const QColor& day, Tone tone)
     const double luma = Luma(day);
     switch (tone) {
     case Tone::Paper:
-        return Level(kPaperRed * luma / kFullLevel);
+        return Level(kPaperRed * std::pow(luma / kFullLevel, kPaperGamma));
     case Tone::Edge:
         return Level(kEdgeRed * luma / kFullLevel);
     case Tone::Ink:
         // Ink is dark on light paper or light on dark paper by day.
         return Level(kInkRedMin + (kNightRedMax - kInkRedMin) * std::abs(luma - kMidLevel) / kMidLevel);
+    case Tone::Glyph:
+        // Drawn to stand out on a light face: its dark strokes are the brightest.
+        return Level(kNightRedMax - (kNightRedMax - kGlyphRedMin) * luma / kFullLevel);
     case Tone::Picture:
         // What a red filter passes, green and blue kept as light as they
         // were, dimmed.

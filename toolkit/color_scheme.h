@@ -21,8 +21,9 @@ namespace toolkit {
 
 // What a colour does on the screen, which decides its night colour: the
 // background of an area, a frame's edge, the text or lines drawn on an area,
-// or a pixel of a picture that has its own light and dark.
-enum class Tone { Paper, Edge, Ink, Picture };
+// a pixel of a glyph drawn for a light button, or a pixel of a picture that
+// has its own light and dark.
+enum class Tone { Paper, Edge, Ink, Glyph, Picture };
 
 // At night every colour is a red of at most this level, without green or blue.
 inline constexpr int kNightRedMax = 200;

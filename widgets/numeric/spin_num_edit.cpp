@@ -124,9 +124,9 @@ TSpinButton::TSpinButton(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);  // not a tab stop
     const QPixmap upGlyph = SpinGlyph(true);
     const QPixmap downGlyph = SpinGlyph(false);
-    toolkit::SetSchemeIcon(up_, upGlyph, toolkit::Tone::Ink);
+    toolkit::SetSchemeIcon(up_, upGlyph, toolkit::Tone::Glyph);
     up_->setIconSize(upGlyph.deviceIndependentSize().toSize());
-    toolkit::SetSchemeIcon(down_, downGlyph, toolkit::Tone::Ink);
+    toolkit::SetSchemeIcon(down_, downGlyph, toolkit::Tone::Glyph);
     down_->setIconSize(downGlyph.deviceIndependentSize().toSize());
     connect(up_, &QToolButton::clicked, this, &TSpinButton::OnUpClick);
     connect(down_, &QToolButton::clicked, this, &TSpinButton::OnDownClick);
