@@ -5,6 +5,7 @@
 #include "dialogs/deviation_card.h"
 #include "dialogs/position_dialog.h"
 
+#include "support/night_scope.h"
 #include "support/program_windows.h"
 #include "toolkit/color_scheme.h"
 #include "toolkit/platform.h"
@@ -70,12 +71,6 @@ std::string Describe(QWidget* window, const Glare& glare)
              under ? under->objectName() : window->objectName())
         .toStdString();
 }
-
-// Night colours while it lives, the day's afterwards.
-struct NightScope {
-    NightScope() { tk::ColorScheme::instance().setNight(true); }
-    ~NightScope() { tk::ColorScheme::instance().setNight(false); }
-};
 
 // A window of the program as it is shown in one state.
 struct Shown {
