@@ -9,6 +9,7 @@
 #include "support/program_windows.h"
 #include "toolkit/color_scheme.h"
 #include "toolkit/platform.h"
+#include "toolkit/image.h"
 #include "toolkit/speed_button.h"
 #include "widgets/numeric/aligned_edit.h"
 
@@ -112,7 +113,14 @@ void PrintTo(const Shown& shown, std::ostream* out)
 }
 
 const Shown kShown[] = {
-    {"the splash", [](ProgramWindows& w) { return OnTab(w, 5); }},
+    {"the splash with its photograph",
+     [](ProgramWindows& w) {
+         TForm1& form1 = w.program->form1;
+         form1.show();
+         // The photograph is decoded after the first paint.
+         EXPECT_TRUE(QTest::qWaitFor([&] { return form1.Image1->HasPicture(); }));
+         return OnTab(w, 5);
+     }},
     {"Prore after a calculation",
      [](ProgramWindows& w) {
          TForm1& form1 = w.program->form1;
