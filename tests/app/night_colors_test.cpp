@@ -26,11 +26,11 @@ namespace {
 // Green and blue may be at most this share of red.
 constexpr double kGreenBlueShare = 0.4;
 
-// Empty when every pixel keeps the night rule, else how many do not and
-// where the first lies.
-std::string Glare(QWidget* window)
+// Empty when every pixel of the picture keeps the night rule, else how many
+// do not and where the first lies, on which control of the window.
+std::string Glare(const QImage& picture, const QWidget* window)
 {
-    const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
     int count = 0;
     QPoint first;
     for (int y = 0; y < image.height(); ++y)
@@ -43,14 +43,20 @@ std::string Glare(QWidget* window)
         }
     if (count == 0)
         return {};
-    const QWidget* under = window->childAt(first) ? window->childAt(first) : window;
+    const QWidget* under = window && window->childAt(first) ? window->childAt(first) : window;
     return QStringLiteral("%1 pixels, the first at (%2, %3) #%4 on %5 %6")
         .arg(count)
         .arg(first.x())
         .arg(first.y())
         .arg(image.pixel(first) & 0xFFFFFF, 6, 16, QLatin1Char('0'))
-        .arg(QString::fromLatin1(under->metaObject()->className()), under->objectName())
+        .arg(QString::fromLatin1(under ? under->metaObject()->className() : "a picture"),
+             under ? under->objectName() : QString())
         .toStdString();
+}
+
+std::string Glare(QWidget* window)
+{
+    return Glare(window->grab().toImage(), window);
 }
 
 // A window of the program as it is shown in one state.
@@ -131,7 +137,7 @@ TEST_P(NightWindowTest, HasNoPixelBrighterOrLessRedThanTheNightAllows)
 INSTANTIATE_TEST_SUITE_P(Table, NightWindowTest, testing::ValuesIn(kShown),
                          [](const testing::TestParamInfo<Shown>& info) { return std::to_string(info.index); });
 
-TEST(NightColorsTest, MessageBoxesAndToolTipsAreNightColoured)
+TEST(NightColorsTest, MessageBoxesToolTipsAndTheWindowIconAreNightColoured)
 {
     ProgramWindows windows;
     NightScope night;
@@ -157,6 +163,7 @@ TEST(NightColorsTest, MessageBoxesAndToolTipsAreNightColoured)
         }
     }
     QToolTip::hideText();
+    EXPECT_EQ(Glare(QGuiApplication::windowIcon().pixmap(32).toImage(), nullptr), "");
 }
 
 TEST(NightColorsTest, BackToDayEveryWindowIsAsBefore)
