@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "toolkit/color_scheme.h"
 #include "toolkit/first_paint.h"
 #include "toolkit/image.h"
 #include "toolkit/platform.h"
@@ -57,6 +58,9 @@ TForm1::TForm1(NavState& state, const DataPlaces& places, Startup startup, QWidg
 void TForm1::ConnectHandlers()
 {
     connect(SBEXIT, &toolkit::SpeedButton::clicked, this, &TForm1::SBEXITClick);
+    connect(NIGHTMODE, &toolkit::SpeedButton::clicked, this, &TForm1::NIGHTMODEClick);
+    connect(&toolkit::ColorScheme::instance(), &toolkit::ColorScheme::NightChanged, NIGHTMODE,
+            &toolkit::SpeedButton::setChecked);
     connect(SplashTimer, &QTimer::timeout, this, &TForm1::SplashTimerTimer);
 
     // A tab's OnShow runs each time the page becomes visible.
@@ -238,6 +242,11 @@ void TForm1::SBEXITClick()
 void TForm1::SETDECLIClick()
 {
     emit DeclinationDialogRequested();
+}
+
+void TForm1::NIGHTMODEClick()
+{
+    toolkit::ColorScheme::instance().setNight(NIGHTMODE->isChecked());
 }
 
 void TForm1::BTNMODIFICAClick()

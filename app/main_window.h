@@ -55,6 +55,8 @@ public:
     void TabSheet6Show();
     void SBEXITClick();
     void SETDECLIClick();
+    // The night colours on or off, for every window.
+    void NIGHTMODEClick();
 
     // The deviation card on "Tabelle".
     void BTNMODIFICAClick();
@@ -141,6 +143,8 @@ private:
     // The declination panel, hidden during the splash.
     void BuildBottom();
     void BuildExitButton();
+    // The night colours' toggle, right of the tabs, and its shortcut.
+    void BuildNightToggle();
     void ConnectHandlers();
     void ConnectPageHandlers();
     // The table's rows in "Tabelle", once its grid exists.
@@ -181,6 +185,7 @@ public:
     QFrame* Panel1 = nullptr;
     toolkit::SpeedButton* SBEXIT = nullptr;
     toolkit::SpeedButton* SETDECLI = nullptr;
+    toolkit::SpeedButton* NIGHTMODE = nullptr;
     QTimer* SplashTimer = nullptr;
 
     TAlignedEdit* EDPB = nullptr;

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "nav/endurance.h"
+#include "toolkit/color_scheme.h"
 #include "toolkit/first_paint.h"
 #include "toolkit/fonts.h"
 #include "toolkit/form_layout.h"
@@ -22,6 +23,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -59,6 +61,9 @@ constexpr int kCardButtonStep = 36;
 constexpr int kCardButtonWidth = 110;
 constexpr int kCardButtonHeight = 28;
 
+// In the tab row, right of the last tab.
+constexpr QRect kNightToggle(470, 1, 26, 20);
+
 constexpr int kClearButtonWidth = 23;
 constexpr int kClearButtonHeight = 22;
 constexpr int kSmallGlyph = 16;
@@ -87,9 +92,7 @@ TAlignedEdit* MakeField(QWidget* parent, const QString& name, int x, int y, int 
     edit->setReadOnly(readOnly);
     edit->setAlignment(align);
     edit->setColor(color);
-    QPalette p = edit->palette();
-    p.setColor(QPalette::Text, Qt::black);
-    edit->setPalette(p);
+    tk::SetPaletteColor(edit, QPalette::Text, tk::clBlack);
     return edit;
 }
 
@@ -198,6 +201,7 @@ void TForm1::BuildLayout()
 
     BuildUscita(TabSheet6);
     BuildExitButton();
+    BuildNightToggle();
 
     SplashTimer = new QTimer(this);
     SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
@@ -487,6 +491,18 @@ void TForm1::BuildBottom()
     SETDECLI->setGeometry(425, 5, 66, 31);
     Panel1->hide();
     Panel1->stackUnder(SBEXIT);  // the stored order, the exit button on top
+}
+
+void TForm1::BuildNightToggle()
+{
+    NIGHTMODE = new tk::SpeedButton(this, QStringLiteral("NIGHTMODE"), QString(),
+                                    tk::Glyph(tk::GlyphKind::Night, kSmallGlyph));
+    NIGHTMODE->setCheckable(true);
+    NIGHTMODE->setChecked(tk::NightColors());
+    NIGHTMODE->setToolTip(tr("Colori notturni"));
+    NIGHTMODE->setGeometry(kNightToggle);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+    connect(shortcut, &QShortcut::activated, NIGHTMODE, &tk::SpeedButton::click);
 }
 
 void TForm1::BuildExitButton()

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "nav/deviation_file.h"
+#include "toolkit/color_scheme.h"
 #include "toolkit/first_paint.h"
 
 Program::Program(const QString& appFolder, Startup startup)
@@ -11,10 +12,21 @@ Program::Program(const QString& appFolder, Startup startup)
 Program::Program(const DataPlaces& places, Startup startup)
     : form1(state, places, startup)
 {
+    RememberNightColors();
     if (startup == Startup::AtOnce)
         CreateDialogs();
     else
         toolkit::AfterFirstPaint(&form1, [this] { CreateDialogs(); });
+}
+
+void Program::RememberNightColors()
+{
+    toolkit::ColorScheme& scheme = toolkit::ColorScheme::instance();
+    scheme.setNight(settings.value(QString::fromLatin1(kNightColorsKey), false).toBool());
+    QObject::connect(&scheme, &toolkit::ColorScheme::NightChanged, &form1, [this](bool night) {
+        settings.setValue(QString::fromLatin1(kNightColorsKey), night);
+        settings.sync();
+    });
 }
 
 void Program::CreateDialogs()

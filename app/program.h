@@ -30,7 +30,7 @@ public:
 
     NavState state;
     // What the user last entered beyond the two data files (the position of
-    // Form5, the vessel's name), in the user's configuration; ORVAN_INI.INI
+    // Form5, the vessel's name, the night colours), in the user's configuration; ORVAN_INI.INI
     // keeps its four lines. It outlives the windows that write it.
     QSettings settings{QSettings::UserScope, QStringLiteral("Orvane"), QStringLiteral("Orvane")};
     TForm1 form1;
@@ -45,4 +45,9 @@ public:
 private:
     // The dialogs in their start-up order, wired to the main window.
     void CreateDialogs();
+    // The night colours as the user last left them, and kept from now on.
+    void RememberNightColors();
 };
+
+// The settings key of the night colours.
+inline constexpr char kNightColorsKey[] = "display/night";

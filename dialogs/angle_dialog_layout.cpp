@@ -2,7 +2,7 @@
 
 #include "dialogs/angle_dialog.h"
 
-#include "toolkit/color.h"
+#include "toolkit/color_scheme.h"
 #include "toolkit/fonts.h"
 #include "toolkit/form_layout.h"
 #include "toolkit/glyphs.h"
@@ -137,6 +137,8 @@ void TForm2::BuildLayout()
     COMPASSO->setCircleOutlineColor(tk::clWhite);
     COMPASSO->setCircleColor(tk::clBlack);
     COMPASSO->setBackImage(CompassRosePicture(devicePixelRatioF()));
+    connect(&tk::ColorScheme::instance(), &tk::ColorScheme::NightChanged, COMPASSO,
+            [this] { COMPASSO->setBackImage(CompassRosePicture(devicePixelRatioF())); });
 
     GRADIOK = new tk::SpeedButton(this, QStringLiteral("GRADIOK"), tr("CONFERMA"),
                                   tk::Glyph(tk::GlyphKind::Confirm, kLargeGlyph), tk::SpeedButton::GlyphPlace::Top);

@@ -3,7 +3,7 @@
 #include "dialogs/compass_swing.h"
 #include "nav/angle.h"
 #include "nav/deviation_file.h"
-#include "toolkit/color.h"
+#include "toolkit/color_scheme.h"
 #include "toolkit/fonts.h"
 #include "toolkit/form_layout.h"
 #include "toolkit/platform.h"
@@ -51,6 +51,51 @@ QString OneDecimal(double x)
     return DegreesText(x, 1, true);
 }
 
+QPen InScheme(QPen pen, tk::Tone tone)
+{
+    pen.setColor(tk::SchemeColor(pen.color(), tone));
+    return pen;
+}
+
+QBrush InScheme(QBrush brush, tk::Tone tone)
+{
+    if (const QGradient* gradient = brush.gradient()) {
+        QGradient shaded = *gradient;
+        QGradientStops stops = shaded.stops();
+        for (QGradientStop& stop : stops)
+            stop.second = tk::SchemeColor(stop.second, tone);
+        shaded.setStops(stops);
+        return QBrush(shaded);
+    }
+    brush.setColor(tk::SchemeColor(brush.color(), tone));
+    return brush;
+}
+
+// The chart draws itself, in the colours of its theme and of its series:
+// each passes through the scheme.
+void ShowInScheme(QChart* chart)
+{
+    chart->setBackgroundBrush(InScheme(chart->backgroundBrush(), tk::Tone::Paper));
+    chart->setBackgroundPen(InScheme(chart->backgroundPen(), tk::Tone::Edge));
+    for (QAbstractAxis* axis : chart->axes()) {
+        axis->setLabelsBrush(InScheme(axis->labelsBrush(), tk::Tone::Ink));
+        axis->setTitleBrush(InScheme(axis->titleBrush(), tk::Tone::Ink));
+        axis->setLinePen(InScheme(axis->linePen(), tk::Tone::Edge));
+        axis->setGridLinePen(InScheme(axis->gridLinePen(), tk::Tone::Edge));
+        axis->setMinorGridLinePen(InScheme(axis->minorGridLinePen(), tk::Tone::Edge));
+    }
+    for (QAbstractSeries* series : chart->series()) {
+        if (auto* scatter = qobject_cast<QScatterSeries*>(series)) {
+            // A solid marker stays as bright as its rim.
+            const bool solid = scatter->color() == scatter->borderColor();
+            scatter->setColor(tk::SchemeColor(scatter->color(), solid ? tk::Tone::Ink : tk::Tone::Paper));
+            scatter->setBorderColor(tk::SchemeColor(scatter->borderColor(), tk::Tone::Ink));
+        } else if (auto* line = qobject_cast<QXYSeries*>(series)) {
+            line->setPen(InScheme(line->pen(), tk::Tone::Ink));
+        }
+    }
+}
+
 }  // namespace
 
 TForm8::TForm8(std::function<nav::DeviationTable()> table, QSettings& settings, QWidget* parent)
@@ -72,6 +117,7 @@ TForm8::TForm8(std::function<nav::DeviationTable()> table, QSettings& settings, 
     connect(BTNPDF, &tk::SpeedButton::clicked, this, &TForm8::BTNPDFClick);
     connect(BTNSTAMPA, &tk::SpeedButton::clicked, this, &TForm8::BTNSTAMPAClick);
     connect(BTNCHIUDI, &tk::SpeedButton::clicked, this, &QDialog::accept);
+    connect(&tk::ColorScheme::instance(), &tk::ColorScheme::NightChanged, this, &TForm8::Refresh);
 }
 
 void TForm8::BuildLayout()
@@ -198,6 +244,7 @@ void TForm8::ShowChart(const std::vector<bool>& marked)
         s->attachAxis(x);
         s->attachAxis(y);
     }
+    ShowInScheme(chart);
     QChart* old = CHCURVA->chart();
     CHCURVA->setChart(chart);
     delete old;

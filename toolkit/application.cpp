@@ -1,11 +1,12 @@
 #include "toolkit/application.h"
 
+#include "toolkit/color_scheme.h"
 #include "toolkit/fonts.h"
+#include "toolkit/scheme_style.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QStyleFactory>
 
 namespace toolkit {
 
@@ -27,13 +28,17 @@ void ConfigureApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_DESKTOP_ID));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new SchemeStyle);
     RegisterFonts();
 }
 
 void SetWindowIcon()
 {
-    QGuiApplication::setWindowIcon(WindowIcon());
+    static const QIcon day = WindowIcon();
+    static const auto show = [] { QGuiApplication::setWindowIcon(NightColors() ? NightIcon(day) : day); };
+    static const QMetaObject::Connection following =
+        QObject::connect(&ColorScheme::instance(), &ColorScheme::NightChanged, qApp, show);
+    show();
 }
 
 }  // namespace toolkit

@@ -1,5 +1,6 @@
 #include "toolkit/form_layout.h"
 
+#include "toolkit/color_scheme.h"
 #include "toolkit/fonts.h"
 
 #include <QFont>
@@ -25,17 +26,13 @@ void SetUpDialog(QWidget* dialog, const DialogFrame& frame)
 
 void SetBackground(QWidget* widget, TColor color)
 {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, ToQColor(color));
-    widget->setPalette(p);
+    SetPaletteColor(widget, QPalette::Window, color);
     widget->setAutoFillBackground(true);
 }
 
 void SetTextColor(QWidget* widget, TColor color)
 {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, ToQColor(color));
-    widget->setPalette(p);
+    SetPaletteColor(widget, QPalette::WindowText, color);
 }
 
 void SetColoredText(QLabel* label, TColor color, const QString& text)

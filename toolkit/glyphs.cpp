@@ -114,6 +114,20 @@ void DrawPosition(QPainter& p)
     p.drawPath(pin);
 }
 
+void DrawMoon(QPainter& p)
+{
+    // The crescent is the disc less a disc moved up and to the right.
+    QPainterPath disc;
+    disc.addEllipse(QPointF(11, 13), 8.5, 8.5);
+    QPainterPath bite;
+    bite.addEllipse(QPointF(15.5, 9), 7.5, 7.5);
+    p.setPen(QPen(QColor(90, 70, 10), 1.2));
+    p.setBrush(QColor(250, 215, 90));
+    p.drawPath(disc.subtracted(bite));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(19.5, 16.5), 1.6, 1.6);
+}
+
 }  // namespace
 
 QPixmap Glyph(GlyphKind kind, int size)
@@ -150,6 +164,9 @@ QPixmap Glyph(GlyphKind kind, int size)
         break;
     case GlyphKind::Position:
         DrawPosition(p);
+        break;
+    case GlyphKind::Night:
+        DrawMoon(p);
         break;
     }
     return pixmap;

@@ -14,6 +14,7 @@ enum class GlyphKind {
     Cancel,     // a red circle with a bar
     Save,       // a diskette: writes the settings file
     Position,   // a globe with a red pin: the declination from a position
+    Night,      // a crescent moon and a star: the night colours
 };
 
 // A square glyph of `size` pixels on a transparent background.

@@ -1,5 +1,7 @@
 #include "toolkit/image.h"
 
+#include "toolkit/color_scheme.h"
+
 #include <QPainter>
 
 namespace toolkit {
@@ -36,7 +38,7 @@ void Image::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     if (!fitted_) {
-        painter.drawImage(QPoint(0, 0), picture_);
+        painter.drawImage(QPoint(0, 0), SchemeImage(picture_));
         return;
     }
     QSize shown = picture_.size();
@@ -44,7 +46,7 @@ void Image::paintEvent(QPaintEvent*)
         shown = shown.scaled(size(), Qt::KeepAspectRatio);
     const QRect target(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, picture_);
+    painter.drawImage(target, SchemeImage(picture_));
 }
 
 }  // namespace toolkit

@@ -1,5 +1,7 @@
 #include "toolkit/speed_button.h"
 
+#include "toolkit/color_scheme.h"
+
 namespace toolkit {
 
 SpeedButton::SpeedButton(QWidget* parent, const QString& name, const QString& caption,
@@ -11,7 +13,7 @@ SpeedButton::SpeedButton(QWidget* parent, const QString& name, const QString& ca
     setFocusPolicy(Qt::NoFocus);
     setAutoRaise(false);
     if (!glyph.isNull()) {
-        setIcon(QIcon(glyph));
+        SetSchemeIcon(this, glyph, Tone::Glyph);
         setIconSize(glyph.deviceIndependentSize().toSize());
     }
     if (caption.isEmpty())

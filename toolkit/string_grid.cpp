@@ -1,6 +1,6 @@
 #include "toolkit/string_grid.h"
 
-#include "toolkit/color.h"
+#include "toolkit/color_scheme.h"
 
 #include <QHeaderView>
 #include <algorithm>
@@ -34,6 +34,14 @@ StringGrid::StringGrid(QWidget* parent, const QString& name, int columns, int ro
     for (int c = 0; c < columns; ++c)
         setHorizontalHeaderItem(c, new QTableWidgetItem());
     setRowCount(rows);
+    connect(&ColorScheme::instance(), &ColorScheme::NightChanged, this, &StringGrid::ColorFixedColumn);
+}
+
+void StringGrid::ColorFixedColumn()
+{
+    for (int r = 0; r < rowCount(); ++r)
+        if (QTableWidgetItem* cell = item(r, 0))
+            cell->setBackground(SchemeColor(clBtnFace, Tone::Paper));
 }
 
 void StringGrid::setRowCount(int rows)
@@ -45,7 +53,7 @@ void StringGrid::setRowCount(int rows)
         for (int c = 0; c < columnCount(); ++c) {
             auto* item = new QTableWidgetItem();
             if (c == 0) {
-                item->setBackground(ToQColor(clBtnFace));
+                item->setBackground(SchemeColor(clBtnFace, Tone::Paper));
                 item->setFlags(Qt::ItemIsEnabled);
             }
             setItem(r, c, item);

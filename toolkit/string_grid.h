@@ -19,6 +19,10 @@ public:
     void setRowCount(int rows);
     QString Cell(int column, int row) const;
     void SetCell(int column, int row, const QString& text);
+
+private:
+    // The fixed column's cells in the button face of the scheme.
+    void ColorFixedColumn();
 };
 
 }  // namespace toolkit

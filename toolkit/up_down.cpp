@@ -1,5 +1,7 @@
 #include "toolkit/up_down.h"
 
+#include "toolkit/color_scheme.h"
+
 #include <QToolButton>
 #include <algorithm>
 
@@ -19,10 +21,8 @@ QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType arrow)
     button->setAutoRepeatDelay(kRepeatDelayMs);
     button->setAutoRepeatInterval(kRepeatIntervalMs);
     // Black arrows whatever colour the surrounding text has.
-    QPalette p = button->palette();
-    p.setColor(QPalette::ButtonText, Qt::black);
-    p.setColor(QPalette::WindowText, Qt::black);
-    button->setPalette(p);
+    SetPaletteColor(button, QPalette::ButtonText, clBlack);
+    SetPaletteColor(button, QPalette::WindowText, clBlack);
     return button;
 }
 

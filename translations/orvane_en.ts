@@ -379,6 +379,10 @@
         <source>Corrente troppo forte per la rotta !</source>
         <translation>Current too strong for this course!</translation>
     </message>
+    <message>
+        <source>Colori notturni</source>
+        <translation>Night colours</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

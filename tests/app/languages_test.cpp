@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "dialogs/position_dialog.h"
 
+#include "support/program_windows.h"
 #include "support/recording_platform.h"
 #include "toolkit/languages.h"
 #include "toolkit/string_grid.h"
@@ -120,49 +121,26 @@ void AddTexts(QMap<QString, QString>& texts, QWidget* window)
     }
 }
 
-// The windows on a folder of their own, in whatever language is installed.
-class Windows {
-    QTemporaryDir folder_;
-
-public:
-    Windows()
-    {
-        QFile table(folder_.filePath(QStringLiteral("DEVIAZIONI.TXT")));
-        if (table.open(QIODevice::WriteOnly))
-            table.write("0;2\n90;-1\n180;0.5\n270;1\n");
-        table.close();
-        program = std::make_unique<Program>(folder_.path());
-    }
-
-    QList<QWidget*> All() const
-    {
-        return {&program->form1, program->form2.get(), program->form3.get(), program->form4.get(),
-                program->form4->Form5, program->form6.get(), program->form7.get(), program->form8.get()};
-    }
-
-    QMap<QString, QString> Texts() const
-    {
-        QMap<QString, QString> texts;
-        for (QWidget* window : All())
-            AddTexts(texts, window);
-        const TForm1& form1 = program->form1;
-        for (int column = 0; column < form1.SGDEV->columnCount(); ++column)
-            texts[Key(&form1, QStringLiteral("SGDEV"), QStringLiteral("#%1").arg(column))] =
-                form1.SGDEV->Cell(column, 0);
-        texts[Key(program->form3.get(), QStringLiteral("SOLCO"))] = program->form3->SOLCO->Caption();
-        return texts;
-    }
-
-    RecordedPlatform recorded;
-    std::unique_ptr<Program> program;
-};
+// The captions of the eight windows.
+QMap<QString, QString> Texts(const ProgramWindows& windows)
+{
+    QMap<QString, QString> texts;
+    for (QWidget* window : windows.All())
+        AddTexts(texts, window);
+    const TForm1& form1 = windows.program->form1;
+    for (int column = 0; column < form1.SGDEV->columnCount(); ++column)
+        texts[Key(&form1, QStringLiteral("SGDEV"), QStringLiteral("#%1").arg(column))] =
+            form1.SGDEV->Cell(column, 0);
+    texts[Key(windows.program->form3.get(), QStringLiteral("SOLCO"))] = windows.program->form3->SOLCO->Caption();
+    return texts;
+}
 
 QMap<QString, QString> TextsIn(std::optional<Language> language)
 {
     std::optional<LanguageScope> scope;
     if (language)
         scope.emplace(*language);
-    return Windows().Texts();
+    return Texts(ProgramWindows());
 }
 
 }  // namespace
@@ -293,7 +271,7 @@ INSTANTIATE_TEST_SUITE_P(Table, StandardTextsTest,
 TEST(LanguagesTest, MessagesAreTranslatedWhereTheyAreShown)
 {
     LanguageScope english(Language::English);
-    Windows windows;
+    ProgramWindows windows;
     TForm1& form1 = windows.program->form1;
     RecordingPlatform& recorded = windows.recorded.platform;
 
@@ -308,7 +286,7 @@ TEST(LanguagesTest, MessagesAreTranslatedWhereTheyAreShown)
 TEST(LanguagesTest, DiagramLabelsAreEnglish)
 {
     LanguageScope english(Language::English);
-    Windows windows;
+    ProgramWindows windows;
     TForm1& form1 = windows.program->form1;
     form1.EDPB->setText(QStringLiteral("x"));
     form1.CALCPROREClick();
@@ -341,7 +319,7 @@ class CaptionFitTest : public testing::TestWithParam<Language> {};
 TEST_P(CaptionFitTest, EveryCaptionFitsItsPlace)
 {
     LanguageScope scope(GetParam());
-    Windows windows;
+    ProgramWindows windows;
     for (QWidget* window : windows.All()) {
         for (const QLabel* label : Controls<QLabel>(window)) {
             const QString name = Key(window, label->objectName());
@@ -384,7 +362,7 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, CaptionFitTest, testing::Values(Language
 
 TEST(WindowNamesTest, EveryNamedControlIsNamedOnceInItsWindow)
 {
-    const Windows windows;
+    const ProgramWindows windows;
     for (QWidget* window : windows.All()) {
         QSet<QString> seen;
         for (const QWidget* w : window->findChildren<QWidget*>()) {
@@ -402,7 +380,7 @@ TEST(WindowNamesTest, EveryNamedControlIsNamedOnceInItsWindow)
 // The instrument dialogs can be put aside; the others only closed. All are dialogs of a fixed size.
 TEST(WindowFramesTest, TitleBarButtonsAndFixedSizes)
 {
-    const Windows windows;
+    const ProgramWindows windows;
     const QSet<QString> minimizable{QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3")};
     for (QWidget* window : windows.All()) {
         const std::string name = window->objectName().toStdString();

@@ -8,6 +8,7 @@
 #include "dialogs/deviation_rows.h"
 #include "nav/deviation_file.h"
 #include "support/disk_full.h"
+#include "support/night_scope.h"
 #include "support/recording_platform.h"
 #include "toolkit/speed_button.h"
 
@@ -432,6 +433,25 @@ TEST_F(DeviationCurveTest, ThePdfCardShowsTheCurve)
         }
     }
     EXPECT_LT(highest, chart.center().y());
+}
+
+TEST_F(DeviationCurveTest, AtNightTheExportedCardKeepsItsDayColours)
+{
+    Start({0, 2, 1, 0, 0});
+    NightScope night;
+    curve->askSavePath = [&](const QString&, const QString&, const QString&) { return Path("night.png"); };
+    curve->BTNPNGClick();
+    const QImage card(Path("night.png"));
+    ASSERT_FALSE(card.isNull());
+    EXPECT_EQ(card.pixelColor(0, 0), QColor(Qt::white));
+    const QRectF mm = CardChartRectMm();
+    const double pxPerMm = card.width() / kCardWidthMm;
+    const QRgb curveRgb = QColor(kCurveRgb).rgb();
+    int curvePixels = 0;
+    for (int y = qRound(mm.top() * pxPerMm); y < qRound(mm.bottom() * pxPerMm); ++y)
+        for (int x = qRound(mm.left() * pxPerMm); x < qRound(mm.right() * pxPerMm); ++x)
+            curvePixels += card.pixel(x, y) == curveRgb;
+    EXPECT_GT(curvePixels, 0) << "the curve in its blue";
 }
 
 TEST_F(DeviationCurveTest, AnExportThatCannotBeWrittenSaysWhy)

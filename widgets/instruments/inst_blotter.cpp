@@ -2,6 +2,8 @@
 
 #include "widgets/instruments/inst_drawing.h"
 
+#include "toolkit/color_scheme.h"
+
 #include <QPainter>
 #include <QResizeEvent>
 #include <algorithm>
@@ -54,12 +56,9 @@ TInstBlotter::TInstBlotter(QWidget* parent)
 
 void TInstBlotter::ColorChanged()
 {
-    const QColor colour = toolkit::ToQColor(Color());
-    if (palette().color(QPalette::Window) != colour) {
-        QPalette p = palette();
-        p.setColor(QPalette::Window, colour);
-        setPalette(p);
-    }
+    // The children on it take the colour it is drawn in.
+    if (palette().color(QPalette::Window) != toolkit::SchemeColor(Color(), toolkit::Tone::Picture))
+        toolkit::SetPaletteColor(this, QPalette::Window, Color(), toolkit::Tone::Picture);
     update();
 }
 
@@ -145,5 +144,5 @@ void TInstBlotter::DrawBevel(toolkit::Canvas& canvas)
 void TInstBlotter::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, Render());
+    painter.drawImage(0, 0, toolkit::SchemeImage(Render()));
 }

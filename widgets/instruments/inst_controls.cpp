@@ -2,6 +2,8 @@
 
 #include "widgets/instruments/inst_resources.h"
 
+#include "toolkit/color_scheme.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -20,8 +22,9 @@ toolkit::TColor FromQColor(const QColor& c)
 QCursor ScreenCursor(int number)
 {
     if (number == crInstHandPoint) {
-        static const QCursor hand = HandPointCursor();
-        return hand;
+        static const QCursor day = HandPointCursor();
+        static const QCursor night(toolkit::NightPixmap(day.pixmap()), day.hotSpot().x(), day.hotSpot().y());
+        return toolkit::NightColors() ? night : day;
     }
     return QCursor(Qt::ArrowCursor);
 }
@@ -95,7 +98,7 @@ void TInstBuffer::Begin(QSize size, qreal ratio, const std::function<void()>& dr
 void TInstBuffer::Show(QWidget* widget) const
 {
     QPainter painter(widget);
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(0, 0, toolkit::SchemeImage(image_));
 }
 
 TInstGraphicControl::TInstGraphicControl(QWidget* parent)

@@ -1,5 +1,6 @@
 #include "widgets/instruments/inst_resources.h"
 
+#include "toolkit/color_scheme.h"
 #include "toolkit/fonts.h"
 
 #include <QPainter>
@@ -108,6 +109,23 @@ constexpr qreal kStarLong = 46;
 constexpr qreal kStarShort = 30;
 constexpr qreal kStarWaist = 7;
 
+// The rose's colours by day; at night its disc and light halves turn dark
+// and its lines bright, as on a lit dial.
+const QColor kRoseLine(20, 40, 90);
+const QColor kRoseDisc(200, 225, 250);
+const QColor kStarDark(30, 60, 130);
+const QColor kStarLight(245, 250, 255);
+
+QColor Ink(const QColor& day)
+{
+    return toolkit::SchemeColor(day, toolkit::Tone::Ink);
+}
+
+QColor Paper(const QColor& day)
+{
+    return toolkit::SchemeColor(day, toolkit::Tone::Paper);
+}
+
 QPointF Polar(qreal radius, qreal degrees)
 {
     const qreal a = qDegreesToRadians(degrees);
@@ -129,10 +147,10 @@ void DrawStarPoint(QPainter& p, qreal degrees, qreal length)
     right.lineTo(Polar(kStarWaist, degrees + 45));
     right.lineTo(tip);
     right.closeSubpath();
-    p.setPen(QPen(QColor(20, 40, 90), 0.8));
-    p.setBrush(QColor(30, 60, 130));
+    p.setPen(QPen(Ink(kRoseLine), 0.8));
+    p.setBrush(Ink(kStarDark));
     p.drawPath(left);
-    p.setBrush(QColor(245, 250, 255));
+    p.setBrush(Paper(kStarLight));
     p.drawPath(right);
 }
 
@@ -188,14 +206,14 @@ QImage CompassRosePicture(qreal ratio)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
-    p.setPen(QPen(QColor(20, 40, 90), 2));
-    p.setBrush(QColor(200, 225, 250));
+    p.setPen(QPen(Ink(kRoseLine), 2));
+    p.setBrush(Paper(kRoseDisc));
     p.drawEllipse(QPointF(kRoseCentre, kRoseCentre), kDiscRadius, kDiscRadius);
 
     constexpr int kDegreesPerTick = 10;
     for (int d = 0; d < 360; d += kDegreesPerTick) {
         const qreal inner = d % 90 == 0 ? kTickOuter - 8 : d % 30 == 0 ? kTickOuter - 6 : kTickOuter - 3;
-        p.setPen(QPen(QColor(20, 40, 90), d % 30 == 0 ? 1.5 : 1));
+        p.setPen(QPen(Ink(kRoseLine), d % 30 == 0 ? 1.5 : 1));
         p.drawLine(Polar(inner, d), Polar(kTickOuter, d));
     }
 
@@ -204,7 +222,7 @@ QImage CompassRosePicture(qreal ratio)
     for (int d = 0; d < 360; d += 90)
         DrawStarPoint(p, d, kStarLong);
 
-    p.setPen(QColor(20, 40, 90));
+    p.setPen(Ink(kRoseLine));
     p.setFont(toolkit::UiFont(15, true));
     const char* const cardinal[] = {"N", "E", "S", "W"};
     for (int i = 0; i < 4; ++i)

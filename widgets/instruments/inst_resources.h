@@ -18,7 +18,8 @@ QImage InstResourceBitmap(const QString& name);
 QCursor HandPointCursor();
 
 // The angle dialog's compass face: a rose on a pale blue disc with the
-// cardinal and intercardinal letters, on black, 150 x 150.
+// cardinal and intercardinal letters, on black, 150 x 150; in the colour
+// scheme of the moment.
 // At `ratio` device pixels to one logical pixel, so that it stays sharp on
 // high-density screens.
 QImage CompassRosePicture(qreal ratio = 1.0);

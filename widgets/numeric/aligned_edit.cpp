@@ -1,5 +1,6 @@
 #include "widgets/numeric/aligned_edit.h"
 
+#include "toolkit/color_scheme.h"
 #include "toolkit/platform.h"
 #include "widgets/numeric/edit_keys.h"
 
@@ -96,9 +97,7 @@ void TAlignedEdit::setColor(toolkit::TColor color)
     enabledColor_ = color;
     if (isEnabled())
         ShowStateColor();
-    if (parentWidget()
-        && parentWidget()->palette().color(parentWidget()->backgroundRole())
-               != toolkit::ToQColor(color))
+    if (parentWidget() && toolkit::DayPaletteColor(parentWidget(), parentWidget()->backgroundRole()) != color)
         parentColor_ = false;
 }
 
@@ -124,16 +123,13 @@ void TAlignedEdit::FollowParentColor()
 {
     if (!parentColor_ || !parentWidget())
         return;
-    const QColor c = parentWidget()->palette().color(parentWidget()->backgroundRole());
-    enabledColor_ = toolkit::RGB(c.red(), c.green(), c.blue());
+    enabledColor_ = toolkit::DayPaletteColor(parentWidget(), parentWidget()->backgroundRole());
 }
 
 void TAlignedEdit::ShowStateColor()
 {
     shownColor_ = isEnabled() ? enabledColor_ : disabledColor_;
-    QPalette p = palette();
-    p.setColor(QPalette::All, QPalette::Base, toolkit::ToQColor(shownColor_));
-    setPalette(p);
+    toolkit::SetPaletteColor(this, QPalette::Base, shownColor_);
 }
 
 void TAlignedEdit::WatchParent()

@@ -1,6 +1,7 @@
 #include "widgets/numeric/spin_num_edit.h"
 
 #include "toolkit/color.h"
+#include "toolkit/color_scheme.h"
 #include "toolkit/platform.h"
 
 #include <QApplication>
@@ -123,9 +124,9 @@ TSpinButton::TSpinButton(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);  // not a tab stop
     const QPixmap upGlyph = SpinGlyph(true);
     const QPixmap downGlyph = SpinGlyph(false);
-    up_->setIcon(QIcon(upGlyph));
+    toolkit::SetSchemeIcon(up_, upGlyph, toolkit::Tone::Glyph);
     up_->setIconSize(upGlyph.deviceIndependentSize().toSize());
-    down_->setIcon(QIcon(downGlyph));
+    toolkit::SetSchemeIcon(down_, downGlyph, toolkit::Tone::Glyph);
     down_->setIconSize(downGlyph.deviceIndependentSize().toSize());
     connect(up_, &QToolButton::clicked, this, &TSpinButton::OnUpClick);
     connect(down_, &QToolButton::clicked, this, &TSpinButton::OnDownClick);
