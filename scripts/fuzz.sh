@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) in build-fuzz/
-# and runs each from its seed corpus: for FUZZ_SECONDS (default 30), or, when
+# and runs each from its seed corpus: for FUZZ_SECONDS (default 15), or, when
 # FUZZ_RUNS is set, for that many inputs (the keystroke model and the real
 # spin edit, many times slower than the parsers and the key gate, for
 # FUZZ_SLOW_RUNS, default a tenth of that). FUZZ_ONLY="a b" runs only those
@@ -8,7 +8,7 @@
 # 4096 bytes, 1365 keys): short sequences run many times faster.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds="${FUZZ_SECONDS:-30}"
+seconds="${FUZZ_SECONDS:-15}"
 runs="${FUZZ_RUNS:-}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DORVANE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j"$(nproc)" >/dev/null
