@@ -32,6 +32,7 @@ public:
     void OpenAngleDialog(int lowest, int highest);
 
     void FormShow() override;
+    void Confirm() override { GRADIOKClick(); }
     void SPGRADIChange();
     void SPPRIMIChange();
     void SPSECONDIChange();

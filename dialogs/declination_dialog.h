@@ -59,6 +59,7 @@ public:
     void CALCDECLREALClick();
     void SpeedButton1Click();
     void DECLIOKClick();
+    void Confirm() override { DECLIOKClick(); }
     void DECLIABOClick();
     // Opens Form5; what it confirms becomes the chart's data, computed at once.
     void WMMDECLClick();

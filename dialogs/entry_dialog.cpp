@@ -1,7 +1,5 @@
 #include "dialogs/entry_dialog.h"
 
-#include "toolkit/platform.h"
-
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -14,10 +12,17 @@ void EntryDialog::showEvent(QShowEvent* event)
 
 void EntryDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        toolkit::platform().Beep();
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         event->accept();
+        Confirm();
         return;
+    case Qt::Key_Escape:
+        event->accept();
+        Cancel();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The common ground of the entry dialogs: they close only through their
-// buttons and the close box (Escape beeps, as it does in a number box), and
-// each showing runs FormShow.
+// The common ground of the entry dialogs: Enter does what "CONFERMA" does
+// and Escape what "ANNULLA" does, from any of their fields, and each
+// showing runs FormShow.
 
 #include <QDialog>
 
@@ -13,6 +13,9 @@ public:
 
     // Loads the widgets from the hand-off each time the dialog is shown.
     virtual void FormShow() {}
+    // "CONFERMA" and "ANNULLA".
+    virtual void Confirm() = 0;
+    virtual void Cancel() { reject(); }
 
 protected:
     void showEvent(QShowEvent* event) override;

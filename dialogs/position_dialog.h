@@ -38,6 +38,7 @@ public:
 
     void ShowResult();
     void WMMOKClick();
+    void Confirm() override { WMMOKClick(); }
     void WMMABOClick();
 
     // Controls, named as in the layout.

@@ -26,6 +26,7 @@ public:
     void Open();
 
     void FormShow() override;
+    void Confirm() override { GRADIOKClick(); }
     void PONODIChange();
     void SPSOLCOChange();
     void GRADIOKClick();

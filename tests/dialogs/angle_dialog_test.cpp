@@ -187,13 +187,16 @@ TEST_F(AngleDialogTest, InThePortModeANegativeNumberTypedOverTheSelectionIsTaken
 TEST_F(AngleDialogTest, EscapeAndTheCloseBoxWriteNothing)
 {
     value = 7;
-    Open(0, 359, [&] {
-        form.SPGRADI->setValue(100);
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(&form, &escape);
-        EXPECT_TRUE(form.isVisible());
-        form.close();
-    });
+    for (const bool escape : {true, false}) {
+        Open(0, 359, [&] {
+            form.SPGRADI->setValue(100);
+            if (escape)
+                QTest::keyClick(form.SPPRIMI, Qt::Key_Escape);
+            else
+                form.close();
+            EXPECT_FALSE(form.isVisible());
+        });
+    }
     EXPECT_EQ(value, 7);
     EXPECT_EQ(field.text(), QStringLiteral("before"));
 }

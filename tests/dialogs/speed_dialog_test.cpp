@@ -120,12 +120,20 @@ TEST_P(SpeedTypedBeyondTest, TheLogShowsAndStoresFifty)
 
 INSTANTIATE_TEST_SUITE_P(Table, SpeedTypedBeyondTest, testing::Values(0.0, 63.0));
 
-TEST_F(SpeedDialogTest, EscapeKeepsTheDialogOpen)
+TEST_F(SpeedDialogTest, EnterInTheBoxConfirmsAndEscapeCancels)
 {
     Open([&] {
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(&form, &escape);
-        EXPECT_TRUE(form.isVisible());
-        EXPECT_EQ(recorded.platform.beeps, 1);
+        QTest::keyClicks(form.SPSOLCO, QStringLiteral("6.5"));
+        QTest::keyClick(form.SPSOLCO, Qt::Key_Return);
+        EXPECT_FALSE(form.isVisible());
     });
+    EXPECT_EQ(speed, 6.5);
+    EXPECT_EQ(field.text(), QStringLiteral("6,5"));
+    Open([&] {
+        QTest::keyClicks(form.SPSOLCO, QStringLiteral("9"));
+        QTest::keyClick(form.SPSOLCO, Qt::Key_Escape);
+        EXPECT_FALSE(form.isVisible());
+    });
+    EXPECT_EQ(speed, 6.5);
+    EXPECT_EQ(recorded.platform.beeps, 0);
 }

@@ -86,6 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
             KeyCase{"separator jumps behind it", 1, S, "5.0", 0, 0, ".", "5.0", 2, 0},
             KeyCase{"no separator without places", 0, S, "5", 1, 0, ".", "5", 1, 1},
             KeyCase{"separator goes to the end", -1, S, "12", 1, 0, ".", "12.", 3, 0},
+            // "," here is the mark the locale does not use: it types the locale's.
+            KeyCase{"the other mark is the decimal too", -1, S, "6", 1, 0, ",5", "6.5", 3, 0},
+            KeyCase{"the other mark jumps behind it", 1, S, "5.0", 0, 0, ",", "5.0", 2, 0},
+            KeyCase{"no other mark without places", 0, S, "5", 1, 0, ",", "5", 1, 1},
             KeyCase{"letters are refused", 1, S, "5.0", 1, 0, "a+ ", "5.0", 1, 3},
             KeyCase{"backspace after the separator", 1, S, "7.5", 2, 0, "\b", "0.5", 1, 0},
             KeyCase{"backspace keeps two places", 2, S, "1.25", 3, 0, "\b", "1.50", 2, 0},

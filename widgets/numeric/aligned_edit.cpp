@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QStyleOptionFrame>
 #include <algorithm>
 
@@ -42,18 +41,6 @@ Qt::Alignment ToQt(TAlignedEdit::TAlignment a)
         break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-// A dialog's default push button takes Enter before the field does.
-bool WindowHasDefaultButton(const QWidget* widget)
-{
-    const auto* dialog = qobject_cast<const QDialog*>(widget->window());
-    if (!dialog)
-        return false;
-    const auto buttons = dialog->findChildren<QPushButton*>();
-    return std::any_of(buttons.begin(), buttons.end(), [](const QPushButton* b) {
-        return b->isDefault() && b->isVisible() && b->isEnabled();
-    });
 }
 
 }  // namespace
@@ -242,8 +229,8 @@ bool TAlignedEdit::HandleDialogKey(QKeyEvent* event)
     const int key = event->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
         return false;
-    if (key != Qt::Key_Escape && WindowHasDefaultButton(this)) {
-        event->ignore();  // the dialog presses its default button
+    if (qobject_cast<const QDialog*>(window())) {
+        event->ignore();  // the dialog confirms or cancels
         return true;
     }
     event->accept();

@@ -72,8 +72,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // Enter and Escape: left to the window when it has a button that acts on
-    // them, dropped with the default beep otherwise. Returns true when the
+    // Enter and Escape: left to a dialog, which confirms or cancels with
+    // them; dropped with the default beep in any other window. Returns true when the
     // key was one of the two.
     bool HandleDialogKey(QKeyEvent* event);
 

@@ -19,6 +19,13 @@ constexpr QChar kExponentMark = QLatin1Char('E');
 constexpr QChar kMinus = QLatin1Char('-');
 constexpr QChar kZero = QLatin1Char('0');
 
+// People type either mark for the decimal point, whatever the locale, and
+// the keypad's key gives one or the other by keyboard layout.
+bool IsDecimalMark(QChar c)
+{
+    return c == QLatin1Char('.') || c == QLatin1Char(',');
+}
+
 bool IsDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
@@ -202,6 +209,8 @@ bool NumEditModel::TypeChar(QChar c)
     const QChar decimal = toolkit::DecimalSeparator();
     if (c == QLatin1Char('e'))
         c = kExponentMark;
+    else if (IsDecimalMark(c))
+        c = decimal;
     const bool digit = IsDigit(c);
     if (!digit && c != kMinus && c != kExponentMark && !(c == decimal && decimals_ != 0))
         return false;

@@ -37,7 +37,8 @@ public:
     int selStart = 0;
     int selLength = 0;
 
-    // A typed character; false when it is refused (the caller beeps).
+    // A typed character; false when it is refused (the caller beeps). "."
+    // and "," both type the locale's decimal separator.
     bool TypeChar(QChar c);
     // Backspace or Delete: the selection if there is one, else one character.
     void DeleteKey(bool backspace);
