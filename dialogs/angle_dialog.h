@@ -4,12 +4,16 @@
 // compass. The track bar is the hub of each row: a spin edit moves its
 // track bar, a track bar moves its scale and its spin edit (and for the
 // degrees the compass), and the loop settles because each widget tells a
-// change only when its value really changes.
+// change only when its value really changes. A decimal fraction typed in
+// the degrees or the minutes goes on to the rows below at once; the box
+// shows its whole number when it is left. Tab and Space move to the next box.
 
 #include "dialogs/angle_entry.h"
 #include "dialogs/hand_off.h"
 
 #include "dialogs/entry_dialog.h"
+
+#include <optional>
 
 class QLabel;
 class TInstCompass;
@@ -35,6 +39,8 @@ public:
     void Confirm() override { GRADIOKClick(); }
     void SPGRADIChange();
     void SPPRIMIChange();
+    void SPGRADIExit();
+    void SPPRIMIExit();
     void SPSECONDIChange();
     void POGRADIChange();
     void POPRIMIChange();
@@ -61,10 +67,16 @@ public:
 private:
     void BuildLayout();
     void ConnectHandlers();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     DegreeRange Degrees() const;
+    // A degree or minute number: its fraction goes to the rows below.
+    void SpreadFraction(TSpinNumEdit* spin, TInstTrackBar* bar, RowSplit (*split)(double));
+    // The whole number of a box left with a fraction in it.
+    static void ShowWhole(TSpinNumEdit* spin, RowSplit (*split)(double));
+    static std::optional<double> WholeOf(TSpinNumEdit* spin, RowSplit (*split)(double));
     // A spin edit's number moves its track bar (nothing when unreadable).
     static void MoveBar(TSpinNumEdit* spin, TInstTrackBar* bar);
-    static void FollowBar(TInstTrackBar* bar, TInstJogMeter* scale, TSpinNumEdit* spin);
+    static void FollowBar(TInstTrackBar* bar, TInstJogMeter* scale, TSpinNumEdit* spin, RowSplit (*split)(double));
 
     EntryHandOff& handOff_;
 };

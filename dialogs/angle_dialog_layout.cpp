@@ -115,6 +115,10 @@ void TForm2::BuildLayout()
     SPPRIMI = MakeSpin(this, "SPPRIMI", 145, 46, kMaxMinutes);
     tk::MakeLabel(this, QStringLiteral("Label3"), QStringLiteral("'"), 195, 25, tk::clWhite, signs);
     SPSECONDI = MakeSpin(this, "SPSECONDI", 215, 46, kMaxMinutes);
+    // Degrees and minutes take a decimal fraction ("2,8" degrees): whole
+    // numbers still show without places.
+    SPGRADI->setDecimals(kAutoDecimals);
+    SPPRIMI->setDecimals(kAutoDecimals);
     tk::MakeLabel(this, QStringLiteral("Label4"), QStringLiteral("\""), 265, 25, tk::clWhite, signs);
     GRADICLEAR = new tk::SpeedButton(this, QStringLiteral("GRADICLEAR"), QString(),
                                      tk::Glyph(tk::GlyphKind::Clear, kSmallGlyph));

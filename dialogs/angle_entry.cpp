@@ -14,6 +14,8 @@ constexpr int kMaxMinutes = 59;
 constexpr int kMaxSeconds = 59;
 constexpr int kMinutesPerDegree = 60;
 constexpr std::int64_t kLastSecondOfADegree = nav::kSecondsPerDegree - 1;
+// Far beyond every row's range: there a fraction no longer matters.
+constexpr double kLargestSplit = 1e9;
 
 // The smallest angle value the three rows can show.
 std::int64_t LowestShown(DegreeRange r)
@@ -39,11 +41,47 @@ DialogAngle AngleToShow(nav::Angle value, DegreeRange range)
     const std::int64_t degrees = magnitude / nav::kSecondsPerDegree;
     // Only the degree row has the opener's range: minutes and seconds keep
     // theirs, and outside the port mode a negative part stops at 0.
-    const bool keepParts = v >= 0 || range.Port();
+    const bool keepParts = v >= 0 || range.Port() || range.Signed();
     const std::int64_t signedDegrees = v < 0 ? -degrees : degrees;
     return {static_cast<int>(std::clamp<std::int64_t>(signedDegrees, range.lowest, range.highest)),
             keepParts ? static_cast<int>(magnitude / nav::kSecondsPerMinute % kMinutesPerDegree) : 0,
-            keepParts ? static_cast<int>(magnitude % nav::kSecondsPerMinute) : 0};
+            keepParts ? static_cast<int>(magnitude % nav::kSecondsPerMinute) : 0, range.Signed() && v < 0};
+}
+
+namespace {
+
+RowSplit Split(double value, int secondsPerUnit)
+{
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kLargestSplit))
+        return {value, 0, 0};
+    const auto total = static_cast<std::int64_t>(nav::RoundHalfEven(magnitude * secondsPerUnit));
+    const auto rest = static_cast<int>(total % secondsPerUnit);
+    return {std::copysign(static_cast<double>(total / secondsPerUnit), value), rest / nav::kSecondsPerMinute,
+            rest % nav::kSecondsPerMinute};
+}
+
+}  // namespace
+
+RowSplit SplitDegreeRow(double degrees)
+{
+    return Split(degrees, nav::kSecondsPerDegree);
+}
+
+RowSplit SplitMinuteRow(double minutes)
+{
+    return Split(minutes, nav::kSecondsPerMinute);
+}
+
+bool HasFraction(double value)
+{
+    return std::isfinite(value) && value != std::trunc(value);
+}
+
+QString WholeText(double whole)
+{
+    const QString digits = QString::number(std::fabs(whole), 'f', 0);
+    return std::signbit(whole) ? QLatin1Char('-') + digits : digits;
 }
 
 int RowPosition(double value, int lowest, int highest)
@@ -56,16 +94,14 @@ int RowPosition(double value, int lowest, int highest)
 DialogAngle AngleFromNumbers(double degrees, double minutes, double seconds, DegreeRange range)
 {
     return {RowPosition(degrees, range.lowest, range.highest), RowPosition(minutes, 0, kMaxMinutes),
-            RowPosition(seconds, 0, kMaxSeconds)};
+            RowPosition(seconds, 0, kMaxSeconds), range.Signed() && std::signbit(degrees)};
 }
 
 nav::Angle AngleValue(const DialogAngle& angle, DegreeRange range)
 {
     const nav::Angle magnitude =
         std::abs(angle.degrees) * nav::kSecondsPerDegree + angle.minutes * nav::kSecondsPerMinute + angle.seconds;
-    if (range.Port())
-        return -magnitude;
-    return angle.degrees < 0 ? -magnitude : magnitude;
+    return range.Port() || angle.negative || angle.degrees < 0 ? -magnitude : magnitude;
 }
 
 QString AngleText(const DialogAngle& angle)

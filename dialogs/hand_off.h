@@ -15,6 +15,11 @@ struct EntryHandOff {
     nav::Angle* entryValue = nullptr;
     double* entrySpeed = nullptr;
     TAlignedEdit* entryField = nullptr;
+    // What was typed on the field to open the dialog: it goes on in the
+    // dialog's first box. The dialog empties it.
+    QString entryTyped;
+    // Set by "CONFERMA", so that the opener knows a value was entered.
+    bool entryConfirmed = false;
 };
 
 // The declination applied by the calculations and the chart data it comes

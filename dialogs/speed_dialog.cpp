@@ -41,6 +41,8 @@ void TForm3::FormShow()
     FollowSlider();
     SPSOLCO->setFocus(Qt::OtherFocusReason);
     SPSOLCO->selectAll();
+    SPSOLCO->TypeAhead(handOff_.entryTyped);
+    handOff_.entryTyped.clear();
 }
 
 void TForm3::FollowSlider()
@@ -80,6 +82,7 @@ void TForm3::GRADIOKClick()
         handOff_.entryField->setText(SpeedText(speed));
     if (handOff_.entrySpeed)
         *handOff_.entrySpeed = speed;
+    handOff_.entryConfirmed = true;
     accept();
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/angle_dialog.h"
 
 #include "support/recording_platform.h"
+#include "toolkit/text_format.h"
 #include "toolkit/speed_button.h"
 #include "widgets/instruments/inst_compass.h"
 #include "widgets/instruments/inst_jog_meter.h"
@@ -8,6 +9,7 @@
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
@@ -164,6 +166,64 @@ INSTANTIATE_TEST_SUITE_P(Table, AngleDialogTypedTest,
                                          TypedCase{"SPGRADI", "30", -180, 0, 0, 0},
                                          TypedCase{"SPGRADI", "-45", -180, 0, -45, -45 * kDeg},
                                          TypedCase{"SPGRADI", "95", 0, 90, 90, 90 * kDeg}));
+
+// Keys as the user presses them, each to the box that has the focus:
+// "\t" Tab, " " Space, "\n" Enter; everything else is typed.
+void PressKeys(const char* keys)
+{
+    for (const char* k = keys; *k; ++k) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        switch (*k) {
+        case '\t': QTest::keyClick(focused, Qt::Key_Tab); break;
+        case ' ': QTest::keyClick(focused, Qt::Key_Space); break;
+        case '\n': QTest::keyClick(focused, Qt::Key_Return); break;
+        default: QTest::keyClicks(focused, QString(QLatin1Char(*k)));
+        }
+    }
+}
+
+struct KeysCase {
+    const char* what;
+    int lowest, highest;
+    const char* typedOnTheField;  // before the dialog opened
+    const char* keys;
+    nav::Angle stored;
+    const char* text;
+    int beeps;
+};
+
+class AngleDialogKeysTest : public AngleDialogTest, public testing::WithParamInterface<KeysCase> {};
+
+TEST_P(AngleDialogKeysTest, TheKeyboardAloneEntersTheAngle)
+{
+    const KeysCase& c = GetParam();
+    toolkit::ScopedFormatSettings italian{{QLatin1Char(','), QLatin1Char('.')}};
+    handOff.entryTyped = QString::fromLatin1(c.typedOnTheField);
+    Open(c.lowest, c.highest, [&] {
+        PressKeys(c.keys);
+        EXPECT_FALSE(form.isVisible()) << c.what;
+    });
+    EXPECT_EQ(value, c.stored) << c.what;
+    EXPECT_EQ(field.text(), QString::fromUtf8(c.text)) << c.what;
+    EXPECT_EQ(recorded.platform.beeps, c.beeps) << c.what;
+    EXPECT_TRUE(handOff.entryTyped.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AngleDialogKeysTest,
+    testing::Values(
+        KeysCase{"decimal degrees", 0, 359, "", "2.8\n", 2 * kDeg + 48 * kMin, "  2\u00B0 48'  0\"", 0},
+        KeysCase{"the other mark", 0, 359, "", "2,8\n", 2 * kDeg + 48 * kMin, "  2\u00B0 48'  0\"", 0},
+        KeysCase{"decimal minutes", 0, 359, "", "10\t48.5\n", 10 * kDeg + 48 * kMin + 30, " 10\u00B0 48' 30\"", 0},
+        KeysCase{"seconds are whole", 0, 359, "", "1 2 3.\n", kDeg + 2 * kMin + 3, "  1\u00B0  2'  3\"", 1},
+        KeysCase{"a carry", 0, 359, "", "2.99999999\n", 3 * kDeg, "  3\u00B0  0'  0\"", 0},
+        KeysCase{"typed on the field goes on", 0, 359, "1", "00\n", 100 * kDeg, "100\u00B0  0'  0\"", 0},
+        KeysCase{"a deviation to the West", -90, 90, "", "-5.2\n", -(5 * kDeg + 12 * kMin), "-  5\u00B0 12'  0\"", 0},
+        KeysCase{"West with no degrees", -90, 90, "-", "0.5\t\n", -30 * kMin, "-  0\u00B0 30'  0\"", 0},
+        KeysCase{"East", -90, 90, "", "2 30\n", 2 * kDeg + 30 * kMin, "  2\u00B0 30'  0\"", 0},
+        KeysCase{"to port", -180, 0, "", "-30.25\n", -(30 * kDeg + 15 * kMin), " 30\u00B0 15'  0\"", 0},
+        KeysCase{"no minus on the full circle", 0, 359, "", "-0.5\n", 0, "  0\u00B0  0'  0\"", 1}));
 
 TEST_F(AngleDialogTest, InThePortModeANegativeNumberTypedOverTheSelectionIsTaken)
 {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 constexpr nav::Angle kDeg = nav::kSecondsPerDegree;
@@ -10,6 +12,7 @@ constexpr DegreeRange kCircle{0, 359};
 constexpr DegreeRange kStarboard{0, 180};
 constexpr DegreeRange kPort{-180, 0};
 constexpr DegreeRange kChange{0, 10};
+constexpr DegreeRange kDeviation{-90, 90};
 
 }  // namespace
 
@@ -42,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ShowCase{"to port in the starboard mode", -5 * kDeg, kStarboard, {0, 0, 0}},
                     ShowCase{"a change beyond its degrees", 12 * kDeg + 30, kChange, {10, 0, 30}},
                     ShowCase{"the most negative value", -2147483647 - 1, kPort, {-180, 14, 8}},
-                    ShowCase{"the lowest the port rows show", 179 * kDeg + 1, kPort, {-180, 59, 59}}));
+                    ShowCase{"the lowest the port rows show", 179 * kDeg + 1, kPort, {-180, 59, 59}},
+                    ShowCase{"a deviation to the West", -(5 * kDeg + 12 * kMin), kDeviation, {-5, 12, 0, true}},
+                    ShowCase{"West with no degrees", -30 * kMin, kDeviation, {0, 30, 0, true}},
+                    ShowCase{"a deviation to the East", 2 * kDeg + 30, kDeviation, {2, 0, 30}}));
 
 struct NumbersCase {
     const char* what;
@@ -75,4 +81,38 @@ INSTANTIATE_TEST_SUITE_P(
         NumbersCase{"halves to even", 10.5, 0.5, 1.5, kCircle, {10, 0, 2}, 10 * kDeg + 2, " 10\u00B0  0'  2\""},
         NumbersCase{"port", -30, 15, 0, kPort, {-30, 15, 0}, -108900, " 30\u00B0 15'  0\""},
         NumbersCase{"half a degree to port", 0, 30, 0, kPort, {0, 30, 0}, -1800, "  0\u00B0 30'  0\""},
-        NumbersCase{"beyond the change's degrees", 12, 0, 0, kChange, {10, 0, 0}, 10 * kDeg, " 10\u00B0  0'  0\""}));
+        NumbersCase{"beyond the change's degrees", 12, 0, 0, kChange, {10, 0, 0}, 10 * kDeg, " 10\u00B0  0'  0\""},
+        NumbersCase{"minus zero in a signed range", -0.0, 30, 0, kDeviation, {0, 30, 0, true}, -30 * kMin,
+                    "  0\u00B0 30'  0\""},
+        NumbersCase{"minus zero elsewhere", -0.0, 30, 0, kCircle, {0, 30, 0}, 30 * kMin, "  0\u00B0 30'  0\""}));
+
+struct SplitCase {
+    const char* what;
+    RowSplit (*split)(double);
+    double typed;
+    double whole;
+    int minutes, seconds;
+};
+
+class RowSplitTest : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(RowSplitTest, PutsTheFractionInTheRowsBelow)
+{
+    const SplitCase& c = GetParam();
+    const RowSplit parts = c.split(c.typed);
+    EXPECT_EQ(parts.whole, c.whole) << c.what;
+    EXPECT_EQ(std::signbit(parts.whole), std::signbit(c.whole)) << c.what;
+    EXPECT_EQ(parts.minutes, c.minutes) << c.what;
+    EXPECT_EQ(parts.seconds, c.seconds) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RowSplitTest,
+    testing::Values(SplitCase{"2.8 degrees", SplitDegreeRow, 2.8, 2, 48, 0},
+                    SplitCase{"to the nearest second", SplitDegreeRow, 0.0001, 0, 0, 0},
+                    SplitCase{"half a second up to even", SplitDegreeRow, 1.5 / 3600, 0, 0, 2},
+                    SplitCase{"a carry", SplitDegreeRow, 2.9999999, 3, 0, 0},
+                    SplitCase{"West keeps its sign", SplitDegreeRow, -5.2, -5, 12, 0},
+                    SplitCase{"minus zero", SplitDegreeRow, -0.5, -0.0, 30, 0},
+                    SplitCase{"48.5 minutes", SplitMinuteRow, 48.5, 48, 0, 30},
+                    SplitCase{"far beyond every range", SplitDegreeRow, 1e300, 1e300, 0, 0}));

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -197,6 +198,16 @@ void TAlignedEdit::focusInEvent(QFocusEvent* event)
         clickSelect_ = true;
     if (autoSelect_)
         selectAll();
+    if (!typedAhead_.isEmpty())
+        TypeText(std::exchange(typedAhead_, QString()));
+}
+
+void TAlignedEdit::TypeAhead(const QString& text)
+{
+    if (text.isEmpty() || !hasFocus())
+        typedAhead_ = text;
+    else
+        TypeText(text);
 }
 
 void TAlignedEdit::mousePressEvent(QMouseEvent* event)

@@ -50,6 +50,10 @@ public:
     bool DialogEntry() const { return dialogEntry_; }
     void setDialogEntry(bool on);
 
+    // Text typed elsewhere that goes on here, through this box's own rules,
+    // once the box has the focus (and has selected its text on entry).
+    void TypeAhead(const QString& text);
+
     // The edit commands of the keys and of the context menu.
     virtual void CopyToClipboard();
     virtual void CutToClipboard();
@@ -114,4 +118,5 @@ private:
     QFont layoutFont_;  // the font the layout gave, before any fitting
     bool fitting_ = false;
     QWidget* watchedParent_ = nullptr;
+    QString typedAhead_;
 };
