@@ -11,11 +11,11 @@ using Wide = std::int64_t;
 }  // namespace
 
 BearingStart ConvertBearing(const DeviationTable& table, Angle declination, bool compassGiven, bool trueGiven,
-                            CompassBearing& b)
+                            CompassBearing& b, std::optional<Angle> givenDeviation)
 {
     if (!compassGiven && !trueGiven)
         return BearingStart::Nothing;
-    b.deviation = DeviationForCompass(table, b.heading);
+    b.deviation = givenDeviation.value_or(DeviationForCompass(table, b.heading));
     if (compassGiven) {
         b.trueBearing = NormalizeAngle(Wide{b.compass} + b.deviation - declination);
         return BearingStart::Compass;

@@ -13,6 +13,8 @@
 #include "nav/angle.h"
 #include "nav/deviation_table.h"
 
+#include <optional>
+
 namespace nav {
 
 struct CompassBearing {
@@ -27,9 +29,9 @@ enum class BearingStart { Compass, True, Nothing };
 // The deviation belongs to the compass heading (East positive); true =
 // compass + deviation - declination (West positive). Starts from the
 // compass bearing when it is given, else from the true one; Nothing
-// changes nothing.
+// changes nothing. A deviation the problem gives is used instead of the table's.
 BearingStart ConvertBearing(const DeviationTable& table, Angle declination, bool compassGiven, bool trueGiven,
-                            CompassBearing& b);
+                            CompassBearing& b, std::optional<Angle> givenDeviation = std::nullopt);
 
 enum class PolarMode { Circular, Starboard, Port };
 

@@ -6,6 +6,8 @@
 #include "nav/angle.h"
 #include "nav/deviation_table.h"
 
+#include <optional>
+
 namespace nav {
 
 struct Headings {
@@ -21,8 +23,10 @@ enum class HeadingStart { Compass, Magnetic, True, Nothing };
 
 // Computes the headings that are not the starting one, and the deviation,
 // from the table and the declination. A heading counts as given when its
-// field shows any text.
+// field shows any text. A deviation the problem gives (East positive) is
+// used instead of the table's.
 HeadingStart ConvertHeadings(const DeviationTable& table, Angle declination, bool compassGiven,
-                             bool magneticGiven, bool trueGiven, Headings& h);
+                             bool magneticGiven, bool trueGiven, Headings& h,
+                             std::optional<Angle> givenDeviation = std::nullopt);
 
 }  // namespace nav

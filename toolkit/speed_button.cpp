@@ -2,6 +2,8 @@
 
 #include "toolkit/color_scheme.h"
 
+#include <QKeyEvent>
+
 namespace toolkit {
 
 SpeedButton::SpeedButton(QWidget* parent, const QString& name, const QString& caption,
@@ -21,6 +23,16 @@ SpeedButton::SpeedButton(QWidget* parent, const QString& name, const QString& ca
     else
         setToolButtonStyle(place == GlyphPlace::Top ? Qt::ToolButtonTextUnderIcon
                                                     : Qt::ToolButtonTextBesideIcon);
+}
+
+void SpeedButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain && isEnabled()) {
+        click();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
 }
 
 SpeedButton* TextButton(QWidget* parent, const QString& name, const QString& caption, const QRect& place)

@@ -1,6 +1,7 @@
 #pragma once
 // A speed button: a flat-faced push button with a glyph and an optional
-// caption that never takes the keyboard focus.
+// caption. It takes no focus unless its window gives it one; with the focus,
+// Enter presses it as Space does.
 
 #include <QPixmap>
 #include <QRect>
@@ -16,6 +17,9 @@ public:
 
     SpeedButton(QWidget* parent, const QString& name, const QString& caption, const QPixmap& glyph,
                 GlyphPlace place = GlyphPlace::Left);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A speed button with a caption and no glyph, at `place` in its parent.

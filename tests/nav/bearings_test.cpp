@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 constexpr nav::Angle kDeg = nav::kSecondsPerDegree;
@@ -17,6 +19,7 @@ struct BearingCase {
     nav::CompassBearing in;
     nav::BearingStart start;
     nav::CompassBearing out;
+    std::optional<nav::Angle> givenDeviation = std::nullopt;
 };
 
 class ConvertBearingTest : public testing::TestWithParam<BearingCase> {};
@@ -26,7 +29,7 @@ TEST_P(ConvertBearingTest, CorrectsByTheHeadingsDeviationAndTheDeclination)
     const BearingCase& c = GetParam();
     nav::CompassBearing b = c.in;
     EXPECT_EQ(nav::ConvertBearing(nav::ParseDeviationTable(c.table).table, c.declination, c.compassGiven,
-                                  c.trueGiven, b),
+                                  c.trueGiven, b, c.givenDeviation),
               c.start)
         << c.what;
     EXPECT_EQ(b.compass, c.out.compass) << c.what;
@@ -50,7 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
         BearingCase{"sums beyond 32 bits", "0;1\n", -2147483647, true, false, {0, 2147483647, 0, 0},
                     nav::BearingStart::Compass, {0, 2147483647, (2 * 2147483647LL + 3600) % 1296000, kDeg}},
         BearingCase{"nothing given", "0;1\n", 0, false, false, {1, 2, 3, 4}, nav::BearingStart::Nothing,
-                    {1, 2, 3, 4}}));
+                    {1, 2, 3, 4}},
+        BearingCase{"a given deviation, not the table's", "0;5\n", 0, true, false, {0, 100 * kDeg, 0, 0},
+                    nav::BearingStart::Compass, {0, 100 * kDeg, 98 * kDeg, -2 * kDeg}, -2 * kDeg},
+        BearingCase{"back with a given deviation", "0;5\n", kDeg, false, true, {0, 0, 100 * kDeg, 0},
+                    nav::BearingStart::True, {0, 103 * kDeg, 100 * kDeg, -2 * kDeg}, -2 * kDeg}));
 
 TEST(ConvertBearing, ThereAndBackGivesTheCompassBearingAgain)
 {

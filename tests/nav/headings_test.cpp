@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 nav::DeviationTable Table(const char* text)
@@ -21,6 +23,7 @@ struct HeadingCase {
     nav::Headings in;
     nav::HeadingStart start;
     nav::Headings out;
+    std::optional<nav::Angle> givenDeviation = std::nullopt;
 };
 
 class ConvertHeadingsTest : public testing::TestWithParam<HeadingCase> {};
@@ -29,7 +32,8 @@ TEST_P(ConvertHeadingsTest, ComputesTheOtherHeadings)
 {
     const auto& c = GetParam();
     nav::Headings h = c.in;
-    EXPECT_EQ(nav::ConvertHeadings(Table(c.table), c.declination, c.pbGiven, c.pmGiven, c.pvGiven, h),
+    EXPECT_EQ(nav::ConvertHeadings(Table(c.table), c.declination, c.pbGiven, c.pmGiven, c.pvGiven, h,
+                                   c.givenDeviation),
               c.start);
     EXPECT_EQ(h.compass, c.out.compass);
     EXPECT_EQ(h.magnetic, c.out.magnetic);
@@ -72,4 +76,13 @@ INSTANTIATE_TEST_SUITE_P(
                     {0, 1 * kDeg, 1 * kDeg, 1 * kDeg}},
         // nothing given: nothing changes
         HeadingCase{"0;1\n", 0, false, false, false, {1, 2, 3, 4}, nav::HeadingStart::Nothing,
-                    {1, 2, 3, 4}}));
+                    {1, 2, 3, 4}},
+        // an exam's data: true 000, d 2.8 E, deviation -5.2 given: magnetic 357 12, compass 002 24
+        HeadingCase{"0;9\n", -(2 * kDeg + 48 * kMin), false, false, true, {0, 0, 0, 0}, nav::HeadingStart::True,
+                    {2 * kDeg + 24 * kMin, 357 * kDeg + 12 * kMin, 0, -(5 * kDeg + 12 * kMin)},
+                    -(5 * kDeg + 12 * kMin)},
+        // a given deviation wins over the table's, from the compass and the magnetic heading
+        HeadingCase{"0;15\n", 0, true, false, false, {10 * kDeg, 0, 0, 0}, nav::HeadingStart::Compass,
+                    {10 * kDeg, 11 * kDeg, 11 * kDeg, kDeg}, kDeg},
+        HeadingCase{"0;15\n", 0, false, true, false, {0, 10 * kDeg, 0, 0}, nav::HeadingStart::Magnetic,
+                    {9 * kDeg, 10 * kDeg, 10 * kDeg, kDeg}, kDeg}));

@@ -61,3 +61,35 @@ INSTANTIATE_TEST_SUITE_P(
         GateCase{"Shift alone", Qt::Key_Shift, kShift, "", EditKeyAction::Pass},
         GateCase{"Alt alone", Qt::Key_Alt, kAlt, "", EditKeyAction::Pass},
         GateCase{"F1", Qt::Key_F1, kNone, "", EditKeyAction::Pass}));
+
+struct OpenCase {
+    const char* what;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+    bool opens;
+};
+
+class OpensEntryDialogTest : public testing::TestWithParam<OpenCase> {};
+
+TEST_P(OpensEntryDialogTest, OnlyTheKeysThatMeanEnterAValue)
+{
+    const OpenCase& c = GetParam();
+    EXPECT_EQ(OpensEntryDialog(c.key, c.modifiers, QString::fromLatin1(c.text)), c.opens) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OpensEntryDialogTest,
+    testing::Values(OpenCase{"Enter", Qt::Key_Return, kNone, "\r", true},
+                    OpenCase{"keypad Enter", Qt::Key_Enter, kKeypad, "\r", true},
+                    OpenCase{"Space", Qt::Key_Space, kNone, " ", true},
+                    OpenCase{"F2", Qt::Key_F2, kNone, "", true},
+                    OpenCase{"Alt+Down", Qt::Key_Down, kAlt, "", true},
+                    OpenCase{"Down alone moves on", Qt::Key_Down, kNone, "", false},
+                    OpenCase{"keypad digit", Qt::Key_7, kKeypad, "7", true},
+                    OpenCase{"minus", Qt::Key_Minus, kNone, "-", true},
+                    OpenCase{"a letter", Qt::Key_A, kNone, "a", false},
+                    OpenCase{"a shifted digit's sign", Qt::Key_Exclam, kShift, "!", false},
+                    OpenCase{"Alt+digit", Qt::Key_1, kAlt, "1", false},
+                    OpenCase{"Ctrl+Enter", Qt::Key_Return, kCtrl, "\r", false},
+                    OpenCase{"Tab", Qt::Key_Tab, kNone, "\t", false}));

@@ -110,23 +110,34 @@ struct SnapOnExitCase {
     double increment;
     const char* typed;
     const char* shown;
+    bool snapTyped = true;  // off: only what the arrows step is snapped (RoundValues)
+    const char* afterUp = nullptr;
 };
 
 class SpinSnapOnExitTest : public SpinEditTest, public testing::WithParamInterface<SnapOnExitCase> {};
 
 TEST_P(SpinSnapOnExitTest, ABoxWithoutRangeSnapsWhenLeft)
 {
-    spin->setDecimals(GetParam().decimals);
-    spin->setIncrement(GetParam().increment);
-    TypeAndLeave(QString::fromLatin1(GetParam().typed));
-    EXPECT_EQ(spin->text(), QString::fromLatin1(GetParam().shown));
+    const SnapOnExitCase& c = GetParam();
+    spin->setDecimals(c.decimals);
+    spin->setIncrement(c.increment);
+    spin->setSnapTyped(c.snapTyped);
+    spin->setRoundValues(!c.snapTyped);
+    TypeAndLeave(QString::fromLatin1(c.typed));
+    EXPECT_EQ(spin->text(), QString::fromLatin1(c.shown));
+    if (c.afterUp) {
+        spin->StepUp();
+        EXPECT_EQ(spin->text(), QString::fromLatin1(c.afterUp));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SpinSnapOnExitTest,
                          testing::Values(SnapOnExitCase{kAutoDecimals, 5, "237", "235"},
                                          SnapOnExitCase{kAutoDecimals, 5, "238", "240"},
                                          SnapOnExitCase{1, 1, "150.5", "150.0"},
-                                         SnapOnExitCase{1, 1, "151.5", "152.0"}));
+                                         SnapOnExitCase{1, 1, "151.5", "152.0"},
+                                         SnapOnExitCase{kAutoDecimals, 5, "278", "278", false, "285"},
+                                         SnapOnExitCase{1, 1, "150.5", "150.5", false, "152.0"}));
 
 TEST_F(SpinEditTest, ABoxWithRangeKeepsItsValueWithoutRoundValues)
 {

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QStyleOptionFrame>
 #include <algorithm>
@@ -263,6 +264,14 @@ void TAlignedEdit::keyPressEvent(QKeyEvent* event)
 void TAlignedEdit::GuardedKeyPress(QKeyEvent* event)
 {
     event->accept();
+    if (dialogEntry_ && isSignalConnected(QMetaMethod::fromSignal(&TAlignedEdit::OnClick))
+        && OpensEntryDialog(event->key(), event->modifiers(), event->text())) {
+        const QChar first = event->text().isEmpty() ? QChar() : event->text().front();
+        openingText_ = first.isDigit() || first == QLatin1Char('-') ? event->text() : QString();
+        KeyHandled();
+        emit OnClick();
+        return;
+    }
     switch (ClassifyEditKey(event->key(), event->modifiers(), event->text())) {
     case EditKeyAction::DialogKey:
         HandleDialogKey(event);

@@ -4,6 +4,9 @@
 // background colours, a focusing click that selects the whole text, an
 // OnClick signal, and Enter/Escape that never reach the text.
 //
+// A DialogEntry field opens its dialog (OnClick) on a click, and from the
+// keyboard as OpensEntryDialog says.
+//
 // A guarded box (a DialogEntry field, and every number box) takes no key,
 // middle click, drop or menu command that could change its text behind its
 // own rules: all of them pass one gate (ClassifyEditKey) and the edit
@@ -12,6 +15,8 @@
 #include "toolkit/color.h"
 
 #include <QLineEdit>
+
+#include <utility>
 
 class TAlignedEdit : public QLineEdit {
     Q_OBJECT
@@ -49,6 +54,10 @@ public:
     // the default beep; moving the caret, selecting and copying stay.
     bool DialogEntry() const { return dialogEntry_; }
     void setDialogEntry(bool on);
+
+    // The digit or minus typed on a DialogEntry field to open its dialog,
+    // emptied as it is read; see OpensEntryDialog.
+    QString TakeOpeningText() { return std::exchange(openingText_, QString()); }
 
     // Text typed elsewhere that goes on here, through this box's own rules,
     // once the box has the focus (and has selected its text on entry).
@@ -119,4 +128,5 @@ private:
     bool fitting_ = false;
     QWidget* watchedParent_ = nullptr;
     QString typedAhead_;
+    QString openingText_;
 };

@@ -89,3 +89,22 @@ EditKeyAction ClassifyEditKey(int key, Qt::KeyboardModifiers modifiers, const QS
         return EditKeyAction::Refuse;
     return EditKeyAction::Pass;
 }
+
+bool OpensEntryDialog(int key, Qt::KeyboardModifiers modifiers, const QString& text)
+{
+    const Qt::KeyboardModifiers m = modifiers & ~kPlaceModifiers;
+    if (key == Qt::Key_Down)
+        return m == Qt::AltModifier;
+    if (m & kCommandModifiers)
+        return false;
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_F2:
+        return true;
+    default:
+        break;
+    }
+    return text.size() == 1 && ((text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9')) || text[0] == QLatin1Char('-'));
+}

@@ -23,3 +23,8 @@ enum class EditKeyAction {
 };
 
 EditKeyAction ClassifyEditKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+
+// Whether a key on a value field opens the field's entry dialog: Enter,
+// Space, F2, Alt+Down, or a digit or a minus, which then goes on in the
+// dialog's first box.
+bool OpensEntryDialog(int key, Qt::KeyboardModifiers modifiers, const QString& text);

@@ -280,7 +280,7 @@ bool TSpinNumEdit::BeforeExit()
     if (!v)
         return false;
     const SpinRange range = Range();
-    if ((roundValues_ && range.min <= *v && *v <= range.max) || !range.Active())
+    if ((roundValues_ && range.min <= *v && *v <= range.max) || (!range.Active() && snapTyped_))
         setValue(stepper_.Snap(*v, range));
     return true;
 }

@@ -79,6 +79,7 @@ class TSpinNumEdit : public TNumEdit {
     Q_PROPERTY(bool RoundValues READ RoundValues WRITE setRoundValues)
     Q_PROPERTY(bool Wrap READ Wrap WRITE setWrap)
     Q_PROPERTY(bool EditorEnabled READ EditorEnabled WRITE setEditorEnabled)
+    Q_PROPERTY(bool SnapTyped READ SnapTyped WRITE setSnapTyped)
 
 public:
     explicit TSpinNumEdit(QWidget* parent = nullptr);
@@ -87,6 +88,10 @@ public:
     void setIncrement(double increment);
     bool RoundValues() const { return roundValues_; }
     void setRoundValues(bool on) { roundValues_ = on; }
+    // Whether leaving a box without a range puts what was typed on the grid
+    // of increments (on by default). Off, a typed value is kept as typed.
+    bool SnapTyped() const { return snapTyped_; }
+    void setSnapTyped(bool on) { snapTyped_ = on; }
     bool Wrap() const { return wrap_; }
     void setWrap(bool on) { wrap_ = on; }
     bool EditorEnabled() const { return editorEnabled_; }
@@ -126,4 +131,5 @@ private:
     bool editorEnabled_ = true;
     bool wrap_ = false;
     bool roundValues_ = false;
+    bool snapTyped_ = true;
 };
