@@ -4,12 +4,17 @@
 
 #include "nav/endurance.h"
 #include "toolkit/platform.h"
+#include "toolkit/speed_button.h"
 #include "toolkit/text_format.h"
 #include "toolkit/up_down.h"
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
+#include <QKeyEvent>
+
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -21,6 +26,54 @@ constexpr char kOutOfRange[] = QT_TRANSLATE_NOOP("TForm1", "Valore fuori limite 
 void TForm1::SPMINClick()
 {
     EDTT->setText(QString::fromStdString(nav::FormatHoursMinutes(SPMIN->Position())));
+}
+
+bool TForm1::TypedTime()
+{
+    const auto minutes = nav::ParseTotalTime(EDTT->text().toStdString());
+    if (!minutes) {
+        toolkit::platform().Beep();
+        SPMINClick();  // back to the time it holds
+        return false;
+    }
+    SPMIN->setPosition(*minutes);
+    SPMINClick();
+    return true;
+}
+
+bool TForm1::TimeKey(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        TypedTime();
+        EDTT->selectAll();
+        return true;
+    }
+    if (key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    // What was typed counts first, then the step of the minutes' arrows.
+    if (TypedTime()) {
+        SPMIN->setPosition(std::clamp(SPMIN->Position() + (key == Qt::Key_Up ? 1 : -1), 0, nav::kMaxMinutes));
+        SPMINClick();
+    }
+    return true;
+}
+
+toolkit::SpeedButton* TForm1::RowCalcola(const QWidget* focused) const
+{
+    static const std::pair<const char*, const char*> rows[] = {
+        {"SPCT", "CALCCT"},   {"SPVM", "CALCVM"},     {"EDTT", "CALCTT"},     {"SPHP", "CALCHP"},
+        {"SPCS", "CALCCS"},   {"SPAUTO", "CALCAUTO"}, {"EDAUTO30", "CALCAUTO"}, {"CALCCT", "CALCCT"},
+        {"CALCVM", "CALCVM"}, {"CALCTT", "CALCTT"},   {"CALCHP", "CALCHP"},   {"CALCCS", "CALCCS"},
+        {"CALCAUTO", "CALCAUTO"},
+    };
+    if (!focused)
+        return nullptr;
+    for (const auto& [field, button] : rows) {
+        if (focused->objectName() == QLatin1String(field))
+            return TabSheet4->findChild<toolkit::SpeedButton*>(QLatin1String(button));
+    }
+    return nullptr;
 }
 
 void TForm1::SPOREClick(toolkit::UpDownButton button)

@@ -35,6 +35,15 @@ void TForm1::CLEARRVCORClick()
     EDVECOR->clear();
 }
 
+void TForm1::AZZERACORClick()
+{
+    for (TAlignedEdit* field : {EDPVCOR, EDVPCOR, EDDCOR, EDVCOR, EDRVCOR, EDVECOR})
+        field->clear();
+    state_.valPVCOR = state_.valDCOR = state_.valRVCOR = 0;
+    state_.valVPCOR = state_.valVCOR = state_.valVECOR = 0.0;
+    IMGCOR->Clear();
+}
+
 void TForm1::CALCCORClick()
 {
     nav::CurrentTriangle t{state_.valPVCOR, state_.valVPCOR, state_.valDCOR,
@@ -48,7 +57,12 @@ void TForm1::CALCCORClick()
         return;
     }
     if (missing == nav::CurrentMissing::Nothing) {
-        NothingToCompute();
+        const bool everything = given.heading && given.ownSpeed && given.current && given.currentSpeed
+                                && given.course && given.groundSpeed;
+        if (everything)
+            EverythingFilled();
+        else
+            NothingToCompute();
         return;
     }
     // A solved problem changes only the values it writes; the others stay as they were.

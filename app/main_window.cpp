@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -89,6 +90,8 @@ void TForm1::ConnectPageHandlers()
     onClick("EDVPCOR", &TForm1::EDVPCORClick);
     onClick("EDVCOR", &TForm1::EDVCORClick);
     onClick("EDVECOR", &TForm1::EDVECORClick);
+    onClick("EDDEVIAZ", &TForm1::EDDEVIAZClick);
+    onClick("EDDEVVB", &TForm1::EDDEVVBClick);
 
     const auto onButton = [this](const char* name, void (TForm1::*handler)()) {
         auto* button = findChild<toolkit::SpeedButton*>(QString::fromLatin1(name));
@@ -105,6 +108,12 @@ void TForm1::ConnectPageHandlers()
     onButton("CLEARPVCOR", &TForm1::CLEARPVCORClick);
     onButton("CLEARDCOR", &TForm1::CLEARDCORClick);
     onButton("CLEARRVCOR", &TForm1::CLEARRVCORClick);
+    onButton("DEVCLEAR", &TForm1::DEVCLEARClick);
+    onButton("DEVVBCLEAR", &TForm1::DEVVBCLEARClick);
+    onButton("AZZERAPRORE", &TForm1::AZZERAPROREClick);
+    onButton("AZZERARIL", &TForm1::AZZERARILClick);
+    onButton("AZZERAPOL", &TForm1::AZZERAPOLClick);
+    onButton("AZZERACOR", &TForm1::AZZERACORClick);
     onButton("CALCPRORE", &TForm1::CALCPROREClick);
     onButton("CALCVB", &TForm1::CALCVBClick);
     onButton("CALCPOL", &TForm1::CALCPOLClick);
@@ -122,10 +131,15 @@ void TForm1::ConnectPageHandlers()
     connect(SETDECLI, &toolkit::SpeedButton::clicked, this, &TForm1::SETDECLIClick);
     connect(SPMIN, &toolkit::UpDown::Click, this, &TForm1::SPMINClick);
     connect(SPORE, &toolkit::UpDown::Click, this, &TForm1::SPOREClick);
+    connect(EDTT, &QLineEdit::editingFinished, this, &TForm1::TypedTime);
+    EDTT->installEventFilter(this);
+    BuildKeyboard();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == EDTT && event->type() == QEvent::KeyPress && TimeKey(static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::Show && !event->spontaneous()) {
         if (watched == TabSheet6)
             TabSheet6Show();
@@ -134,6 +148,41 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             TabSheet1Show();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::BuildKeyboard()
+{
+    // Buttons are reached with Tab, and a click still leaves the focus where it was.
+    for (auto* button : findChildren<toolkit::SpeedButton*>())
+        button->setFocusPolicy(Qt::TabFocus);
+    // Reading order, tab after tab: each row's field, its clear button, then "Calcola".
+    static const char* const order[] = {
+        "NIGHTMODE",
+        "EDPB", "PBCLEAR", "EDPM", "PMCLEAR", "EDPV", "PVCLEAR", "EDDEVIAZ", "DEVCLEAR", "AZZERAPRORE", "CALCPRORE",
+        "PageControl2",
+        "EDPBR", "EDRB", "RBCLEAR", "EDRV", "RVCLEAR", "EDDEVVB", "DEVVBCLEAR", "AZZERARIL", "CALCVB",
+        "EDPVC", "PVCCLEAR", "EDRP", "RPCLEAR", "EDRVC", "RVCCLEAR", "RBCIRC", "RBSEMIDX", "RBSEMISX", "AZZERAPOL",
+        "CALCPOL",
+        "EDPVCOR", "EDVPCOR", "CLEARPVCOR", "EDDCOR", "EDVCOR", "CLEARDCOR", "EDRVCOR", "EDVECOR", "CLEARRVCOR",
+        "AZZERACOR", "CALCCOR",
+        "SPCT", "CALCCT", "SPVM", "CALCVM", "EDTT", "CALCTT", "SPHP", "CALCHP", "SPCS", "CALCCS", "SPAUTO",
+        "CALCAUTO", "EDAUTO30",
+        "SGDEV", "BTNMODIFICA", "BTNGIRO", "BTNCURVA",
+        "EDDECL", "SETDECLI", "SBEXIT",
+    };
+    QWidget* previous = PageControl1;
+    for (const char* name : order) {
+        auto* next = findChild<QWidget*>(QString::fromLatin1(name));
+        if (!next)
+            continue;
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    auto* calcola = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_C), this);
+    connect(calcola, &QShortcut::activated, this, [this] {
+        if (!PressCalcola())
+            toolkit::platform().Beep();
+    });
 }
 
 void TForm1::FormCreate()
@@ -273,6 +322,7 @@ void TForm1::DeviationTableSaved(const QString& path)
 {
     state_.deviationPath = path;
     LoadDeviationTable();
+    RecomputeCorrections();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -285,26 +335,59 @@ void TForm1::OpenAngleDialog(int lowest, int highest)
     emit AngleDialogRequested(lowest, highest);
 }
 
-void TForm1::OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest)
+bool TForm1::OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest)
 {
     state_.entryValue = &value;
     state_.entryField = field;
+    state_.entryTyped = field->TakeOpeningText();
+    state_.entryConfirmed = false;
     OpenAngleDialog(lowest, highest);
+    field->setFocus(Qt::OtherFocusReason);
+    return state_.entryConfirmed;
 }
 
-void TForm1::OpenSpeedFor(double& value, TAlignedEdit* field)
+bool TForm1::OpenSpeedFor(double& value, TAlignedEdit* field)
 {
     state_.entrySpeed = &value;
     state_.entryField = field;
+    state_.entryTyped = field->TakeOpeningText();
+    state_.entryConfirmed = false;
     emit SpeedDialogRequested();
+    field->setFocus(Qt::OtherFocusReason);
+    return state_.entryConfirmed;
 }
 
-void TForm1::EDPBClick() { OpenAngleFor(state_.valPB, EDPB, 0, kFullCircleDegreesMax); }
-void TForm1::EDPMClick() { OpenAngleFor(state_.valPM, EDPM, 0, kFullCircleDegreesMax); }
-void TForm1::EDPVClick() { OpenAngleFor(state_.valPV, EDPV, 0, kFullCircleDegreesMax); }
+void TForm1::EDPBClick()
+{
+    if (OpenAngleFor(state_.valPB, EDPB, 0, kFullCircleDegreesMax))
+        HeadingEntered(EDPB);
+}
+
+void TForm1::EDPMClick()
+{
+    if (OpenAngleFor(state_.valPM, EDPM, 0, kFullCircleDegreesMax))
+        HeadingEntered(EDPM);
+}
+
+void TForm1::EDPVClick()
+{
+    if (OpenAngleFor(state_.valPV, EDPV, 0, kFullCircleDegreesMax))
+        HeadingEntered(EDPV);
+}
+
 void TForm1::EDPBRClick() { OpenAngleFor(state_.valPBR, EDPBR, 0, kFullCircleDegreesMax); }
-void TForm1::EDRBClick() { OpenAngleFor(state_.valRB, EDRB, 0, kFullCircleDegreesMax); }
-void TForm1::EDRVClick() { OpenAngleFor(state_.valRV, EDRV, 0, kFullCircleDegreesMax); }
+
+void TForm1::EDRBClick()
+{
+    if (OpenAngleFor(state_.valRB, EDRB, 0, kFullCircleDegreesMax))
+        BearingEntered(EDRB);
+}
+
+void TForm1::EDRVClick()
+{
+    if (OpenAngleFor(state_.valRV, EDRV, 0, kFullCircleDegreesMax))
+        BearingEntered(EDRV);
+}
 void TForm1::EDPVCClick() { OpenAngleFor(state_.valPVC, EDPVC, 0, kFullCircleDegreesMax); }
 void TForm1::EDRVCClick() { OpenAngleFor(state_.valRVC, EDRVC, 0, kFullCircleDegreesMax); }
 void TForm1::EDPVCORClick() { OpenAngleFor(state_.valPVCOR, EDPVCOR, 0, kFullCircleDegreesMax); }
@@ -333,6 +416,51 @@ void TForm1::ShowAngle(TAlignedEdit* field, nav::Angle value)
 void TForm1::NothingToCompute()
 {
     toolkit::platform().ErrorBox(this, tr("Nessun dato da calcolare."));
+}
+
+void TForm1::EverythingFilled()
+{
+    toolkit::platform().ErrorBox(this, tr("Tutti i dati sono presenti: cancella (X) quello da calcolare."));
+}
+
+void TForm1::RecomputeCorrections()
+{
+    if (!EDPB)
+        return;
+    using HS = nav::HeadingStart;
+    const std::pair<HS, TAlignedEdit*> headings[] = {{HS::Compass, EDPB}, {HS::Magnetic, EDPM}, {HS::True, EDPV}};
+    for (const auto& [start, field] : headings) {
+        if (proreStart_ == start && !field->text().isEmpty()) {
+            ConvertProre(start == HS::Compass, start == HS::Magnetic, start == HS::True, false);
+            break;
+        }
+    }
+    using BS = nav::BearingStart;
+    const std::pair<BS, TAlignedEdit*> bearings[] = {{BS::Compass, EDRB}, {BS::True, EDRV}};
+    for (const auto& [start, field] : bearings) {
+        if (vbStart_ == start && !field->text().isEmpty()) {
+            ConvertVeroBussola(start == BS::Compass, start == BS::True);
+            break;
+        }
+    }
+}
+
+bool TForm1::PressCalcola()
+{
+    toolkit::SpeedButton* button = nullptr;
+    QWidget* page = PageControl1->currentWidget();
+    if (page == TabSheet1)
+        button = CALCPRORE;
+    else if (page == TabSheet2)
+        button = PageControl2->currentWidget() == TabSheet7 ? CALCVB : CALCPOL;
+    else if (page == TabSheet3)
+        button = CALCCOR;
+    else if (page == TabSheet4)
+        button = RowCalcola(focusWidget());
+    if (!button)
+        return false;
+    button->click();
+    return true;
 }
 
 void TForm1::DrawLines(toolkit::Image& picture, std::initializer_list<DiagramLine> lines)

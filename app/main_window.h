@@ -6,6 +6,8 @@
 #include "app/nav_state.h"
 #include "app/startup.h"
 #include "nav/bearings.h"
+#include "nav/deviation_file.h"
+#include "nav/headings.h"
 
 #include <QWidget>
 
@@ -13,6 +15,7 @@
 #include <optional>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QRadioButton;
 class QTabWidget;
@@ -70,6 +73,14 @@ public:
     // Hand-off to the angle dialog with a range of whole degrees.
     void OpenAngleDialog(int lowest, int highest);
 
+    // The declination or the deviation table changed: the tabs whose results
+    // rest on them are worked again from the inputs they started from. An
+    // entered value is never changed.
+    void RecomputeCorrections();
+    // Presses the "Calcola" of the tab shown (on "Autonomia", of the row
+    // that has the focus); false when there is none.
+    bool PressCalcola();
+
     // Field clicks.
     void EDPBClick();
     void EDPMClick();
@@ -86,6 +97,9 @@ public:
     void EDVPCORClick();
     void EDVCORClick();
     void EDVECORClick();
+    // The deviation a problem gives, instead of the table's.
+    void EDDEVIAZClick();
+    void EDDEVVBClick();
 
     // Clear buttons.
     void PBCLEARClick();
@@ -99,6 +113,13 @@ public:
     void CLEARPVCORClick();
     void CLEARDCORClick();
     void CLEARRVCORClick();
+    void DEVCLEARClick();
+    void DEVVBCLEARClick();
+    // Every field of a tab emptied, and its diagram.
+    void AZZERAPROREClick();
+    void AZZERARILClick();
+    void AZZERAPOLClick();
+    void AZZERACORClick();
 
     // Calculations.
     void CALCPROREClick();
@@ -145,16 +166,36 @@ private:
     void BuildExitButton();
     // The night colours' toggle, right of the tabs, and its shortcut.
     void BuildNightToggle();
+    // Tab order in reading order, buttons reached by Tab, Alt+C.
+    void BuildKeyboard();
     void ConnectHandlers();
     void ConnectPageHandlers();
     // The table's rows in "Tabelle", once its grid exists.
     void FillDeviationGrid();
 
-    void OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest);
-    void OpenSpeedFor(double& value, TAlignedEdit* field);
+    // True when the dialog stored a value ("CONFERMA"). The focus comes back
+    // to the field, and a digit typed on it goes on in the dialog.
+    bool OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest);
+    bool OpenSpeedFor(double& value, TAlignedEdit* field);
     void ShowAngle(TAlignedEdit* field, nav::Angle value);
     // "Nessun dato da calcolare." in the error box.
     void NothingToCompute();
+    // Every field filled: the user is told to clear the one to compute.
+    void EverythingFilled();
+    // A conversion starts from the direction entered: the others of that
+    // conversion, which can only have been results, are emptied.
+    void HeadingEntered(TAlignedEdit* entered);
+    void BearingEntered(TAlignedEdit* entered);
+    // The headings from those given; `report` says when none is.
+    void ConvertProre(bool compassGiven, bool magneticGiven, bool trueGiven, bool report);
+    void ConvertVeroBussola(bool compassGiven, bool trueGiven);
+    // A deviation given, or back to the table's; the label says which.
+    void ShowDeviationGiven(QLabel* label, bool given);
+    // "Tempo totale" typed: "1:30" or minutes; false leaves the time as it was.
+    bool TypedTime();
+    bool TimeKey(QKeyEvent* event);
+    // The "Calcola" of the row on "Autonomia" that holds this widget.
+    toolkit::SpeedButton* RowCalcola(const QWidget* focused) const;
     // Puts the lines into the diagram slots and draws them on the picture.
     void DrawLines(toolkit::Image& picture, std::initializer_list<DiagramLine> lines);
     nav::PolarMode PolarModeChecked() const;
@@ -164,8 +205,17 @@ private:
     // False, with "Valore fuori limite !", for a result that is not a finite number.
     bool Fits(double result);
 
+    // A deviation a problem gives, in whole degrees, West negative: as much
+    // as a table row may hold.
+    static constexpr int kMaxGivenDeviation = static_cast<int>(nav::kMaxRowDeviation);
+
     NavState& state_;
     DataPlaces places_;
+    // Where the last conversion of "Prore" and "Vero e Bussola" started, to
+    // work it again when the corrections change; Nothing once a new entry
+    // makes it stale.
+    nav::HeadingStart proreStart_ = nav::HeadingStart::Nothing;
+    nav::BearingStart vbStart_ = nav::BearingStart::Nothing;
     // Whether the last table read was whole, so "Tabelle" lists it; a
     // failed read leaves the grid as it was.
     bool gridShowsTable_ = false;
@@ -208,6 +258,8 @@ public:
     TAlignedEdit* EDTT = nullptr;
     TAlignedEdit* EDAUTO30 = nullptr;
     TAlignedEdit* EDDECL = nullptr;
+    QLabel* LabelDEVIAZ = nullptr;
+    QLabel* LabelDEVVB = nullptr;
 
     QRadioButton* RBCIRC = nullptr;
     QRadioButton* RBSEMIDX = nullptr;
@@ -222,6 +274,16 @@ public:
     toolkit::SpeedButton* BTNMODIFICA = nullptr;
     toolkit::SpeedButton* BTNGIRO = nullptr;
     toolkit::SpeedButton* BTNCURVA = nullptr;
+    toolkit::SpeedButton* CALCPRORE = nullptr;
+    toolkit::SpeedButton* CALCVB = nullptr;
+    toolkit::SpeedButton* CALCPOL = nullptr;
+    toolkit::SpeedButton* CALCCOR = nullptr;
+    toolkit::SpeedButton* DEVCLEAR = nullptr;
+    toolkit::SpeedButton* DEVVBCLEAR = nullptr;
+    toolkit::SpeedButton* AZZERAPRORE = nullptr;
+    toolkit::SpeedButton* AZZERARIL = nullptr;
+    toolkit::SpeedButton* AZZERAPOL = nullptr;
+    toolkit::SpeedButton* AZZERACOR = nullptr;
     TSpinNumEdit* SPCT = nullptr;
     TSpinNumEdit* SPVM = nullptr;
     TSpinNumEdit* SPHP = nullptr;

@@ -23,6 +23,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
@@ -73,6 +74,9 @@ constexpr int kLabelDrop = 4;
 constexpr int kClearButtonDrop = 1;
 
 constexpr int kBlotterSize = 208;
+// The button that empties a tab, beside its "Calcola".
+constexpr int kClearAllSize = 41;
+constexpr int kClearAllGap = 14;
 
 using Align = TAlignedEdit::TAlignment;
 
@@ -101,6 +105,22 @@ tk::SpeedButton* MakeClearButton(QWidget* parent, const QString& name, int x, in
     auto* b = new tk::SpeedButton(parent, name, QString(), tk::Glyph(tk::GlyphKind::Clear, kSmallGlyph));
     b->setGeometry(x, y, kClearButtonWidth, kClearButtonHeight);
     return b;
+}
+
+// Left of the tab's "Calcola", in the free room under the fields.
+tk::SpeedButton* MakeClearAllButton(QWidget* parent, const QString& name, const tk::SpeedButton* calcola)
+{
+    auto* b = new tk::SpeedButton(parent, name, QString(), tk::Glyph(tk::GlyphKind::ClearAll, kLargeGlyph));
+    b->setToolTip(QCoreApplication::translate("TForm1", "Azzera"));
+    b->setGeometry(calcola->x() - kClearAllGap - kClearAllSize, calcola->y(), kClearAllSize, kClearAllSize);
+    return b;
+}
+
+// A read-only result that a problem may also give, through its dialog.
+void AlsoGiven(TAlignedEdit* field)
+{
+    field->setReadOnly(false);
+    field->setDialogEntry(true);
 }
 
 tk::SpeedButton* MakeCalcButton(QWidget* parent, const QString& name, int x, int y, int width,
@@ -250,8 +270,12 @@ void TForm1::BuildProre(QWidget* page)
                {tr("Prora Vera"), tk::clYellow, 115, &EDPV, "EDPV", false, "PVCLEAR"},
                {tr("Deviazione"), kDeviationLabelColor, 155, &EDDEVIAZ, "EDDEVIAZ", true, nullptr}},
               {5, 5, 130, 81, 225});
+    AlsoGiven(EDDEVIAZ);
+    LabelDEVIAZ = group->findChild<QLabel*>(QStringLiteral("LabelDEVIAZ"));
+    DEVCLEAR = MakeClearButton(group, QStringLiteral("DEVCLEAR"), 225, 155 + kClearButtonDrop);
 
-    MakeCalcButton(page, QStringLiteral("CALCPRORE"), 215, 285, 91, 41);
+    CALCPRORE = MakeCalcButton(page, QStringLiteral("CALCPRORE"), 215, 285, 91, 41);
+    AZZERAPRORE = MakeClearAllButton(page, QStringLiteral("AZZERAPRORE"), CALCPRORE);
     IMGPRORE = MakeDiagramPanel(page, QStringLiteral("InstBlotter1"), QStringLiteral("IMGPRORE"), 280, 20);
 }
 
@@ -263,8 +287,12 @@ void TForm1::BuildVeroBussola(QWidget* page)
                {tr("Rilevamento Vero"), tk::clLime, 80, &EDRV, "EDRV", false, "RVCLEAR"},
                {tr("Deviazione"), kDeviationLabelColor, 130, &EDDEVVB, "EDDEVVB", true, nullptr}},
               {5, 10, 160, 76, 245});
+    AlsoGiven(EDDEVVB);
+    LabelDEVVB = page->findChild<QLabel*>(QStringLiteral("LabelDEVVB"));
+    DEVVBCLEAR = MakeClearButton(page, QStringLiteral("DEVVBCLEAR"), 245, 130 + kClearButtonDrop);
 
-    MakeCalcButton(page, QStringLiteral("CALCVB"), 205, 249, 86, 41);
+    CALCVB = MakeCalcButton(page, QStringLiteral("CALCVB"), 205, 249, 86, 41);
+    AZZERARIL = MakeClearAllButton(page, QStringLiteral("AZZERARIL"), CALCVB);
     IMGRVB = MakeDiagramPanel(page, QStringLiteral("InstBlotter2"), QStringLiteral("IMGRVB"), 277, 5);
 }
 
@@ -297,7 +325,8 @@ void TForm1::BuildPolari(QWidget* page)
     }
     RBCIRC->setChecked(true);
 
-    MakeCalcButton(page, QStringLiteral("CALCPOL"), 205, 249, 86, 41);
+    CALCPOL = MakeCalcButton(page, QStringLiteral("CALCPOL"), 205, 249, 86, 41);
+    AZZERAPOL = MakeClearAllButton(page, QStringLiteral("AZZERAPOL"), CALCPOL);
     IMGRP = MakeDiagramPanel(page, QStringLiteral("InstBlotter4"), QStringLiteral("IMGRP"), 272, 5);
 }
 
@@ -333,7 +362,8 @@ void TForm1::BuildCorrenti(QWidget* page)
     MakeClearButton(page, QStringLiteral("CLEARPVCOR"), 240, 12);
     MakeClearButton(page, QStringLiteral("CLEARDCOR"), 240, 82);
     MakeClearButton(page, QStringLiteral("CLEARRVCOR"), 240, 162);
-    MakeCalcButton(page, QStringLiteral("CALCCOR"), 210, 280, 86, 41);
+    CALCCOR = MakeCalcButton(page, QStringLiteral("CALCCOR"), 210, 280, 86, 41);
+    AZZERACOR = MakeClearAllButton(page, QStringLiteral("AZZERACOR"), CALCCOR);
     IMGCOR = MakeDiagramPanel(page, QStringLiteral("InstBlotter5"), QStringLiteral("IMGCOR"), 277, 10);
 }
 
@@ -374,7 +404,9 @@ void TForm1::BuildAutonomia(QWidget* page)
 
     SPORE = new tk::UpDown(group, QStringLiteral("SPORE"), -32000, 32700, 0);
     SPORE->setGeometry(160, 86, 16, 24);
-    EDTT = MakeField(group, QStringLiteral("EDTT"), 175, 86, 56, 24, true, Align::taCenter);
+    // Typed as "1:30" or as minutes, and stepped with Up and Down, besides its arrows.
+    EDTT = MakeField(group, QStringLiteral("EDTT"), 175, 86, 56, 24, false, Align::taCenter);
+    EDTT->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}(:[0-9]{0,2})?")), EDTT));
     EDTT->setText(QStringLiteral("00:00"));
     SPMIN = new tk::UpDown(group, QStringLiteral("SPMIN"), 0, nav::kMaxMinutes, 0);
     SPMIN->setGeometry(230, 86, 16, 24);
@@ -417,6 +449,12 @@ void TForm1::BuildEnduranceEntries(QWidget* group, QWidget* page)
         spin->setValue(e.value);
         spin->setIncrement(e.increment);
         *e.edit = spin;
+    }
+    // Power and consumption keep what was typed, which a calculation may
+    // already have used; only their arrows step on whole HP and 5 g/HP/h.
+    for (TSpinNumEdit* spin : {SPHP, SPCS}) {
+        spin->setSnapTyped(false);
+        spin->setRoundValues(true);
     }
 }
 

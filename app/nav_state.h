@@ -18,11 +18,13 @@ struct NavState : DeclinationValues, EntryHandOff {
     nav::Angle valPM = 0;
     nav::Angle valPV = 0;
     nav::Angle valDEVIAZ = 0;
+    bool deviazGiven = false;  // valDEVIAZ given by the problem, not the table's
     // "Rilevamenti"
     nav::Angle valPBR = 0;
     nav::Angle valRB = 0;
     nav::Angle valRV = 0;
     nav::Angle valDEVVB = 0;
+    bool devVBGiven = false;
     nav::Angle valPVC = 0;
     nav::Angle valRVC = 0;
     nav::Angle valRP = 0;

@@ -6,6 +6,8 @@
 #include "toolkit/image.h"
 #include "widgets/numeric/aligned_edit.h"
 
+#include <QLabel>
+
 namespace {
 
 constexpr int kCompassLength = 80;
@@ -32,12 +34,61 @@ void TForm1::PVCLEARClick()
     state_.valPV = 0;
 }
 
+void TForm1::HeadingEntered(TAlignedEdit* entered)
+{
+    if (entered != EDPB)
+        PBCLEARClick();
+    if (entered != EDPM)
+        PMCLEARClick();
+    if (entered != EDPV)
+        PVCLEARClick();
+    if (!state_.deviazGiven)
+        EDDEVIAZ->clear();
+    proreStart_ = nav::HeadingStart::Nothing;
+}
+
+void TForm1::ShowDeviationGiven(QLabel* label, bool given)
+{
+    label->setText(given ? tr("Deviazione (data)") : tr("Deviazione"));
+    label->adjustSize();
+}
+
+void TForm1::EDDEVIAZClick()
+{
+    if (!OpenAngleFor(state_.valDEVIAZ, EDDEVIAZ, -kMaxGivenDeviation, kMaxGivenDeviation))
+        return;
+    state_.deviazGiven = true;
+    ShowDeviationGiven(LabelDEVIAZ, true);
+    RecomputeCorrections();
+}
+
+void TForm1::DEVCLEARClick()
+{
+    EDDEVIAZ->clear();
+    state_.valDEVIAZ = 0;
+    state_.deviazGiven = false;
+    ShowDeviationGiven(LabelDEVIAZ, false);
+    RecomputeCorrections();
+}
+
+void TForm1::AZZERAPROREClick()
+{
+    HeadingEntered(nullptr);
+    DEVCLEARClick();
+    IMGPRORE->Clear();
+}
+
 void TForm1::CALCPROREClick()
+{
+    ConvertProre(!EDPB->text().isEmpty(), !EDPM->text().isEmpty(), !EDPV->text().isEmpty(), true);
+}
+
+void TForm1::ConvertProre(bool compassGiven, bool magneticGiven, bool trueGiven, bool report)
 {
     nav::Headings h{state_.valPB, state_.valPM, state_.valPV, state_.valDEVIAZ};
     const nav::HeadingStart start =
-        nav::ConvertHeadings(state_.deviationTable, state_.valDECL, !EDPB->text().isEmpty(),
-                             !EDPM->text().isEmpty(), !EDPV->text().isEmpty(), h);
+        nav::ConvertHeadings(state_.deviationTable, state_.valDECL, compassGiven, magneticGiven, trueGiven, h,
+                             state_.deviazGiven ? std::optional(state_.valDEVIAZ) : std::nullopt);
     state_.valPB = h.compass;
     state_.valPM = h.magnetic;
     state_.valPV = h.trueHeading;
@@ -59,9 +110,11 @@ void TForm1::CALCPROREClick()
         ShowAngle(EDPM, h.magnetic);
         break;
     case nav::HeadingStart::Nothing:
-        NothingToCompute();
+        if (report)
+            NothingToCompute();
         break;
     }
+    proreStart_ = start;
 
     DrawLines(*IMGPRORE, {{nav::TruncDegrees(state_.valPB), kCompassLength, toolkit::clRed, 1, tr("PB")},
                           {nav::TruncDegrees(state_.valPM), kMagneticLength, toolkit::clLime, 1, tr("PM")},

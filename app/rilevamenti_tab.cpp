@@ -9,6 +9,8 @@
 
 #include <QRadioButton>
 
+#include <optional>
+
 namespace {
 
 constexpr int kHeadingLength = 80;
@@ -23,16 +25,64 @@ void TForm1::PVCCLEARClick() { EDPVC->clear(); }
 void TForm1::RVCCLEARClick() { EDRVC->clear(); }
 void TForm1::RPCLEARClick() { EDRP->clear(); }
 
+void TForm1::BearingEntered(TAlignedEdit* entered)
+{
+    (entered == EDRB ? EDRV : EDRB)->clear();
+    vbStart_ = nav::BearingStart::Nothing;
+}
+
+void TForm1::EDDEVVBClick()
+{
+    if (!OpenAngleFor(state_.valDEVVB, EDDEVVB, -kMaxGivenDeviation, kMaxGivenDeviation))
+        return;
+    state_.devVBGiven = true;
+    ShowDeviationGiven(LabelDEVVB, true);
+    RecomputeCorrections();
+}
+
+void TForm1::DEVVBCLEARClick()
+{
+    EDDEVVB->clear();
+    state_.valDEVVB = 0;
+    state_.devVBGiven = false;
+    ShowDeviationGiven(LabelDEVVB, false);
+    RecomputeCorrections();
+}
+
+void TForm1::AZZERARILClick()
+{
+    for (TAlignedEdit* field : {EDPBR, EDRB, EDRV})
+        field->clear();
+    state_.valPBR = state_.valRB = state_.valRV = 0;
+    vbStart_ = nav::BearingStart::Nothing;
+    DEVVBCLEARClick();
+    IMGRVB->Clear();
+}
+
+void TForm1::AZZERAPOLClick()
+{
+    for (TAlignedEdit* field : {EDPVC, EDRP, EDRVC})
+        field->clear();
+    state_.valPVC = state_.valRP = state_.valRVC = 0;
+    IMGRP->Clear();
+}
 
 void TForm1::CALCVBClick()
 {
+    ConvertVeroBussola(!EDRB->text().isEmpty(), !EDRV->text().isEmpty());
+}
+
+void TForm1::ConvertVeroBussola(bool compassGiven, bool trueGiven)
+{
     nav::CompassBearing b{state_.valPBR, state_.valRB, state_.valRV, state_.valDEVVB};
-    const nav::BearingStart start = nav::ConvertBearing(state_.deviationTable, state_.valDECL,
-                                                        !EDRB->text().isEmpty(), !EDRV->text().isEmpty(), b);
+    const nav::BearingStart start =
+        nav::ConvertBearing(state_.deviationTable, state_.valDECL, compassGiven, trueGiven, b,
+                            state_.devVBGiven ? std::optional(state_.valDEVVB) : std::nullopt);
     if (start == nav::BearingStart::Nothing) {
         NothingToCompute();
         return;
     }
+    vbStart_ = start;
     state_.valDEVVB = b.deviation;
     state_.valRB = b.compass;
     state_.valRV = b.trueBearing;
@@ -71,7 +121,7 @@ void TForm1::CALCPOLClick()
         ShowAngle(EDRP, p.relative);  // to port with its minus sign
         break;
     case nav::PolarMissing::Nothing:
-        NothingToCompute();
+        EverythingFilled();
         return;
     }
     // The relative bearing is drawn from the top, not turned by the heading.

@@ -19,6 +19,46 @@ std::string FormatHoursMinutes(int minutes)
     return text;
 }
 
+namespace {
+
+// Whole digits only, at most a few: no sign, no blanks, no overflow.
+std::optional<int> Digits(std::string_view text)
+{
+    constexpr std::size_t kMaxDigits = 6;
+    if (text.empty() || text.size() > kMaxDigits)
+        return std::nullopt;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<int> ParseTotalTime(std::string_view text)
+{
+    constexpr std::string_view kBlanks = " \t";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    std::optional<int> minutes;
+    if (const auto colon = text.find(':'); colon == std::string_view::npos) {
+        minutes = Digits(text);
+    } else {
+        const auto hours = Digits(text.substr(0, colon));
+        const auto rest = Digits(text.substr(colon + 1));
+        if (hours && rest && *rest < kMinutesPerHour)
+            minutes = *hours * static_cast<int>(kMinutesPerHour) + *rest;
+    }
+    if (!minutes || *minutes > kMaxMinutes)
+        return std::nullopt;
+    return minutes;
+}
+
 double Hours(int minutes)
 {
     return minutes / kMinutesPerHour;

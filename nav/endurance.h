@@ -3,7 +3,9 @@
 // speeds in knots, times in whole minutes, power in HP, specific consumption
 // in grams per HP per hour, fuel in litres.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace nav {
 
@@ -18,6 +20,10 @@ inline constexpr double kReserveFactor = 1.3;
 
 // "hh:mm" with at least two digits each: 125 -> "02:05", 32700 -> "545:00".
 std::string FormatHoursMinutes(int minutes);
+
+// A time as typed: "1:30" (hours, then minutes 0..59) or "90" (minutes),
+// blanks around it allowed. No value for anything else or beyond kMaxMinutes.
+std::optional<int> ParseTotalTime(std::string_view text);
 
 double Hours(int minutes);
 

@@ -128,6 +128,22 @@ void DrawMoon(QPainter& p)
     p.drawEllipse(QPointF(19.5, 16.5), 1.6, 1.6);
 }
 
+void DrawEraser(QPainter& p)
+{
+    // A rubber lying on a slant, red sleeve and white tip, over a swept line.
+    p.setPen(QPen(QColor(120, 120, 120), 1.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3, 21), QPointF(21, 21));
+    p.save();
+    p.translate(12, 11);
+    p.rotate(-35);
+    p.setPen(QPen(QColor(60, 30, 30), 1.2));
+    p.setBrush(QColor(245, 240, 235));
+    p.drawRoundedRect(QRectF(-9, -4.5, 8, 9), 1.5, 1.5);
+    p.setBrush(QColor(200, 40, 50));
+    p.drawRoundedRect(QRectF(-2, -4.5, 11, 9), 1.5, 1.5);
+    p.restore();
+}
+
 }  // namespace
 
 QPixmap Glyph(GlyphKind kind, int size)
@@ -167,6 +183,9 @@ QPixmap Glyph(GlyphKind kind, int size)
         break;
     case GlyphKind::Night:
         DrawMoon(p);
+        break;
+    case GlyphKind::ClearAll:
+        DrawEraser(p);
         break;
     }
     return pixmap;

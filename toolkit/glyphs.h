@@ -15,6 +15,7 @@ enum class GlyphKind {
     Save,       // a diskette: writes the settings file
     Position,   // a globe with a red pin: the declination from a position
     Night,      // a crescent moon and a star: the night colours
+    ClearAll,   // an eraser: empties every field of a tab
 };
 
 // A square glyph of `size` pixels on a transparent background.

@@ -32,6 +32,14 @@ void Image::ShowFitted(const QImage& picture)
     update();
 }
 
+void Image::Clear()
+{
+    canvas_.reset();
+    picture_ = QImage();
+    fitted_ = false;
+    update();
+}
+
 void Image::paintEvent(QPaintEvent*)
 {
     if (picture_.isNull())

@@ -28,6 +28,9 @@ public:
     // Shows the canvas's latest drawing.
     void Refresh() { update(); }
 
+    // Back to no picture, as at the start: the parent shows.
+    void Clear();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -188,14 +188,17 @@ TEST_F(AutonomiaTest, PowerAndConsumptionFromTheFuel)
     EXPECT_EQ(form->SPCS->text(), QStringLiteral("199.92"));
 }
 
-TEST_F(AutonomiaTest, LeavingConsumptionSnapsToFiveGrams)
+// A calculation may already have used what was typed: leaving keeps it.
+TEST_F(AutonomiaTest, ATypedConsumptionStaysAsTypedAndTheArrowsStepOnFiveGrams)
 {
     form->SPCS->setFocus();
     form->SPCS->selectAll();
-    QTest::keyClicks(form->SPCS, QStringLiteral("237"));
+    QTest::keyClicks(form->SPCS, QStringLiteral("278"));
     form->SPHP->setFocus();
     QApplication::processEvents();
-    EXPECT_EQ(form->SPCS->text(), QStringLiteral("235"));
+    EXPECT_EQ(form->SPCS->text(), QStringLiteral("278"));
+    form->SPCS->StepUp(true);
+    EXPECT_EQ(form->SPCS->text(), QStringLiteral("285"));
 }
 
 struct RefusalCase {

@@ -61,8 +61,10 @@ const Control kControls[] = {
     {"EDPV", 130, 115, 81, 24, nullptr, tk::clWindow, Edit::Input},
     {"PVCLEAR", 225, 116, 23, 22, "", kAny},
     {"LabelDEVIAZ", 5, 159, kAuto, kAuto, "Deviazione", kCyan},
-    {"EDDEVIAZ", 130, 155, 81, 24, nullptr, kComputed, Edit::ReadOnly},
+    {"EDDEVIAZ", 130, 155, 81, 24, nullptr, kComputed, Edit::Input},  // a deviation may be given
+    {"DEVCLEAR", 225, 156, 23, 22, "", kAny},
     {"CALCPRORE", 215, 285, 91, 41, "Calcola", kAny},
+    {"AZZERAPRORE", 160, 285, 41, 41, "", kAny},
     {"InstBlotter1", 280, 20, 208, 208, nullptr, tk::clGray},
     {"IMGPRORE", 4, 4, 200, 200, nullptr, kAny},
     // Rilevamenti
@@ -78,8 +80,10 @@ const Control kControls[] = {
     {"EDRV", 160, 80, 76, 24, nullptr, tk::clWindow, Edit::Input},
     {"RVCLEAR", 245, 81, 23, 22, "", kAny},
     {"LabelDEVVB", 10, 134, kAuto, kAuto, "Deviazione", kCyan},
-    {"EDDEVVB", 160, 130, 76, 24, nullptr, kComputed, Edit::ReadOnly},
+    {"EDDEVVB", 160, 130, 76, 24, nullptr, kComputed, Edit::Input},
+    {"DEVVBCLEAR", 245, 131, 23, 22, "", kAny},
     {"CALCVB", 205, 249, 86, 41, "Calcola", kAny},
+    {"AZZERARIL", 150, 249, 41, 41, "", kAny},
     {"InstBlotter2", 277, 5, 208, 208, nullptr, tk::clGray},
     {"IMGRVB", 4, 4, 200, 200, nullptr, kAny},
     {"LabelPVC", 5, 14, kAuto, kAuto, "Prora Vera", tk::clRed},
@@ -96,6 +100,7 @@ const Control kControls[] = {
     {"RBSEMIDX", 10, 46, 230, 20, "SemiCircolare dritta  [ + (0 - 180\u00B0)  ]", tk::clWhite},
     {"RBSEMISX", 10, 76, 230, 20, "SemiCircolare sinistra [ - (0 - 180\u00B0) ]", tk::clWhite},
     {"CALCPOL", 205, 249, 86, 41, "Calcola", kAny},
+    {"AZZERAPOL", 150, 249, 41, 41, "", kAny},
     {"InstBlotter4", 272, 5, 208, 208, nullptr, tk::clGray},
     {"IMGRP", 4, 4, 200, 200, nullptr, kAny},
     // Correnti
@@ -118,6 +123,7 @@ const Control kControls[] = {
     {"CLEARDCOR", 240, 82, 23, 22, "", kAny},
     {"CLEARRVCOR", 240, 162, 23, 22, "", kAny},
     {"CALCCOR", 210, 280, 86, 41, "Calcola", kAny},
+    {"AZZERACOR", 155, 280, 41, 41, "", kAny},
     {"InstBlotter5", 277, 10, 208, 208, nullptr, tk::clGray},
     {"IMGCOR", 4, 4, 200, 200, nullptr, kAny},
     // Autonomia
@@ -132,7 +138,7 @@ const Control kControls[] = {
     {"CALCVM", 370, 48, 85, 21, "Calcola", kAny},
     {"Label28", 10, 90, kAuto, kAuto, "Tempo totale", tk::clWindow},
     {"SPORE", 160, 86, 16, 24, nullptr, kAny},
-    {"EDTT", 175, 86, 56, 24, nullptr, tk::clWindow, Edit::ReadOnly},
+    {"EDTT", 175, 86, 56, 24, nullptr, tk::clWindow, Edit::Input},  // "1:30" or minutes may be typed
     {"SPMIN", 230, 86, 16, 24, nullptr, kAny},
     {"Label33", 255, 90, kAuto, kAuto, "hh:mm", tk::clWindow},
     {"CALCTT", 370, 88, 85, 21, "Calcola", kAny},

@@ -99,7 +99,7 @@ TEST_P(ValueFieldTest, TypedTextChangesNothing)
     const QString shown = QString::fromStdString(nav::FormatAngle(600));
     field->setText(shown);
     field->setFocus();
-    QTest::keyClicks(field, QStringLiteral("45"));
+    QTest::keyClicks(field, QStringLiteral("ab"));  // a digit would open the dialog
     QTest::keyClick(field, Qt::Key_Backspace);
     EXPECT_EQ(field->text(), shown);
     EXPECT_EQ(recorded.platform.beeps, 3);
@@ -609,7 +609,7 @@ TEST_F(RilevamentiTest, PolarWithEveryFieldFilledReports)
     Given(form->EDRVC, state.valRVC, 2);
     Given(form->EDRP, state.valRP, 3);
     form->CALCPOLClick();
-    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Tutti i dati sono presenti: cancella (X) quello da calcolare.")});
     EXPECT_EQ(state.valRP, 3);
 }
 
@@ -680,7 +680,7 @@ TEST_F(CorrentiTest, AllSixFilledReportsAndLeavesTheDiagram)
     Course(3, 3);
     const QImage before = form->IMGCOR->canvas().Target()->copy();
     form->CALCCORClick();
-    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Tutti i dati sono presenti: cancella (X) quello da calcolare.")});
     EXPECT_EQ(form->IMGCOR->canvas().Target()->copy(), before);
 }
 

@@ -180,10 +180,10 @@ TEST_F(X11MainWindowTest, TheErrorBoxIsTitledErrorOnScreen)
     EXPECT_EQ(WindowSystemTitle(form.get()), QStringLiteral("Orvane 2004"));
 }
 
-TEST_F(X11MainWindowTest, TypingInTheCompassHeadingChangesNothing)
+TEST_F(X11MainWindowTest, TypingLettersInTheCompassHeadingChangesNothing)
 {
     form->EDPB->setFocus();
-    Xdotool({QStringLiteral("type"), QStringLiteral("45")});
+    Xdotool({QStringLiteral("type"), QStringLiteral("ab")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return counting.beeps == 2; }, kEventsMs)) << counting.beeps;
     EXPECT_TRUE(form->EDPB->text().isEmpty());
     EXPECT_EQ(state.valPB, 0);
