@@ -26,3 +26,10 @@ void EntryDialog::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
     }
 }
+
+void EntryDialog::done(int result)
+{
+    QDialog::done(result);
+    if (QWidget* opener = parentWidget())
+        opener->window()->activateWindow();
+}

@@ -17,6 +17,10 @@ public:
     virtual void Confirm() = 0;
     virtual void Cancel() { reject(); }
 
+    // Closes, and gives the keyboard back to the window that opened it,
+    // also where no window manager would.
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

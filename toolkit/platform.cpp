@@ -22,12 +22,22 @@ QWidget* Owner(QWidget* parent)
     return parent && parent->isVisible() ? parent : nullptr;
 }
 
+// Runs the box, then gives the keyboard back to the window it stood over,
+// also where no window manager would.
+int Answer(QMessageBox& box)
+{
+    const int answer = box.exec();
+    if (QWidget* owner = box.parentWidget())
+        owner->window()->activateWindow();
+    return answer;
+}
+
 // The captions "Error" and "Confirm" are the platform's own: they are the
 // same in every language and never go through a translation.
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text)
 {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, Owner(parent));
-    box.exec();
+    Answer(box);
 }
 
 }  // namespace
@@ -57,7 +67,7 @@ bool Platform::ConfirmBox(QWidget* parent, const QString& text)
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text,
                     QMessageBox::Yes | QMessageBox::No, Owner(parent));
     box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return Answer(box) == QMessageBox::Yes;
 }
 
 void Platform::ShowException(QWidget* parent, const QString& text)

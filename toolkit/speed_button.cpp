@@ -3,6 +3,7 @@
 #include "toolkit/color_scheme.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace toolkit {
 
@@ -33,6 +34,17 @@ void SpeedButton::keyPressEvent(QKeyEvent* event)
         return;
     }
     QToolButton::keyPressEvent(event);
+}
+
+void SpeedButton::paintEvent(QPaintEvent* event)
+{
+    QToolButton::paintEvent(event);
+    if (!hasFocus())
+        return;
+    constexpr int kFocusInset = 3;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
 }
 
 SpeedButton* TextButton(QWidget* parent, const QString& name, const QString& caption, const QRect& place)

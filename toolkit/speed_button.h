@@ -20,6 +20,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // The focus shows as a dotted frame in the caption's ink, by day and at night.
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A speed button with a caption and no glyph, at `place` in its parent.

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -545,6 +546,102 @@ TEST_F(ProreTest, TheDiagramFollowsTheResult)
     EXPECT_EQ(state.diagramLines[1].angle, 91);
     EXPECT_EQ(state.diagramLines[2].label, QStringLiteral("PV"));
     EXPECT_EQ(form->IMGPRORE->canvas().Pixel(150, 100), tk::clYellow);
+}
+
+// What an angle dialog would confirm, in place of the dialog.
+void AnswerAngleDialogs(TForm1& form, NavState& state, nav::Angle answer)
+{
+    QObject::connect(&form, &TForm1::AngleDialogRequested, &form, [&state, answer](int, int) {
+        *state.entryValue = answer;
+        state.entryField->setText(QString::fromStdString(nav::FormatAngle(answer)));
+        state.entryConfirmed = true;
+    });
+}
+
+TEST_F(ProreTest, ANewHeadingEntersAfterACalculationAndIsNotOverwritten)
+{
+    Given(form->EDPB, state.valPB, 100 * kDeg);
+    form->CALCPROREClick();
+    AnswerAngleDialogs(*form, state, 50 * kDeg);
+    form->EDPVClick();
+    EXPECT_TRUE(form->EDPB->text().isEmpty());
+    EXPECT_TRUE(form->EDPM->text().isEmpty());
+    form->CALCPROREClick();
+    EXPECT_EQ(state.valPV, 50 * kDeg);
+    EXPECT_EQ(state.valPM, 50 * kDeg);
+    EXPECT_EQ(state.valPB, 50 * kDeg - 90 * kMin);
+}
+
+struct CorrectionCase {
+    const char* what;
+    const char* given;  // the field the conversion started from
+    nav::Angle value;
+    nav::Angle newDeclination;
+    bool deviationGiven;  // -5 12' for the problem, else the table's 1 30'
+    nav::Angle compass, magnetic, trueHeading;
+};
+
+class ProreCorrectionTest : public ProreTest, public testing::WithParamInterface<CorrectionCase> {};
+
+// A new declination (or table) works the shown results again from what was entered.
+TEST_P(ProreCorrectionTest, ANewDeclinationLeavesNoStaleResult)
+{
+    const CorrectionCase& c = GetParam();
+    if (c.deviationGiven) {
+        AnswerAngleDialogs(*form, state, -(5 * kDeg + 12 * kMin));
+        form->EDDEVIAZClick();
+        EXPECT_EQ(form->LabelDEVIAZ->text(), QStringLiteral("Deviazione (data)"));
+    }
+    auto* field = form->findChild<TAlignedEdit*>(QString::fromLatin1(c.given));
+    Given(field, field == form->EDPB ? state.valPB : field == form->EDPM ? state.valPM : state.valPV, c.value);
+    form->CALCPROREClick();
+    state.valDECL = c.newDeclination;
+    form->RecomputeCorrections();
+    EXPECT_EQ(field->text(), QString::fromStdString(nav::FormatAngle(c.value))) << c.what;
+    EXPECT_EQ(state.valPB, c.compass) << c.what;
+    EXPECT_EQ(state.valPM, c.magnetic) << c.what;
+    EXPECT_EQ(state.valPV, c.trueHeading) << c.what;
+    EXPECT_EQ(form->EDPV->text(), QString::fromStdString(nav::FormatAngle(c.trueHeading))) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ProreCorrectionTest,
+    testing::Values(
+        CorrectionCase{"from the compass", "EDPB", 100 * kDeg, 2 * kDeg, false, 100 * kDeg,
+                       101 * kDeg + 30 * kMin, 99 * kDeg + 30 * kMin},
+        CorrectionCase{"from the true heading", "EDPV", 100 * kDeg, 2 * kDeg, false, 100 * kDeg + 30 * kMin,
+                       102 * kDeg, 100 * kDeg},
+        // the exam's: true 000, d 2.8 E, deviation -5.2 given
+        CorrectionCase{"a given deviation", "EDPV", 0, -(2 * kDeg + 48 * kMin), true, 2 * kDeg + 24 * kMin,
+                       357 * kDeg + 12 * kMin, 0}));
+
+TEST_F(ProreTest, ClearingTheGivenDeviationGoesBackToTheTable)
+{
+    AnswerAngleDialogs(*form, state, 3 * kDeg);
+    form->EDDEVIAZClick();
+    Given(form->EDPB, state.valPB, 10 * kDeg);
+    form->CALCPROREClick();
+    EXPECT_EQ(state.valPM, 13 * kDeg);
+    form->DEVCLEARClick();
+    EXPECT_EQ(form->LabelDEVIAZ->text(), QStringLiteral("Deviazione"));
+    EXPECT_EQ(state.valPM, 11 * kDeg + 30 * kMin);  // worked again with the table's 1 30'
+    EXPECT_EQ(form->EDDEVIAZ->text(), QString::fromStdString(nav::FormatAngle(90 * kMin)));
+}
+
+TEST_F(ProreTest, AltCCalculatesAndTheEraserEmptiesTheTab)
+{
+    Given(form->EDPB, state.valPB, 10 * kDeg);
+    form->SplashTimerTimer();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->EDPB->setFocus();
+    QTest::keyClick(form->EDPB, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(form->EDPM->text(), QString::fromStdString(nav::FormatAngle(11 * kDeg + 30 * kMin)));
+    form->AZZERAPRORE->click();
+    for (const TAlignedEdit* field : {form->EDPB, form->EDPM, form->EDPV, form->EDDEVIAZ})
+        EXPECT_TRUE(field->text().isEmpty()) << field->objectName().toStdString();
+    EXPECT_FALSE(form->IMGPRORE->HasPicture());
+    EXPECT_EQ(recorded.platform.beeps, 0);
 }
 
 // Bearings through the window.

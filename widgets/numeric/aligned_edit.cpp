@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionFrame>
 #include <algorithm>
 #include <utility>
@@ -164,6 +165,16 @@ void TAlignedEdit::resizeEvent(QResizeEvent* event)
 {
     QLineEdit::resizeEvent(event);
     FitText();
+}
+
+void TAlignedEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (!hasFocus() || !toolkit::NightColors())
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TAlignedEdit::changeEvent(QEvent* event)

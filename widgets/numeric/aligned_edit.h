@@ -83,6 +83,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // At night the style's focus frame is too dim to see: the box that has
+    // the focus is framed in ink.
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Enter and Escape: left to a dialog, which confirms or cancels with
