@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "nav/endurance.h"
 
 #include "support/main_window_fixture.h"
 #include "toolkit/speed_button.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 class AutonomiaTest : public MainWindowFixture {
 protected:
@@ -199,6 +201,52 @@ TEST_F(AutonomiaTest, ATypedConsumptionStaysAsTypedAndTheArrowsStepOnFiveGrams)
     EXPECT_EQ(form->SPCS->text(), QStringLiteral("278"));
     form->SPCS->StepUp(true);
     EXPECT_EQ(form->SPCS->text(), QStringLiteral("285"));
+}
+
+struct TypedTimeCase {
+    const char* typed;
+    std::optional<int> minutes;
+};
+
+class TypedTimeTest : public testing::TestWithParam<TypedTimeCase> {};
+
+TEST_P(TypedTimeTest, HoursAndMinutesOrMinutesAlone)
+{
+    EXPECT_EQ(nav::ParseTotalTime(GetParam().typed), GetParam().minutes) << GetParam().typed;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, TypedTimeTest,
+                         testing::Values(TypedTimeCase{"1:30", 90}, TypedTimeCase{"90", 90},
+                                         TypedTimeCase{" 01:05 ", 65}, TypedTimeCase{"0:7", 7},
+                                         TypedTimeCase{"545:00", 32700}, TypedTimeCase{"32700", 32700},
+                                         TypedTimeCase{"545:01", std::nullopt}, TypedTimeCase{"1:60", std::nullopt},
+                                         TypedTimeCase{"", std::nullopt}, TypedTimeCase{"1:", std::nullopt},
+                                         TypedTimeCase{":30", std::nullopt}, TypedTimeCase{"-5", std::nullopt},
+                                         TypedTimeCase{"1:2:3", std::nullopt},
+                                         TypedTimeCase{"99999999999", std::nullopt}));
+
+// Typed, then stepped with the keys; a time the entry cannot hold is refused.
+TEST_F(AutonomiaTest, TheTimeIsTypedAndSteppedWithTheKeys)
+{
+    form->EDTT->setFocus();
+    form->EDTT->selectAll();
+    QTest::keyClicks(form->EDTT, QStringLiteral("1:30"));
+    QTest::keyClick(form->EDTT, Qt::Key_Return);
+    EXPECT_EQ(form->SPMIN->Position(), 90);
+    QTest::keyClick(form->EDTT, Qt::Key_Up);
+    EXPECT_EQ(Time(), QStringLiteral("01:31"));
+    form->EDTT->selectAll();
+    QTest::keyClicks(form->EDTT, QStringLiteral("9:75"));
+    QTest::keyClick(form->EDTT, Qt::Key_Down);
+    EXPECT_EQ(Time(), QStringLiteral("01:31"));
+    EXPECT_EQ(recorded.platform.beeps, 1);
+    form->EDTT->selectAll();
+    QTest::keyClicks(form->EDTT, QStringLiteral("45"));
+    form->SPVM->setFocus();
+    EXPECT_EQ(Time(), QStringLiteral("00:45"));
+    form->SPCT->setValue(9);
+    Click("CALCVM");
+    EXPECT_EQ(form->SPVM->text(), QStringLiteral("12.0"));
 }
 
 struct RefusalCase {

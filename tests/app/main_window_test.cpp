@@ -7,6 +7,7 @@
 #include "toolkit/text_format.h"
 #include "widgets/numeric/aligned_edit.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -22,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tk = toolkit;
 
@@ -709,6 +711,89 @@ TEST_F(RilevamentiTest, PolarWithEveryFieldFilledReports)
     EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Tutti i dati sono presenti: cancella (X) quello da calcolare.")});
     EXPECT_EQ(state.valRP, 3);
 }
+
+TEST_F(RilevamentiTest, AnEnteredBearingEmptiesTheOtherAndANewDeclinationWorksItAgain)
+{
+    Given(form->EDRB, state.valRB, 10 * kDeg);
+    form->CALCVBClick();
+    AnswerAngleDialogs(*form, state, 20 * kDeg);
+    form->EDRVClick();
+    EXPECT_TRUE(form->EDRB->text().isEmpty());
+    form->CALCVBClick();
+    EXPECT_EQ(form->EDRB->text(), Text(18 * kDeg + 30 * kMin));
+    state.valDECL = 2 * kDeg;
+    form->RecomputeCorrections();
+    EXPECT_EQ(form->EDRV->text(), Text(20 * kDeg));
+    EXPECT_EQ(form->EDRB->text(), Text(20 * kDeg + 30 * kMin));
+}
+
+struct EraserCase {
+    const char* button;
+    std::vector<const char*> fields;
+    const char* picture;
+};
+
+class EraserTest : public MainWindowTest, public testing::WithParamInterface<EraserCase> {};
+
+TEST_P(EraserTest, EmptiesEveryFieldOfItsTabAndItsDiagram)
+{
+    WriteTable("0;1\r\n");
+    Start(false);
+    const EraserCase& c = GetParam();
+    for (const char* name : c.fields)
+        Find<TAlignedEdit>(name)->setText(QStringLiteral("1"));
+    Find<tk::Image>(c.picture)->canvas();
+    Click(c.button);
+    for (const char* name : c.fields)
+        EXPECT_TRUE(Find<TAlignedEdit>(name)->text().isEmpty()) << name;
+    EXPECT_FALSE(Find<tk::Image>(c.picture)->HasPicture());
+    EXPECT_EQ(Find<tk::SpeedButton>(c.button)->toolTip(), QStringLiteral("Azzera"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EraserTest,
+    testing::Values(EraserCase{"AZZERAPRORE", {"EDPB", "EDPM", "EDPV", "EDDEVIAZ"}, "IMGPRORE"},
+                    EraserCase{"AZZERARIL", {"EDPBR", "EDRB", "EDRV", "EDDEVVB"}, "IMGRVB"},
+                    EraserCase{"AZZERAPOL", {"EDPVC", "EDRP", "EDRVC"}, "IMGRP"},
+                    EraserCase{"AZZERACOR", {"EDPVCOR", "EDVPCOR", "EDDCOR", "EDVCOR", "EDRVCOR", "EDVECOR"},
+                               "IMGCOR"}));
+
+struct TabOrderCase {
+    int tab, subTab;
+    std::vector<const char*> order;  // from the first, by Tab
+};
+
+class TabOrderTest : public MainWindowTest, public testing::WithParamInterface<TabOrderCase> {};
+
+TEST_P(TabOrderTest, TabGoesThroughTheTabInReadingOrderAndShiftTabBack)
+{
+    WriteTable("0;1\r\n");
+    Start();
+    const TabOrderCase& c = GetParam();
+    form->SplashTimerTimer();
+    form->PageControl1->setCurrentIndex(c.tab);
+    form->PageControl2->setCurrentIndex(c.subTab);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Find<QWidget>(c.order.front())->setFocus();
+    for (std::size_t i = 1; i < c.order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), c.order[i]);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), c.order[c.order.size() - 2]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TabOrderTest,
+    testing::Values(TabOrderCase{0, 0, {"EDPB", "PBCLEAR", "EDPM", "PMCLEAR", "EDPV", "PVCLEAR", "EDDEVIAZ",
+                                        "DEVCLEAR", "AZZERAPRORE", "CALCPRORE", "EDDECL", "SETDECLI"}},
+                    TabOrderCase{1, 0, {"EDPBR", "EDRB", "RBCLEAR", "EDRV", "RVCLEAR", "EDDEVVB", "DEVVBCLEAR",
+                                        "AZZERARIL", "CALCVB"}},
+                    TabOrderCase{1, 1, {"EDPVC", "PVCCLEAR", "EDRP", "RPCLEAR", "EDRVC", "RVCCLEAR", "RBCIRC"}},
+                    TabOrderCase{2, 0, {"EDPVCOR", "EDVPCOR", "CLEARPVCOR", "EDDCOR", "EDVCOR", "CLEARDCOR",
+                                        "EDRVCOR", "EDVECOR", "CLEARRVCOR", "AZZERACOR", "CALCCOR"}},
+                    TabOrderCase{3, 0, {"SPCT", "CALCCT", "SPVM", "CALCVM", "EDTT", "CALCTT", "SPHP", "CALCHP",
+                                        "SPCS", "CALCCS", "SPAUTO", "CALCAUTO", "EDAUTO30"}}));
 
 // The current triangle through the window.
 
