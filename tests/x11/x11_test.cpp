@@ -3,6 +3,8 @@
 // selection and the title the window system shows.
 
 #include "app/main_window.h"
+#include "app/program.h"
+#include "dialogs/position_dialog.h"
 #include "toolkit/application.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
@@ -25,6 +27,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -188,6 +191,134 @@ TEST_F(X11MainWindowTest, TypingLettersInTheCompassHeadingChangesNothing)
     EXPECT_TRUE(form->EDPB->text().isEmpty());
     EXPECT_EQ(state.valPB, 0);
 }
+
+TEST_F(X11NumberBoxTest, TheKeypadsDecimalKeyTypesTheItalianMark)
+{
+    toolkit::ScopedFormatSettings italian{{QLatin1Char(','), QLatin1Char('.')}};
+    spin->setValue(0);
+    spin->selectAll();
+    Xdotool({QStringLiteral("key"), QStringLiteral("KP_6"), QStringLiteral("KP_Decimal"), QStringLiteral("KP_5")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return spin->text() == QStringLiteral("6,5"); }, kEventsMs))
+        << spin->text().toStdString();
+    Xdotool({QStringLiteral("type"), QStringLiteral(".")});  // a second mark
+    EXPECT_TRUE(QTest::qWaitFor([&] { return spin->cursorPosition() == 2; }, kEventsMs));
+    EXPECT_EQ(spin->text(), QStringLiteral("6,5"));
+    EXPECT_EQ(counting.beeps, 0);
+}
+
+// The whole program, worked from the keyboard as a user does.
+class X11ProgramTest : public X11Test {
+protected:
+    QTemporaryDir folder;
+    std::unique_ptr<Program> program;
+
+    void SetUp() override
+    {
+        QFile table(folder.filePath(QStringLiteral("DEVIAZIONI.TXT")));
+        ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+        table.write("0;1\r\n");
+        table.close();
+        program = std::make_unique<Program>(folder.path());
+        program->form1.SplashTimer->stop();
+        program->form1.SplashTimerTimer();
+        Activate(&program->form1);
+    }
+
+    void Keys(const QStringList& keys)
+    {
+        Xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")} + keys);
+    }
+
+    // The dialog that is up, once it has the keyboard.
+    QWidget* DialogUp()
+    {
+        QWidget* up = nullptr;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                up = QApplication::activeModalWidget();
+                return up && up->isActiveWindow();
+            },
+            kEventsMs));
+        return up;
+    }
+
+    bool DialogGone()
+    {
+        return QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, kEventsMs);
+    }
+};
+
+TEST_F(X11ProgramTest, DigitsTypedOnAFieldGoOnInTheDialogAndEnterConfirms)
+{
+    TForm1& form = program->form1;
+    form.EDPV->setFocus();
+    // A dialog left up fails the test instead of holding it.
+    QTimer::singleShot(2 * kEventsMs, [&] {
+        if (QWidget* stuck = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "the dialog is still up with " << program->form2->SPGRADI->text().toStdString();
+            stuck->close();
+        }
+    });
+    // At a brisk typist's pace: the first digit opens the dialog, whose loop
+    // takes the rest.
+    QProcess keys;
+    keys.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("xdotool type --delay 100 100 && xdotool key Return")});
+    ASSERT_TRUE(keys.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keys.state() == QProcess::NotRunning; }, 2 * kEventsMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.EDPV->text().isEmpty(); }, kEventsMs));
+    EXPECT_EQ(program->state.valPV, 100 * nav::kSecondsPerDegree);
+    EXPECT_TRUE(form.EDPV->hasFocus());
+    Keys({QStringLiteral("alt+c")});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.EDPB->text().isEmpty(); }, kEventsMs));
+}
+
+struct DialogKeysCase {
+    const char* what;
+    std::function<bool(Program&)> openAndStored;  // whether the dialog stored a value
+};
+
+class X11DialogKeysTest : public X11ProgramTest, public testing::WithParamInterface<DialogKeysCase> {};
+
+// Escape stores nothing; Enter stores what the dialog shows.
+TEST_P(X11DialogKeysTest, EscapeCancelsAndEnterConfirms)
+{
+    const DialogKeysCase& c = GetParam();
+    for (const char* key : {"Escape", "Return"}) {
+        QTimer::singleShot(0, [&] {
+            if (!DialogUp()) {
+                ADD_FAILURE() << c.what << ": no dialog has the keyboard";
+                QApplication::activeModalWidget()->close();
+                return;
+            }
+            Keys({QStringLiteral("5"), QString::fromLatin1(key)});
+        });
+        const bool stored = c.openAndStored(*program);
+        ASSERT_TRUE(DialogGone()) << c.what << " " << key;
+        EXPECT_EQ(stored, qstrcmp(key, "Return") == 0) << c.what << " " << key;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, X11DialogKeysTest,
+    testing::Values(DialogKeysCase{"angle",
+                                   [](Program& p) {
+                                       const nav::Angle before = p.state.valPB;
+                                       p.form1.EDPBClick();
+                                       return p.state.valPB != before;
+                                   }},
+                    DialogKeysCase{"speed",
+                                   [](Program& p) {
+                                       const double before = p.state.valVPCOR;
+                                       p.form1.EDVPCORClick();
+                                       return p.state.valVPCOR != before;
+                                   }},
+                    DialogKeysCase{"declination",
+                                   [](Program& p) {
+                                       const nav::Angle before = p.state.valDECL;
+                                       p.form4->Open();
+                                       return p.state.valDECL != before;
+                                   }},
+                    DialogKeysCase{"position", [](Program& p) { return p.form4->Form5->Open().has_value(); }}));
 
 int main(int argc, char* argv[])
 {
