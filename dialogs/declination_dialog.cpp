@@ -115,15 +115,16 @@ void TForm4::ShowApplied()
         mainDeclination_->setText(DeclinationText(values_.valDECL));
 }
 
-void TForm4::ComputeDeclination()
+bool TForm4::ComputeDeclination()
 {
     const auto declination = nav::ComputeDeclination(values_.Chart());
     if (!declination) {
         toolkit::platform().ErrorBox(this, tr("Valore fuori limite !"));
-        return;
+        return false;
     }
     values_.valDECLREAL = *declination;
     EDDECLREAL->setText(DeclinationText(values_.valDECLREAL));
+    return true;
 }
 
 bool TForm4::LoadSettings()
@@ -227,10 +228,15 @@ void TForm4::ShowStoredYears()
     }
 }
 
-void TForm4::CALCDECLREALClick()
+bool TForm4::Calculate()
 {
     ShowStoredYears();
-    ComputeDeclination();
+    return ComputeDeclination();
+}
+
+void TForm4::CALCDECLREALClick()
+{
+    Calculate();
 }
 
 void TForm4::SpeedButton1Click()
@@ -241,10 +247,15 @@ void TForm4::SpeedButton1Click()
 
 void TForm4::DECLIOKClick()
 {
+    // What is applied is what the data on screen give, "Calcola" pressed or not.
+    if (!Calculate())
+        return;
+    const bool changed = values_.valDECL != values_.valDECLREAL;
     values_.valDECL = values_.valDECLREAL;
-    if (mainDeclination_)
-        mainDeclination_->setText(EDDECLREAL->text());
+    ShowApplied();
     accept();
+    if (changed)
+        emit DeclinationApplied();
 }
 
 void TForm4::DECLIABOClick()

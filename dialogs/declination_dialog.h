@@ -3,8 +3,9 @@
 // year, the base declination East or West and its annual change), the
 // declination computed from them, and the settings file ORVAN_INI.INI that
 // keeps them. Every edit changes the chart values at once; "CONFERMA"
-// applies the computed declination to the calculations and the main
-// window's bottom panel, "ANNULLA" only leaves the applied one as it was.
+// computes the declination from the data on screen and applies it to the
+// calculations and the main window's bottom panel, "ANNULLA" only leaves
+// the applied one as it was.
 // "Da posizione..." fills the chart's data from the World Magnetic Model
 // for a position and date (Form5), as a skipper would copy them from a chart.
 
@@ -43,7 +44,8 @@ public:
     void Open();
 
     void FormCreate();
-    void ComputeDeclination();
+    // False after reporting a declination that is no angle value.
+    bool ComputeDeclination();
     // False after reporting a file that cannot be read, written or understood.
     bool LoadSettings();
     bool SaveSettings();
@@ -84,6 +86,10 @@ public:
     // The declination from a position, a window of its own.
     TForm5* Form5 = nullptr;
 
+signals:
+    // "CONFERMA" changed the declination the calculations apply.
+    void DeclinationApplied();
+
 private:
     void BuildLayout();
     void ConnectHandlers();
@@ -97,6 +103,8 @@ private:
     static int YearOf(double value);
     // The chart's data and the fields that show them, as a hand entry leaves them.
     void ShowChart(const ChartFields& chart);
+    // The years within their range, then the declination.
+    bool Calculate();
 
     DeclinationValues& values_;
     EntryHandOff& handOff_;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -198,20 +199,62 @@ TEST_F(DeclinationDialogTest, SaveOnAFullDiskKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file is left";
 }
 
-TEST_F(DeclinationDialogTest, ConfermaAppliesWhatWasLastComputed)
+enum class Finish { Conferma, Enter, Escape };
+
+struct ConfirmCase {
+    const char* what;
+    const char* typedYear;  // in "Anno corrente", with no "Calcola"
+    Finish finish;
+    const char* shownYear;
+    nav::Angle applied;
+    int emitted;
+};
+
+class ConfirmTest : public DeclinationDialogTest, public testing::WithParamInterface<ConfirmCase> {};
+
+TEST_P(ConfirmTest, AppliesTheDeclinationOfTheChartDataOnScreen)
 {
+    const ConfirmCase& c = GetParam();
     WriteSettings("1985\r\n2004\r\n3600\r\n240\r\n");
     Create();
+    const QSignalSpy applied(form.get(), &TForm4::DeclinationApplied);
     OpenAnd([&] {
-        form->SPANNOCORR->setValue(2010);  // no "Calcola": the opening's result stands
-        form->DECLIOK->click();
+        form->SPANNOCORR->setFocus();
+        form->SPANNOCORR->selectAll();
+        QTest::keyClicks(form->SPANNOCORR, QString::fromLatin1(c.typedYear));
+        if (c.finish == Finish::Conferma)
+            form->DECLIOK->click();
+        else
+            QTest::keyClick(form->SPANNOCORR, c.finish == Finish::Enter ? Qt::Key_Return : Qt::Key_Escape);
+        EXPECT_FALSE(form->isVisible()) << c.what;
+        EXPECT_EQ(form->SPANNOCORR->text(), QString::fromLatin1(c.shownYear)) << c.what;
     });
-    EXPECT_EQ(values.valDECL, 8160);
-    EXPECT_EQ(values.valANNOCORR, 2010);
+    EXPECT_EQ(values.valDECL, c.applied) << c.what;
+    EXPECT_EQ(panel.text(), Declination(c.applied)) << c.what;
+    EXPECT_EQ(applied.count(), c.emitted) << c.what;
+}
 
-    OpenAnd([&] { form->DECLIOK->click(); });  // the opening computes for 2010
-    EXPECT_EQ(values.valDECL, kDeg + 25 * 4 * kMin);
-    EXPECT_EQ(panel.text(), Declination(values.valDECL));
+INSTANTIATE_TEST_SUITE_P(
+    Table, ConfirmTest,
+    testing::Values(ConfirmCase{"CONFERMA", "2010", Finish::Conferma, "2010", kDeg + 25 * 4 * kMin, 1},
+                    ConfirmCase{"Enter", "2010", Finish::Enter, "2010", kDeg + 25 * 4 * kMin, 1},
+                    ConfirmCase{"beyond the range", "2500", Finish::Enter, "2099", kDeg + 114 * 4 * kMin, 1},
+                    ConfirmCase{"the same declination", "2004", Finish::Conferma, "2004", 8160, 0},
+                    ConfirmCase{"Escape", "2010", Finish::Escape, "2010", 8160, 0}));
+
+TEST_F(DeclinationDialogTest, ConfermaRefusedAppliesNothingAndStaysOpen)
+{
+    Create();
+    values.valDELTADECLI = 2000000000;
+    const QSignalSpy applied(form.get(), &TForm4::DeclinationApplied);
+    const nav::Angle before = values.valDECL;
+    OpenAnd([&] {
+        form->DECLIOK->click();
+        EXPECT_TRUE(form->isVisible());
+    });
+    EXPECT_EQ(recorded.platform.errors.size(), 2);  // at the opening, and at "CONFERMA"
+    EXPECT_EQ(values.valDECL, before);
+    EXPECT_EQ(applied.count(), 0);
 }
 
 TEST_F(DeclinationDialogTest, AnnullaKeepsTheAppliedDeclinationButNotTheEdits)
