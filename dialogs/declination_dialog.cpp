@@ -17,6 +17,24 @@
 
 namespace {
 
+constexpr int kEast = -1;
+constexpr int kWest = +1;
+constexpr int kAumento = +1;
+constexpr int kDiminuzione = -1;
+
+// The side an E/W pair of radio buttons gives.
+int SideOf(const QRadioButton* east)
+{
+    return east->isChecked() ? kEast : kWest;
+}
+
+// Shows a choice already stored: the button's handler does not run.
+void ShowChecked(QRadioButton* button)
+{
+    const QSignalBlocker quiet(button);
+    button->setChecked(true);
+}
+
 // Two-digit years are this century's.
 constexpr int kCentury = 2000;
 constexpr int kTwoDigitYears = 100;
@@ -84,6 +102,13 @@ void TForm4::ConnectHandlers()
     onSelect(RBWEST, &TForm4::RBWESTClick);
     onSelect(RBAUM, &TForm4::RBAUMClick);
     onSelect(RBDIMIN, &TForm4::RBDIMINClick);
+    onSelect(RBVERSOE, &TForm4::RBVERSOEClick);
+    onSelect(RBVERSOW, &TForm4::RBVERSOWClick);
+    // Only the user's own choice says which pair of the annual change is the given one.
+    for (QRadioButton* sense : {RBAUM, RBDIMIN})
+        connect(sense, &QRadioButton::clicked, this, [this] { towardChosen_ = false; });
+    for (QRadioButton* toward : {RBVERSOE, RBVERSOW})
+        connect(toward, &QRadioButton::clicked, this, [this] { towardChosen_ = true; });
     connect(EDDECLIBASE, &TAlignedEdit::OnClick, this, &TForm4::EDDECLIBASEClick);
     connect(EDDELTADECLI, &TAlignedEdit::OnClick, this, &TForm4::EDDELTADECLIClick);
     connect(CALCDECLREAL, &toolkit::SpeedButton::clicked, this, &TForm4::CALCDECLREALClick);
@@ -150,12 +175,7 @@ bool TForm4::LoadSettings()
     // a typed year within the range, do not touch them.
     SPANNOBASE->setValue(chart.baseYear);
     SPANNOCORR->setValue(chart.currentYear);
-    values_.valANNOBASE = chart.baseYear;
-    values_.valANNOCORR = chart.currentYear;
-    values_.valDECLIBASE = chart.base;
-    values_.signDECLIBASE = chart.baseSign;
-    values_.valDELTADECLI = chart.change;
-    values_.signDELTADECLI = chart.changeSign;
+    values_.SetChart(chart);
     return true;
 }
 
@@ -173,13 +193,24 @@ bool TForm4::SaveSettings()
 
 void TForm4::Open()
 {
-    SPANNOBASE->setValue(values_.valANNOBASE);
-    EDDECLIBASE->setText(AngleText(values_.valDECLIBASE));
-    (values_.signDECLIBASE < 0 ? RBEST : RBWEST)->setChecked(true);
-    EDDELTADECLI->setText(AngleText(values_.valDELTADECLI));
-    (values_.signDELTADECLI < 0 ? RBDIMIN : RBAUM)->setChecked(true);
+    ShowChartData();
     ComputeDeclination();
     exec();
+}
+
+void TForm4::ShowChartData()
+{
+    SPANNOBASE->setValue(values_.valANNOBASE);
+    EDDECLIBASE->setText(AngleText(values_.valDECLIBASE));
+    ShowChecked(values_.signDECLIBASE < 0 ? RBEST : RBWEST);
+    EDDELTADECLI->setText(AngleText(values_.valDELTADECLI));
+    ShowChangeSense();
+}
+
+void TForm4::ShowChangeSense()
+{
+    ShowChecked(values_.signDELTADECLI < 0 ? RBDIMIN : RBAUM);
+    ShowChecked(nav::ChangeToward(values_.signDECLIBASE, values_.signDELTADECLI) < 0 ? RBVERSOE : RBVERSOW);
 }
 
 int TForm4::YearOf(double value)
@@ -199,10 +230,37 @@ void TForm4::SPANNOCORRChange()
         values_.valANNOCORR = YearOf(*year);
 }
 
-void TForm4::RBESTClick() { values_.signDECLIBASE = -1; }
-void TForm4::RBWESTClick() { values_.signDECLIBASE = +1; }
-void TForm4::RBAUMClick() { values_.signDELTADECLI = +1; }
-void TForm4::RBDIMINClick() { values_.signDELTADECLI = -1; }
+void TForm4::RBESTClick() { BaseSideClick(kEast); }
+void TForm4::RBWESTClick() { BaseSideClick(kWest); }
+
+void TForm4::BaseSideClick(int side)
+{
+    values_.signDECLIBASE = side;
+    if (towardChosen_)
+        values_.signDELTADECLI = nav::ChangeSignToward(side, SideOf(RBVERSOE));
+    ShowChangeSense();
+}
+
+void TForm4::RBAUMClick()
+{
+    values_.signDELTADECLI = kAumento;
+    ShowChangeSense();
+}
+
+void TForm4::RBDIMINClick()
+{
+    values_.signDELTADECLI = kDiminuzione;
+    ShowChangeSense();
+}
+
+void TForm4::RBVERSOEClick() { TowardClick(kEast); }
+void TForm4::RBVERSOWClick() { TowardClick(kWest); }
+
+void TForm4::TowardClick(int side)
+{
+    values_.signDELTADECLI = nav::ChangeSignToward(values_.signDECLIBASE, side);
+    ShowChangeSense();
+}
 
 void TForm4::EDDECLIBASEClick()
 {
@@ -273,16 +331,7 @@ void TForm4::WMMDECLClick()
 
 void TForm4::ShowChart(const ChartFields& chart)
 {
-    values_.valANNOBASE = chart.year;
-    values_.valANNOCORR = chart.year;
-    SPANNOBASE->setValue(chart.year);
+    values_.SetChart({chart.year, chart.year, chart.base, chart.baseSign, chart.change, chart.changeSign});
     SPANNOCORR->setValue(chart.year);
-    values_.valDECLIBASE = chart.base;
-    values_.signDECLIBASE = chart.baseSign;
-    values_.valDELTADECLI = chart.change;
-    values_.signDELTADECLI = chart.changeSign;
-    EDDECLIBASE->setText(AngleText(chart.base));
-    (chart.baseSign < 0 ? RBEST : RBWEST)->setChecked(true);
-    EDDELTADECLI->setText(AngleText(chart.change));
-    (chart.changeSign < 0 ? RBDIMIN : RBAUM)->setChecked(true);
+    ShowChartData();
 }

@@ -5,7 +5,9 @@
 // keeps them. Every edit changes the chart values at once; "CONFERMA"
 // computes the declination from the data on screen and applies it to the
 // calculations and the main window's bottom panel, "ANNULLA" only leaves
-// the applied one as it was.
+// the applied one as it was. The annual change is given by its sense
+// ("Aumento"/"Diminuzione") or, as modern charts print it, by the side it
+// moves to ("verso E/W").
 // "Da posizione..." fills the chart's data from the World Magnetic Model
 // for a position and date (Form5), as a skipper would copy them from a chart.
 
@@ -56,6 +58,8 @@ public:
     void RBWESTClick();
     void RBAUMClick();
     void RBDIMINClick();
+    void RBVERSOEClick();
+    void RBVERSOWClick();
     void EDDECLIBASEClick();
     void EDDELTADECLIClick();
     void CALCDECLREALClick();
@@ -76,6 +80,9 @@ public:
     TAlignedEdit* EDDELTADECLI = nullptr;
     QRadioButton* RBAUM = nullptr;
     QRadioButton* RBDIMIN = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QRadioButton* RBVERSOE = nullptr;
+    QRadioButton* RBVERSOW = nullptr;
     toolkit::SpeedButton* CALCDECLREAL = nullptr;
     toolkit::SpeedButton* SpeedButton1 = nullptr;
     TAlignedEdit* EDDECLREAL = nullptr;
@@ -103,6 +110,12 @@ private:
     static int YearOf(double value);
     // The chart's data and the fields that show them, as a hand entry leaves them.
     void ShowChart(const ChartFields& chart);
+    // Shows the chart's data in their fields.
+    void ShowChartData();
+    // Both pairs of the annual change: its sense and the side it moves to.
+    void ShowChangeSense();
+    void BaseSideClick(int side);
+    void TowardClick(int side);
     // The years within their range, then the declination.
     bool Calculate();
 
@@ -110,4 +123,7 @@ private:
     EntryHandOff& handOff_;
     AngleDialog openAngleDialog_;
     TAlignedEdit* mainDeclination_;
+    // The annual change as the user chose it last: by the side it moves to
+    // ("verso E/W"), or by its sense. That one stays when the base changes side.
+    bool towardChosen_ = false;
 };

@@ -10,6 +10,7 @@
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QRadioButton>
 
@@ -69,6 +70,14 @@ tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const QString& ca
     return button;
 }
 
+// A pair of radio buttons exclusive between themselves only.
+void PairUp(QWidget* owner, QRadioButton* first, QRadioButton* second)
+{
+    auto* pair = new QButtonGroup(owner);
+    pair->addButton(first);
+    pair->addButton(second);
+}
+
 }  // namespace
 
 void TForm4::BuildLayout()
@@ -92,11 +101,15 @@ void TForm4::BuildLayout()
     RBEST = MakeRadio(base, "RBEST", QStringLiteral("E"), 140, 25, 36, false);
     RBWEST = MakeRadio(base, "RBWEST", QStringLiteral("W"), 205, 25, 36, true);
 
-    auto* change = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox2"), tr("  Variazione Annua  "),
-                                    10, 135, 301, 66, tk::clWindowText, plain);
-    EDDELTADECLI = MakeAngleField(change, "EDDELTADECLI", 20, 22);
-    RBAUM = MakeRadio(change, "RBAUM", tr("Aumento"), 145, 15, 91, false);
-    RBDIMIN = MakeRadio(change, "RBDIMIN", tr("Diminuzione"), 145, 35, 86, true);
+    GroupBox2 = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox2"), tr("  Variazione Annua  "),
+                                 10, 135, 301, 66, tk::clWindowText, plain);
+    EDDELTADECLI = MakeAngleField(GroupBox2, "EDDELTADECLI", 20, 22);
+    RBAUM = MakeRadio(GroupBox2, "RBAUM", tr("Aumento"), 145, 15, 91, false);
+    RBDIMIN = MakeRadio(GroupBox2, "RBDIMIN", tr("Diminuzione"), 145, 35, 86, true);
+    // Beside them, the change as modern charts print it: by the side it moves to.
+    RBVERSOE = MakeRadio(GroupBox2, "RBVERSOE", tr("verso E"), 238, 15, 60, true);
+    RBVERSOW = MakeRadio(GroupBox2, "RBVERSOW", tr("verso W"), 238, 35, 60, false);
+    PairUp(this, RBVERSOE, RBVERSOW);
 
     CALCDECLREAL = MakeButton(GroupBox3, "CALCDECLREAL", tr("Calcola"), tk::GlyphKind::Calculate, 37, 214, 86, 32);
     SpeedButton1 = MakeButton(GroupBox3, "SpeedButton1", tr("Salva Dati"), tk::GlyphKind::Save, 192, 214, 104, 32);

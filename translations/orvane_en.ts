@@ -492,6 +492,14 @@
         <source>Da posizione…</source>
         <translation>From position…</translation>
     </message>
+    <message>
+        <source>verso E</source>
+        <translation>to E</translation>
+    </message>
+    <message>
+        <source>verso W</source>
+        <translation>to W</translation>
+    </message>
 </context>
 <context>
     <name>TForm5</name>

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -45,6 +46,8 @@ protected:
     EntryHandOff handOff;
     TAlignedEdit panel;  // the main window's EDDECL
     std::vector<std::pair<int, int>> angleDialogs;
+    // What the angle dialog confirms, one a time; with none left it is cancelled.
+    std::deque<nav::Angle> confirmedAngles;
     std::unique_ptr<TForm4> form;
 
     void SetUp() override { values.settingsPath = folder.filePath(QStringLiteral("ORVAN_INI.INI")); }
@@ -64,8 +67,13 @@ protected:
 
     void Create()
     {
-        form = std::make_unique<TForm4>(values, handOff,
-                                        [this](int lo, int hi) { angleDialogs.emplace_back(lo, hi); }, &panel);
+        form = std::make_unique<TForm4>(values, handOff, [this](int lo, int hi) {
+            angleDialogs.emplace_back(lo, hi);
+            if (!confirmedAngles.empty()) {
+                *handOff.entryValue = confirmedAngles.front();
+                confirmedAngles.pop_front();
+            }
+        }, &panel);
     }
 
     // Opens the dialog and runs `inside` while it is up.
@@ -111,6 +119,7 @@ TEST_P(SettingsFileTest, SetsTheChartDataAndTheDialogShowsThem)
         EXPECT_EQ(form->RBEST->isChecked(), c.east) << c.what;
         EXPECT_EQ(form->RBWEST->isChecked(), !c.east) << c.what;
         EXPECT_EQ(form->RBDIMIN->isChecked(), c.decreasing) << c.what;
+        EXPECT_EQ(form->RBVERSOE->isChecked(), c.east != c.decreasing) << c.what;
         EXPECT_EQ(form->EDDECLIBASE->text(), Text(c.base)) << c.what;
         EXPECT_EQ(form->EDDECLREAL->text(), Declination(c.declination)) << c.what;
     });
@@ -256,6 +265,50 @@ TEST_F(DeclinationDialogTest, ConfermaRefusedAppliesNothingAndStaysOpen)
     EXPECT_EQ(values.valDECL, before);
     EXPECT_EQ(applied.count(), 0);
 }
+
+struct TowardCase {
+    const char* what;
+    int baseYear, currentYear;
+    nav::Angle base, change;
+    std::vector<const char*> clicks;  // radio buttons; the pair given last stays when the base changes side
+    bool towardEast;
+    nav::Angle declination;
+    const char* file;
+};
+
+class TowardTest : public DeclinationDialogTest, public testing::WithParamInterface<TowardCase> {};
+
+TEST_P(TowardTest, TheChangeByTheSideItMovesToIsStoredByItsSense)
+{
+    const TowardCase& c = GetParam();
+    WriteSettings("1985\r\n2004\r\n3600\r\n240\r\n");  // West, "Aumento"
+    Create();
+    OpenAnd([&] {
+        form->SPANNOBASE->setValue(c.baseYear);
+        form->SPANNOCORR->setValue(c.currentYear);
+        confirmedAngles = {c.base, c.change};
+        emit form->EDDECLIBASE->OnClick();
+        emit form->EDDELTADECLI->OnClick();
+        for (const char* name : c.clicks)
+            form->findChild<QRadioButton*>(QString::fromLatin1(name))->click();
+        EXPECT_EQ(form->RBVERSOE->isChecked(), c.towardEast) << c.what;
+        EXPECT_EQ(form->RBAUM->isChecked(), c.towardEast) << c.what;  // on an East base
+        form->SpeedButton1->click();
+        form->DECLIOK->click();
+    });
+    EXPECT_EQ(values.valDECL, c.declination) << c.what;
+    EXPECT_EQ(Settings(), QByteArray(c.file)) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TowardTest,
+    testing::Values(TowardCase{"exam chart 5/D: 0 20 E 1994 (7' E)", 1994, 2015, 20 * kMin, 7 * kMin,
+                               {"RBVERSOE", "RBEST"}, true, -(2 * kDeg + 47 * kMin),
+                               "1994\r\n2015\r\n-1200\r\n420\r\n"},
+                    TowardCase{"4 30 E 2002, 30' a year toward W", 2002, 2015, 4 * kDeg + 30 * kMin, 30 * kMin,
+                               {"RBEST", "RBVERSOW"}, false, 2 * kDeg, "2002\r\n2015\r\n-16200\r\n-1800\r\n"},
+                    TowardCase{"1 30 E 1990, 8' Aumento", 1990, 2008, 90 * kMin, 8 * kMin, {"RBAUM", "RBEST"}, true,
+                               -(3 * kDeg + 54 * kMin), "1990\r\n2008\r\n-5400\r\n480\r\n"}));
 
 TEST_F(DeclinationDialogTest, AnnullaKeepsTheAppliedDeclinationButNotTheEdits)
 {
