@@ -2,6 +2,8 @@
 
 #include "dialogs/position_dialog.h"
 #include "nav/declination.h"
+#include "toolkit/color.h"
+#include "toolkit/form_layout.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/whole_file.h"
@@ -11,9 +13,13 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
 
 namespace {
 
@@ -104,6 +110,8 @@ void TForm4::ConnectHandlers()
     onSelect(RBDIMIN, &TForm4::RBDIMINClick);
     onSelect(RBVERSOE, &TForm4::RBVERSOEClick);
     onSelect(RBVERSOW, &TForm4::RBVERSOWClick);
+    onSelect(RBDACARTA, &TForm4::RBDACARTAClick);
+    onSelect(RBNOTA, &TForm4::RBNOTAClick);
     // Only the user's own choice says which pair of the annual change is the given one.
     for (QRadioButton* sense : {RBAUM, RBDIMIN})
         connect(sense, &QRadioButton::clicked, this, [this] { towardChosen_ = false; });
@@ -111,6 +119,7 @@ void TForm4::ConnectHandlers()
         connect(toward, &QRadioButton::clicked, this, [this] { towardChosen_ = true; });
     connect(EDDECLIBASE, &TAlignedEdit::OnClick, this, &TForm4::EDDECLIBASEClick);
     connect(EDDELTADECLI, &TAlignedEdit::OnClick, this, &TForm4::EDDELTADECLIClick);
+    connect(EDDECLREAL, &TAlignedEdit::OnClick, this, &TForm4::EDDECLREALClick);
     connect(CALCDECLREAL, &toolkit::SpeedButton::clicked, this, &TForm4::CALCDECLREALClick);
     connect(SpeedButton1, &toolkit::SpeedButton::clicked, this, &TForm4::SpeedButton1Click);
     connect(DECLIOK, &toolkit::SpeedButton::clicked, this, &TForm4::DECLIOKClick);
@@ -140,9 +149,16 @@ void TForm4::ShowApplied()
         mainDeclination_->setText(DeclinationText(values_.valDECL));
 }
 
+bool TForm4::Known() const
+{
+    return RBNOTA->isChecked();
+}
+
 bool TForm4::ComputeDeclination()
 {
-    const auto declination = nav::ComputeDeclination(values_.Chart());
+    const auto declination = Known()
+                                 ? std::optional<nav::Angle>(SideOf(RBEST) * knownMagnitude_)
+                                 : nav::ComputeDeclination(values_.Chart());
     if (!declination) {
         toolkit::platform().ErrorBox(this, tr("Valore fuori limite !"));
         return false;
@@ -156,7 +172,7 @@ bool TForm4::LoadSettings()
 {
     QFile file(values_.settingsPath);
     if (!file.exists())
-        return SaveSettings();
+        return SaveSettings(values_.Chart());
     if (!file.open(QIODevice::ReadOnly)) {
         toolkit::platform().ShowException(
             this, tr("Impossibile leggere %1: %2").arg(values_.settingsPath, file.errorString()));
@@ -179,9 +195,9 @@ bool TForm4::LoadSettings()
     return true;
 }
 
-bool TForm4::SaveSettings()
+bool TForm4::SaveSettings(const nav::ChartDeclination& chart)
 {
-    const std::string text = nav::WriteSettings(values_.Chart());
+    const std::string text = nav::WriteSettings(chart);
     const QString failure = toolkit::WriteWholeFile(
         values_.settingsPath, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     if (!failure.isEmpty()) {
@@ -193,7 +209,9 @@ bool TForm4::SaveSettings()
 
 void TForm4::Open()
 {
-    ShowChartData();
+    // With "Nota" E/W tell the known declination's side, not the chart's.
+    if (!Known())
+        ShowChartData();
     ComputeDeclination();
     exec();
 }
@@ -235,6 +253,10 @@ void TForm4::RBWESTClick() { BaseSideClick(kWest); }
 
 void TForm4::BaseSideClick(int side)
 {
+    if (Known()) {
+        ComputeDeclination();
+        return;
+    }
     values_.signDECLIBASE = side;
     if (towardChosen_)
         values_.signDELTADECLI = nav::ChangeSignToward(side, SideOf(RBVERSOE));
@@ -262,6 +284,33 @@ void TForm4::TowardClick(int side)
     ShowChangeSense();
 }
 
+void TForm4::RBDACARTAClick()
+{
+    ShowDeclinationSource();
+    ShowChecked(values_.signDECLIBASE < 0 ? RBEST : RBWEST);
+    ComputeDeclination();
+}
+
+void TForm4::RBNOTAClick()
+{
+    // It starts from the declination shown: nothing changes until a new one is entered.
+    knownMagnitude_ = std::abs(values_.valDECLREAL);
+    ShowDeclinationSource();
+    ShowChecked(values_.valDECLREAL < 0 ? RBEST : RBWEST);
+    ComputeDeclination();
+}
+
+void TForm4::ShowDeclinationSource()
+{
+    const bool fromChart = !Known();
+    for (QWidget* control : std::initializer_list<QWidget*>{Label1, SPANNOBASE, Label4, SPANNOCORR, EDDECLIBASE,
+                                                            GroupBox2, CALCDECLREAL, WMMDECL})
+        control->setEnabled(fromChart);
+    // Their captions have one colour in every state: a disabled one is greyed here.
+    for (QWidget* captioned : std::initializer_list<QWidget*>{Label1, Label4, GroupBox2})
+        toolkit::SetTextColor(captioned, fromChart ? toolkit::clWindowText : toolkit::clGrayText);
+}
+
 void TForm4::EDDECLIBASEClick()
 {
     handOff_.entryValue = &values_.valDECLIBASE;
@@ -274,6 +323,17 @@ void TForm4::EDDELTADECLIClick()
     handOff_.entryValue = &values_.valDELTADECLI;
     handOff_.entryField = EDDELTADECLI;
     openAngleDialog_(0, kChangeMaxDegrees);
+}
+
+void TForm4::EDDECLREALClick()
+{
+    if (!Known())
+        return;
+    handOff_.entryValue = &knownMagnitude_;
+    // The field shows the side too: it is written once the modal angle dialog is closed.
+    handOff_.entryField = nullptr;
+    openAngleDialog_(0, kBaseMaxDegrees);
+    ComputeDeclination();
 }
 
 void TForm4::ShowStoredYears()
@@ -300,7 +360,18 @@ void TForm4::CALCDECLREALClick()
 void TForm4::SpeedButton1Click()
 {
     ShowStoredYears();
-    SaveSettings();
+    if (!Known()) {
+        SaveSettings(values_.Chart());
+        return;
+    }
+    // A known declination is kept as a chart's of the current year with no
+    // change; it becomes the chart's data only once it is written.
+    const nav::ChartDeclination known{values_.valANNOCORR, values_.valANNOCORR, knownMagnitude_,
+                                      SideOf(RBEST), 0, kAumento};
+    if (!SaveSettings(known))
+        return;
+    values_.SetChart(known);
+    ShowChartData();
 }
 
 void TForm4::DECLIOKClick()

@@ -10,6 +10,9 @@
 // moves to ("verso E/W").
 // "Da posizione..." fills the chart's data from the World Magnetic Model
 // for a position and date (Form5), as a skipper would copy them from a chart.
+// With "Nota" the declination is entered directly, its side given by E/W,
+// and the chart's data wait untouched for "Da carta"; "Salva Dati" then
+// keeps it as this year's chart data with no annual change.
 
 #include "dialogs/hand_off.h"
 
@@ -18,6 +21,7 @@
 #include <functional>
 
 class QGroupBox;
+class QLabel;
 class QRadioButton;
 class QSettings;
 class TAlignedEdit;
@@ -50,7 +54,7 @@ public:
     bool ComputeDeclination();
     // False after reporting a file that cannot be read, written or understood.
     bool LoadSettings();
-    bool SaveSettings();
+    bool SaveSettings(const nav::ChartDeclination& chart);
 
     void SPANNOBASEChange();
     void SPANNOCORRChange();
@@ -60,8 +64,11 @@ public:
     void RBDIMINClick();
     void RBVERSOEClick();
     void RBVERSOWClick();
+    void RBDACARTAClick();
+    void RBNOTAClick();
     void EDDECLIBASEClick();
     void EDDELTADECLIClick();
+    void EDDECLREALClick();
     void CALCDECLREALClick();
     void SpeedButton1Click();
     void DECLIOKClick();
@@ -72,7 +79,9 @@ public:
 
     // Controls, named as in the layout.
     QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label1 = nullptr;
     TSpinNumEdit* SPANNOBASE = nullptr;
+    QLabel* Label4 = nullptr;
     TSpinNumEdit* SPANNOCORR = nullptr;
     TAlignedEdit* EDDECLIBASE = nullptr;
     QRadioButton* RBEST = nullptr;
@@ -89,6 +98,8 @@ public:
     toolkit::SpeedButton* DECLIOK = nullptr;
     toolkit::SpeedButton* DECLIABO = nullptr;
     toolkit::SpeedButton* WMMDECL = nullptr;
+    QRadioButton* RBDACARTA = nullptr;
+    QRadioButton* RBNOTA = nullptr;
 
     // The declination from a position, a window of its own.
     TForm5* Form5 = nullptr;
@@ -114,8 +125,12 @@ private:
     void ShowChartData();
     // Both pairs of the annual change: its sense and the side it moves to.
     void ShowChangeSense();
+    // E/W: the chart base's side, or with "Nota" the known declination's.
     void BaseSideClick(int side);
     void TowardClick(int side);
+    // "Nota" disables what only the chart's data use.
+    void ShowDeclinationSource();
+    bool Known() const;
     // The years within their range, then the declination.
     bool Calculate();
 
@@ -123,6 +138,8 @@ private:
     EntryHandOff& handOff_;
     AngleDialog openAngleDialog_;
     TAlignedEdit* mainDeclination_;
+    // With "Nota": the declination's magnitude; E/W gives its side.
+    nav::Angle knownMagnitude_ = 0;
     // The annual change as the user chose it last: by the side it moves to
     // ("verso E/W"), or by its sense. That one stays when the base changes side.
     bool towardChosen_ = false;

@@ -89,10 +89,10 @@ void TForm4::BuildLayout()
                                  tr("  Dati indicati sulla carta nautica  "), 10, 10, 321, 256,
                                  tk::clWindowText, tk::UiFont(kWindowFontPx, true));
     const QFont plain = tk::UiFont(kWindowFontPx);
-    tk::MakeLabel(GroupBox3, QStringLiteral("Label1"), tr("Anno base"), 20, 30, tk::clWindowText, plain);
+    Label1 = tk::MakeLabel(GroupBox3, QStringLiteral("Label1"), tr("Anno base"), 20, 30, tk::clWindowText, plain);
     SPANNOBASE = MakeYear(GroupBox3, "SPANNOBASE", 75, 1985);
-    tk::MakeLabel(GroupBox3, QStringLiteral("Label4"), tr("Anno corrente"), 160, 30, tk::clWindowText,
-                  plain);
+    Label4 = tk::MakeLabel(GroupBox3, QStringLiteral("Label4"), tr("Anno corrente"), 160, 30, tk::clWindowText,
+                           plain);
     SPANNOCORR = MakeYear(GroupBox3, "SPANNOCORR", 240, 2004);
 
     auto* base = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox1"), tr("  Declinazione base  "),
@@ -120,4 +120,8 @@ void TForm4::BuildLayout()
     DECLIABO = MakeButton(this, "DECLIABO", tr("ANNULLA"), tk::GlyphKind::Cancel, 200, 330, 106, 31);
     // In the free room beside the result: the chart's data from the magnetic model.
     WMMDECL = MakeButton(this, "WMMDECL", tr("Da posizione…"), tk::GlyphKind::Position, 180, 280, 141, 28);
+    // Below the result: where the declination comes from.
+    RBDACARTA = MakeRadio(this, "RBDACARTA", tr("Da carta"), 80, 310, 90, true);
+    RBNOTA = MakeRadio(this, "RBNOTA", tr("Nota"), 180, 310, 80, false);
+    PairUp(this, RBDACARTA, RBNOTA);
 }

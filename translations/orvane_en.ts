@@ -500,6 +500,14 @@
         <source>verso W</source>
         <translation>to W</translation>
     </message>
+    <message>
+        <source>Da carta</source>
+        <translation>From chart</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Known</translation>
+    </message>
 </context>
 <context>
     <name>TForm5</name>

@@ -9,7 +9,9 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -309,6 +311,65 @@ INSTANTIATE_TEST_SUITE_P(
                                {"RBEST", "RBVERSOW"}, false, 2 * kDeg, "2002\r\n2015\r\n-16200\r\n-1800\r\n"},
                     TowardCase{"1 30 E 1990, 8' Aumento", 1990, 2008, 90 * kMin, 8 * kMin, {"RBAUM", "RBEST"}, true,
                                -(3 * kDeg + 54 * kMin), "1990\r\n2008\r\n-5400\r\n480\r\n"}));
+
+struct KnownCase {
+    const char* what;
+    const char* file;
+    nav::Angle shown;  // when "Nota" is chosen
+    bool save;
+    const char* saved;
+    nav::Angle chart;  // back on "Da carta", and at the next start
+};
+
+class KnownTest : public DeclinationDialogTest, public testing::WithParamInterface<KnownCase> {};
+
+TEST_P(KnownTest, IsEnteredWithItsSideAndLeavesTheChartAsItWasUnlessSaved)
+{
+    const KnownCase& c = GetParam();
+    WriteSettings(c.file);
+    Create();
+    const QSignalSpy applied(form.get(), &TForm4::DeclinationApplied);
+    const std::vector<QWidget*> chartOnly{form->Label1,      form->SPANNOBASE, form->Label4,       form->SPANNOCORR,
+                                          form->EDDECLIBASE, form->GroupBox2,  form->CALCDECLREAL, form->WMMDECL};
+    OpenAnd([&] {
+        form->RBNOTA->click();
+        EXPECT_EQ(form->EDDECLREAL->text(), Declination(c.shown)) << c.what;
+        EXPECT_EQ(form->RBEST->isChecked(), c.shown < 0) << c.what;
+        for (QWidget* control : chartOnly)
+            EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+        confirmedAngles = {3 * kDeg};
+        form->RBEST->click();
+        EXPECT_EQ(form->EDDECLREAL->text(), Declination(-std::abs(c.shown))) << c.what;
+        emit form->EDDECLREAL->OnClick();
+        if (c.save)
+            form->SpeedButton1->click();
+        QTest::keyClick(form->EDDECLREAL, Qt::Key_Return);
+    });
+    EXPECT_EQ(angleDialogs, (std::vector<std::pair<int, int>>{{0, 90}}));
+    EXPECT_EQ(values.valDECL, -3 * kDeg) << c.what;
+    EXPECT_EQ(applied.count(), 1) << c.what;
+    EXPECT_EQ(Settings(), QByteArray(c.saved)) << c.what;
+    OpenAnd([&] {
+        form->RBDACARTA->click();
+        for (QWidget* control : chartOnly)
+            EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+        EXPECT_EQ(form->EDDECLREAL->text(), Declination(c.chart)) << c.what;
+        EXPECT_EQ(form->RBEST->isChecked(), values.signDECLIBASE < 0) << c.what;
+    });
+    DeclinationValues again;
+    again.settingsPath = values.settingsPath;
+    TForm4 next(again, handOff, [](int, int) {}, nullptr);
+    EXPECT_EQ(again.valDECL, c.chart) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, KnownTest,
+    testing::Values(KnownCase{"for this run", "1985\r\n2004\r\n3600\r\n240\r\n", 8160, false,
+                              "1985\r\n2004\r\n3600\r\n240\r\n", 8160},
+                    KnownCase{"saved as this year's with no change", "1985\r\n2004\r\n3600\r\n240\r\n", 8160, true,
+                              "2004\r\n2004\r\n-10800\r\n0\r\n", -3 * kDeg},
+                    KnownCase{"from a West base past zero", "1996\r\n2007\r\n3600\r\n-540\r\n", -39 * kMin, false,
+                              "1996\r\n2007\r\n3600\r\n-540\r\n", -39 * kMin}));
 
 TEST_F(DeclinationDialogTest, AnnullaKeepsTheAppliedDeclinationButNotTheEdits)
 {
