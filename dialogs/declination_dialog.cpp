@@ -2,6 +2,8 @@
 
 #include "dialogs/position_dialog.h"
 #include "nav/declination.h"
+#include "toolkit/color.h"
+#include "toolkit/form_layout.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/whole_file.h"
@@ -11,11 +13,33 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
 
 namespace {
+
+constexpr int kEast = -1;
+constexpr int kWest = +1;
+constexpr int kAumento = +1;
+constexpr int kDiminuzione = -1;
+
+// The side an E/W pair of radio buttons gives.
+int SideOf(const QRadioButton* east)
+{
+    return east->isChecked() ? kEast : kWest;
+}
+
+// Shows a choice already stored: the button's handler does not run.
+void ShowChecked(QRadioButton* button)
+{
+    const QSignalBlocker quiet(button);
+    button->setChecked(true);
+}
 
 // Two-digit years are this century's.
 constexpr int kCentury = 2000;
@@ -84,8 +108,18 @@ void TForm4::ConnectHandlers()
     onSelect(RBWEST, &TForm4::RBWESTClick);
     onSelect(RBAUM, &TForm4::RBAUMClick);
     onSelect(RBDIMIN, &TForm4::RBDIMINClick);
+    onSelect(RBVERSOE, &TForm4::RBVERSOEClick);
+    onSelect(RBVERSOW, &TForm4::RBVERSOWClick);
+    onSelect(RBDACARTA, &TForm4::RBDACARTAClick);
+    onSelect(RBNOTA, &TForm4::RBNOTAClick);
+    // Only the user's own choice says which pair of the annual change is the given one.
+    for (QRadioButton* sense : {RBAUM, RBDIMIN})
+        connect(sense, &QRadioButton::clicked, this, [this] { towardChosen_ = false; });
+    for (QRadioButton* toward : {RBVERSOE, RBVERSOW})
+        connect(toward, &QRadioButton::clicked, this, [this] { towardChosen_ = true; });
     connect(EDDECLIBASE, &TAlignedEdit::OnClick, this, &TForm4::EDDECLIBASEClick);
     connect(EDDELTADECLI, &TAlignedEdit::OnClick, this, &TForm4::EDDELTADECLIClick);
+    connect(EDDECLREAL, &TAlignedEdit::OnClick, this, &TForm4::EDDECLREALClick);
     connect(CALCDECLREAL, &toolkit::SpeedButton::clicked, this, &TForm4::CALCDECLREALClick);
     connect(SpeedButton1, &toolkit::SpeedButton::clicked, this, &TForm4::SpeedButton1Click);
     connect(DECLIOK, &toolkit::SpeedButton::clicked, this, &TForm4::DECLIOKClick);
@@ -115,22 +149,30 @@ void TForm4::ShowApplied()
         mainDeclination_->setText(DeclinationText(values_.valDECL));
 }
 
-void TForm4::ComputeDeclination()
+bool TForm4::Known() const
 {
-    const auto declination = nav::ComputeDeclination(values_.Chart());
+    return RBNOTA->isChecked();
+}
+
+bool TForm4::ComputeDeclination()
+{
+    const auto declination = Known()
+                                 ? std::optional<nav::Angle>(SideOf(RBEST) * knownMagnitude_)
+                                 : nav::ComputeDeclination(values_.Chart());
     if (!declination) {
         toolkit::platform().ErrorBox(this, tr("Valore fuori limite !"));
-        return;
+        return false;
     }
     values_.valDECLREAL = *declination;
     EDDECLREAL->setText(DeclinationText(values_.valDECLREAL));
+    return true;
 }
 
 bool TForm4::LoadSettings()
 {
     QFile file(values_.settingsPath);
     if (!file.exists())
-        return SaveSettings();
+        return SaveSettings(values_.Chart());
     if (!file.open(QIODevice::ReadOnly)) {
         toolkit::platform().ShowException(
             this, tr("Impossibile leggere %1: %2").arg(values_.settingsPath, file.errorString()));
@@ -149,18 +191,13 @@ bool TForm4::LoadSettings()
     // a typed year within the range, do not touch them.
     SPANNOBASE->setValue(chart.baseYear);
     SPANNOCORR->setValue(chart.currentYear);
-    values_.valANNOBASE = chart.baseYear;
-    values_.valANNOCORR = chart.currentYear;
-    values_.valDECLIBASE = chart.base;
-    values_.signDECLIBASE = chart.baseSign;
-    values_.valDELTADECLI = chart.change;
-    values_.signDELTADECLI = chart.changeSign;
+    values_.SetChart(chart);
     return true;
 }
 
-bool TForm4::SaveSettings()
+bool TForm4::SaveSettings(const nav::ChartDeclination& chart)
 {
-    const std::string text = nav::WriteSettings(values_.Chart());
+    const std::string text = nav::WriteSettings(chart);
     const QString failure = toolkit::WriteWholeFile(
         values_.settingsPath, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     if (!failure.isEmpty()) {
@@ -172,13 +209,26 @@ bool TForm4::SaveSettings()
 
 void TForm4::Open()
 {
-    SPANNOBASE->setValue(values_.valANNOBASE);
-    EDDECLIBASE->setText(AngleText(values_.valDECLIBASE));
-    (values_.signDECLIBASE < 0 ? RBEST : RBWEST)->setChecked(true);
-    EDDELTADECLI->setText(AngleText(values_.valDELTADECLI));
-    (values_.signDELTADECLI < 0 ? RBDIMIN : RBAUM)->setChecked(true);
+    // With "Nota" E/W tell the known declination's side, not the chart's.
+    if (!Known())
+        ShowChartData();
     ComputeDeclination();
     exec();
+}
+
+void TForm4::ShowChartData()
+{
+    SPANNOBASE->setValue(values_.valANNOBASE);
+    EDDECLIBASE->setText(AngleText(values_.valDECLIBASE));
+    ShowChecked(values_.signDECLIBASE < 0 ? RBEST : RBWEST);
+    EDDELTADECLI->setText(AngleText(values_.valDELTADECLI));
+    ShowChangeSense();
+}
+
+void TForm4::ShowChangeSense()
+{
+    ShowChecked(values_.signDELTADECLI < 0 ? RBDIMIN : RBAUM);
+    ShowChecked(nav::ChangeToward(values_.signDECLIBASE, values_.signDELTADECLI) < 0 ? RBVERSOE : RBVERSOW);
 }
 
 int TForm4::YearOf(double value)
@@ -198,10 +248,68 @@ void TForm4::SPANNOCORRChange()
         values_.valANNOCORR = YearOf(*year);
 }
 
-void TForm4::RBESTClick() { values_.signDECLIBASE = -1; }
-void TForm4::RBWESTClick() { values_.signDECLIBASE = +1; }
-void TForm4::RBAUMClick() { values_.signDELTADECLI = +1; }
-void TForm4::RBDIMINClick() { values_.signDELTADECLI = -1; }
+void TForm4::RBESTClick() { BaseSideClick(kEast); }
+void TForm4::RBWESTClick() { BaseSideClick(kWest); }
+
+void TForm4::BaseSideClick(int side)
+{
+    if (Known()) {
+        ComputeDeclination();
+        return;
+    }
+    values_.signDECLIBASE = side;
+    if (towardChosen_)
+        values_.signDELTADECLI = nav::ChangeSignToward(side, SideOf(RBVERSOE));
+    ShowChangeSense();
+}
+
+void TForm4::RBAUMClick()
+{
+    values_.signDELTADECLI = kAumento;
+    ShowChangeSense();
+}
+
+void TForm4::RBDIMINClick()
+{
+    values_.signDELTADECLI = kDiminuzione;
+    ShowChangeSense();
+}
+
+void TForm4::RBVERSOEClick() { TowardClick(kEast); }
+void TForm4::RBVERSOWClick() { TowardClick(kWest); }
+
+void TForm4::TowardClick(int side)
+{
+    values_.signDELTADECLI = nav::ChangeSignToward(values_.signDECLIBASE, side);
+    ShowChangeSense();
+}
+
+void TForm4::RBDACARTAClick()
+{
+    ShowDeclinationSource();
+    ShowChecked(values_.signDECLIBASE < 0 ? RBEST : RBWEST);
+    ComputeDeclination();
+}
+
+void TForm4::RBNOTAClick()
+{
+    // It starts from the declination shown: nothing changes until a new one is entered.
+    knownMagnitude_ = std::abs(values_.valDECLREAL);
+    ShowDeclinationSource();
+    ShowChecked(values_.valDECLREAL < 0 ? RBEST : RBWEST);
+    ComputeDeclination();
+}
+
+void TForm4::ShowDeclinationSource()
+{
+    const bool fromChart = !Known();
+    for (QWidget* control : std::initializer_list<QWidget*>{Label1, SPANNOBASE, Label4, SPANNOCORR, EDDECLIBASE,
+                                                            GroupBox2, CALCDECLREAL, WMMDECL})
+        control->setEnabled(fromChart);
+    // Their captions have one colour in every state: a disabled one is greyed here.
+    for (QWidget* captioned : std::initializer_list<QWidget*>{Label1, Label4, GroupBox2})
+        toolkit::SetTextColor(captioned, fromChart ? toolkit::clWindowText : toolkit::clGrayText);
+}
 
 void TForm4::EDDECLIBASEClick()
 {
@@ -217,6 +325,17 @@ void TForm4::EDDELTADECLIClick()
     openAngleDialog_(0, kChangeMaxDegrees);
 }
 
+void TForm4::EDDECLREALClick()
+{
+    if (!Known())
+        return;
+    handOff_.entryValue = &knownMagnitude_;
+    // The field shows the side too: it is written once the modal angle dialog is closed.
+    handOff_.entryField = nullptr;
+    openAngleDialog_(0, kBaseMaxDegrees);
+    ComputeDeclination();
+}
+
 void TForm4::ShowStoredYears()
 {
     for (auto [spin, year] : {std::pair{SPANNOBASE, values_.valANNOBASE}, std::pair{SPANNOCORR, values_.valANNOCORR}}) {
@@ -227,24 +346,45 @@ void TForm4::ShowStoredYears()
     }
 }
 
-void TForm4::CALCDECLREALClick()
+bool TForm4::Calculate()
 {
     ShowStoredYears();
-    ComputeDeclination();
+    return ComputeDeclination();
+}
+
+void TForm4::CALCDECLREALClick()
+{
+    Calculate();
 }
 
 void TForm4::SpeedButton1Click()
 {
     ShowStoredYears();
-    SaveSettings();
+    if (!Known()) {
+        SaveSettings(values_.Chart());
+        return;
+    }
+    // A known declination is kept as a chart's of the current year with no
+    // change; it becomes the chart's data only once it is written.
+    const nav::ChartDeclination known{values_.valANNOCORR, values_.valANNOCORR, knownMagnitude_,
+                                      SideOf(RBEST), 0, kAumento};
+    if (!SaveSettings(known))
+        return;
+    values_.SetChart(known);
+    ShowChartData();
 }
 
 void TForm4::DECLIOKClick()
 {
+    // What is applied is what the data on screen give, "Calcola" pressed or not.
+    if (!Calculate())
+        return;
+    const bool changed = values_.valDECL != values_.valDECLREAL;
     values_.valDECL = values_.valDECLREAL;
-    if (mainDeclination_)
-        mainDeclination_->setText(EDDECLREAL->text());
+    ShowApplied();
     accept();
+    if (changed)
+        emit DeclinationApplied();
 }
 
 void TForm4::DECLIABOClick()
@@ -262,16 +402,7 @@ void TForm4::WMMDECLClick()
 
 void TForm4::ShowChart(const ChartFields& chart)
 {
-    values_.valANNOBASE = chart.year;
-    values_.valANNOCORR = chart.year;
-    SPANNOBASE->setValue(chart.year);
+    values_.SetChart({chart.year, chart.year, chart.base, chart.baseSign, chart.change, chart.changeSign});
     SPANNOCORR->setValue(chart.year);
-    values_.valDECLIBASE = chart.base;
-    values_.signDECLIBASE = chart.baseSign;
-    values_.valDELTADECLI = chart.change;
-    values_.signDELTADECLI = chart.changeSign;
-    EDDECLIBASE->setText(AngleText(chart.base));
-    (chart.baseSign < 0 ? RBEST : RBWEST)->setChecked(true);
-    EDDELTADECLI->setText(AngleText(chart.change));
-    (chart.changeSign < 0 ? RBDIMIN : RBAUM)->setChecked(true);
+    ShowChartData();
 }

@@ -3,10 +3,16 @@
 // year, the base declination East or West and its annual change), the
 // declination computed from them, and the settings file ORVAN_INI.INI that
 // keeps them. Every edit changes the chart values at once; "CONFERMA"
-// applies the computed declination to the calculations and the main
-// window's bottom panel, "ANNULLA" only leaves the applied one as it was.
+// computes the declination from the data on screen and applies it to the
+// calculations and the main window's bottom panel, "ANNULLA" only leaves
+// the applied one as it was. The annual change is given by its sense
+// ("Aumento"/"Diminuzione") or, as modern charts print it, by the side it
+// moves to ("verso E/W").
 // "Da posizione..." fills the chart's data from the World Magnetic Model
 // for a position and date (Form5), as a skipper would copy them from a chart.
+// With "Nota" the declination is entered directly, its side given by E/W,
+// and the chart's data wait untouched for "Da carta"; "Salva Dati" then
+// keeps it as this year's chart data with no annual change.
 
 #include "dialogs/hand_off.h"
 
@@ -15,6 +21,7 @@
 #include <functional>
 
 class QGroupBox;
+class QLabel;
 class QRadioButton;
 class QSettings;
 class TAlignedEdit;
@@ -43,10 +50,11 @@ public:
     void Open();
 
     void FormCreate();
-    void ComputeDeclination();
+    // False after reporting a declination that is no angle value.
+    bool ComputeDeclination();
     // False after reporting a file that cannot be read, written or understood.
     bool LoadSettings();
-    bool SaveSettings();
+    bool SaveSettings(const nav::ChartDeclination& chart);
 
     void SPANNOBASEChange();
     void SPANNOCORRChange();
@@ -54,8 +62,13 @@ public:
     void RBWESTClick();
     void RBAUMClick();
     void RBDIMINClick();
+    void RBVERSOEClick();
+    void RBVERSOWClick();
+    void RBDACARTAClick();
+    void RBNOTAClick();
     void EDDECLIBASEClick();
     void EDDELTADECLIClick();
+    void EDDECLREALClick();
     void CALCDECLREALClick();
     void SpeedButton1Click();
     void DECLIOKClick();
@@ -66,7 +79,9 @@ public:
 
     // Controls, named as in the layout.
     QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label1 = nullptr;
     TSpinNumEdit* SPANNOBASE = nullptr;
+    QLabel* Label4 = nullptr;
     TSpinNumEdit* SPANNOCORR = nullptr;
     TAlignedEdit* EDDECLIBASE = nullptr;
     QRadioButton* RBEST = nullptr;
@@ -74,15 +89,24 @@ public:
     TAlignedEdit* EDDELTADECLI = nullptr;
     QRadioButton* RBAUM = nullptr;
     QRadioButton* RBDIMIN = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QRadioButton* RBVERSOE = nullptr;
+    QRadioButton* RBVERSOW = nullptr;
     toolkit::SpeedButton* CALCDECLREAL = nullptr;
     toolkit::SpeedButton* SpeedButton1 = nullptr;
     TAlignedEdit* EDDECLREAL = nullptr;
     toolkit::SpeedButton* DECLIOK = nullptr;
     toolkit::SpeedButton* DECLIABO = nullptr;
     toolkit::SpeedButton* WMMDECL = nullptr;
+    QRadioButton* RBDACARTA = nullptr;
+    QRadioButton* RBNOTA = nullptr;
 
     // The declination from a position, a window of its own.
     TForm5* Form5 = nullptr;
+
+signals:
+    // "CONFERMA" changed the declination the calculations apply.
+    void DeclinationApplied();
 
 private:
     void BuildLayout();
@@ -97,9 +121,26 @@ private:
     static int YearOf(double value);
     // The chart's data and the fields that show them, as a hand entry leaves them.
     void ShowChart(const ChartFields& chart);
+    // Shows the chart's data in their fields.
+    void ShowChartData();
+    // Both pairs of the annual change: its sense and the side it moves to.
+    void ShowChangeSense();
+    // E/W: the chart base's side, or with "Nota" the known declination's.
+    void BaseSideClick(int side);
+    void TowardClick(int side);
+    // "Nota" disables what only the chart's data use.
+    void ShowDeclinationSource();
+    bool Known() const;
+    // The years within their range, then the declination.
+    bool Calculate();
 
     DeclinationValues& values_;
     EntryHandOff& handOff_;
     AngleDialog openAngleDialog_;
     TAlignedEdit* mainDeclination_;
+    // With "Nota": the declination's magnitude; E/W gives its side.
+    nav::Angle knownMagnitude_ = 0;
+    // The annual change as the user chose it last: by the side it moves to
+    // ("verso E/W"), or by its sense. That one stays when the base changes side.
+    bool towardChosen_ = false;
 };

@@ -10,6 +10,7 @@
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QRadioButton>
 
@@ -69,6 +70,14 @@ tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const QString& ca
     return button;
 }
 
+// A pair of radio buttons exclusive between themselves only.
+void PairUp(QWidget* owner, QRadioButton* first, QRadioButton* second)
+{
+    auto* pair = new QButtonGroup(owner);
+    pair->addButton(first);
+    pair->addButton(second);
+}
+
 }  // namespace
 
 void TForm4::BuildLayout()
@@ -80,10 +89,10 @@ void TForm4::BuildLayout()
                                  tr("  Dati indicati sulla carta nautica  "), 10, 10, 321, 256,
                                  tk::clWindowText, tk::UiFont(kWindowFontPx, true));
     const QFont plain = tk::UiFont(kWindowFontPx);
-    tk::MakeLabel(GroupBox3, QStringLiteral("Label1"), tr("Anno base"), 20, 30, tk::clWindowText, plain);
+    Label1 = tk::MakeLabel(GroupBox3, QStringLiteral("Label1"), tr("Anno base"), 20, 30, tk::clWindowText, plain);
     SPANNOBASE = MakeYear(GroupBox3, "SPANNOBASE", 75, 1985);
-    tk::MakeLabel(GroupBox3, QStringLiteral("Label4"), tr("Anno corrente"), 160, 30, tk::clWindowText,
-                  plain);
+    Label4 = tk::MakeLabel(GroupBox3, QStringLiteral("Label4"), tr("Anno corrente"), 160, 30, tk::clWindowText,
+                           plain);
     SPANNOCORR = MakeYear(GroupBox3, "SPANNOCORR", 240, 2004);
 
     auto* base = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox1"), tr("  Declinazione base  "),
@@ -92,11 +101,15 @@ void TForm4::BuildLayout()
     RBEST = MakeRadio(base, "RBEST", QStringLiteral("E"), 140, 25, 36, false);
     RBWEST = MakeRadio(base, "RBWEST", QStringLiteral("W"), 205, 25, 36, true);
 
-    auto* change = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox2"), tr("  Variazione Annua  "),
-                                    10, 135, 301, 66, tk::clWindowText, plain);
-    EDDELTADECLI = MakeAngleField(change, "EDDELTADECLI", 20, 22);
-    RBAUM = MakeRadio(change, "RBAUM", tr("Aumento"), 145, 15, 91, false);
-    RBDIMIN = MakeRadio(change, "RBDIMIN", tr("Diminuzione"), 145, 35, 86, true);
+    GroupBox2 = tk::MakeGroupBox(GroupBox3, QStringLiteral("GroupBox2"), tr("  Variazione Annua  "),
+                                 10, 135, 301, 66, tk::clWindowText, plain);
+    EDDELTADECLI = MakeAngleField(GroupBox2, "EDDELTADECLI", 20, 22);
+    RBAUM = MakeRadio(GroupBox2, "RBAUM", tr("Aumento"), 145, 15, 91, false);
+    RBDIMIN = MakeRadio(GroupBox2, "RBDIMIN", tr("Diminuzione"), 145, 35, 86, true);
+    // Beside them, the change as modern charts print it: by the side it moves to.
+    RBVERSOE = MakeRadio(GroupBox2, "RBVERSOE", tr("verso E"), 238, 15, 60, true);
+    RBVERSOW = MakeRadio(GroupBox2, "RBVERSOW", tr("verso W"), 238, 35, 60, false);
+    PairUp(this, RBVERSOE, RBVERSOW);
 
     CALCDECLREAL = MakeButton(GroupBox3, "CALCDECLREAL", tr("Calcola"), tk::GlyphKind::Calculate, 37, 214, 86, 32);
     SpeedButton1 = MakeButton(GroupBox3, "SpeedButton1", tr("Salva Dati"), tk::GlyphKind::Save, 192, 214, 104, 32);
@@ -107,4 +120,8 @@ void TForm4::BuildLayout()
     DECLIABO = MakeButton(this, "DECLIABO", tr("ANNULLA"), tk::GlyphKind::Cancel, 200, 330, 106, 31);
     // In the free room beside the result: the chart's data from the magnetic model.
     WMMDECL = MakeButton(this, "WMMDECL", tr("Da posizione…"), tk::GlyphKind::Position, 180, 280, 141, 28);
+    // Below the result: where the declination comes from.
+    RBDACARTA = MakeRadio(this, "RBDACARTA", tr("Da carta"), 80, 310, 90, true);
+    RBNOTA = MakeRadio(this, "RBNOTA", tr("Nota"), 180, 310, 80, false);
+    PairUp(this, RBDACARTA, RBNOTA);
 }

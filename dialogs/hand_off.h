@@ -39,4 +39,14 @@ struct DeclinationValues {
     {
         return {valANNOBASE, valANNOCORR, valDECLIBASE, signDECLIBASE, valDELTADECLI, signDELTADECLI};
     }
+
+    void SetChart(const nav::ChartDeclination& chart)
+    {
+        valANNOBASE = chart.baseYear;
+        valANNOCORR = chart.currentYear;
+        valDECLIBASE = chart.base;
+        signDECLIBASE = chart.baseSign;
+        valDELTADECLI = chart.change;
+        signDELTADECLI = chart.changeSign;
+    }
 };

@@ -74,6 +74,16 @@ std::optional<Angle> ComputeDeclination(const ChartDeclination& chart)
     return static_cast<Angle>(onItsSide * chart.baseSign);
 }
 
+int ChangeSignToward(int baseSign, int towardSign)
+{
+    return towardSign == baseSign ? +1 : -1;
+}
+
+int ChangeToward(int baseSign, int changeSign)
+{
+    return changeSign > 0 ? baseSign : -baseSign;
+}
+
 std::string FormatDeclination(Angle declination)
 {
     const Angle magnitude = declination < 0 ? -declination : declination;

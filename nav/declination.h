@@ -35,6 +35,14 @@ inline constexpr int kLastYear = 2099;
 // value.
 std::optional<Angle> ComputeDeclination(const ChartDeclination& chart);
 
+// A modern chart names the annual change by the side it moves the
+// declination to, "0° 20' E 1994 (7' E)". Seen from the base's side that is
+// "Aumento" (+1) toward the base's own side and "Diminuzione" (-1) toward
+// the other. Sides are +1 West, -1 East, as baseSign.
+int ChangeSignToward(int baseSign, int towardSign);
+// The side a change of that sense moves the declination to.
+int ChangeToward(int baseSign, int changeSign);
+
 // The declination as its fields show it: FormatAngle of the magnitude, a
 // blank and the side, "  3° 44'  0\" W"; a zero names no side. Any angle
 // value but the most negative 32-bit one, which ComputeDeclination never gives.

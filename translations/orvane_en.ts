@@ -492,6 +492,22 @@
         <source>Da posizione…</source>
         <translation>From position…</translation>
     </message>
+    <message>
+        <source>verso E</source>
+        <translation>to E</translation>
+    </message>
+    <message>
+        <source>verso W</source>
+        <translation>to W</translation>
+    </message>
+    <message>
+        <source>Da carta</source>
+        <translation>From chart</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Known</translation>
+    </message>
 </context>
 <context>
     <name>TForm5</name>

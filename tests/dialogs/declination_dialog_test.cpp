@@ -9,13 +9,17 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -44,6 +48,8 @@ protected:
     EntryHandOff handOff;
     TAlignedEdit panel;  // the main window's EDDECL
     std::vector<std::pair<int, int>> angleDialogs;
+    // What the angle dialog confirms, one a time; with none left it is cancelled.
+    std::deque<nav::Angle> confirmedAngles;
     std::unique_ptr<TForm4> form;
 
     void SetUp() override { values.settingsPath = folder.filePath(QStringLiteral("ORVAN_INI.INI")); }
@@ -63,8 +69,13 @@ protected:
 
     void Create()
     {
-        form = std::make_unique<TForm4>(values, handOff,
-                                        [this](int lo, int hi) { angleDialogs.emplace_back(lo, hi); }, &panel);
+        form = std::make_unique<TForm4>(values, handOff, [this](int lo, int hi) {
+            angleDialogs.emplace_back(lo, hi);
+            if (!confirmedAngles.empty()) {
+                *handOff.entryValue = confirmedAngles.front();
+                confirmedAngles.pop_front();
+            }
+        }, &panel);
     }
 
     // Opens the dialog and runs `inside` while it is up.
@@ -110,6 +121,7 @@ TEST_P(SettingsFileTest, SetsTheChartDataAndTheDialogShowsThem)
         EXPECT_EQ(form->RBEST->isChecked(), c.east) << c.what;
         EXPECT_EQ(form->RBWEST->isChecked(), !c.east) << c.what;
         EXPECT_EQ(form->RBDIMIN->isChecked(), c.decreasing) << c.what;
+        EXPECT_EQ(form->RBVERSOE->isChecked(), c.east != c.decreasing) << c.what;
         EXPECT_EQ(form->EDDECLIBASE->text(), Text(c.base)) << c.what;
         EXPECT_EQ(form->EDDECLREAL->text(), Declination(c.declination)) << c.what;
     });
@@ -198,21 +210,166 @@ TEST_F(DeclinationDialogTest, SaveOnAFullDiskKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file is left";
 }
 
-TEST_F(DeclinationDialogTest, ConfermaAppliesWhatWasLastComputed)
+enum class Finish { Conferma, Enter, Escape };
+
+struct ConfirmCase {
+    const char* what;
+    const char* typedYear;  // in "Anno corrente", with no "Calcola"
+    Finish finish;
+    const char* shownYear;
+    nav::Angle applied;
+    int emitted;
+};
+
+class ConfirmTest : public DeclinationDialogTest, public testing::WithParamInterface<ConfirmCase> {};
+
+TEST_P(ConfirmTest, AppliesTheDeclinationOfTheChartDataOnScreen)
 {
+    const ConfirmCase& c = GetParam();
     WriteSettings("1985\r\n2004\r\n3600\r\n240\r\n");
     Create();
+    const QSignalSpy applied(form.get(), &TForm4::DeclinationApplied);
     OpenAnd([&] {
-        form->SPANNOCORR->setValue(2010);  // no "Calcola": the opening's result stands
+        form->SPANNOCORR->setFocus();
+        form->SPANNOCORR->selectAll();
+        QTest::keyClicks(form->SPANNOCORR, QString::fromLatin1(c.typedYear));
+        if (c.finish == Finish::Conferma)
+            form->DECLIOK->click();
+        else
+            QTest::keyClick(form->SPANNOCORR, c.finish == Finish::Enter ? Qt::Key_Return : Qt::Key_Escape);
+        EXPECT_FALSE(form->isVisible()) << c.what;
+        EXPECT_EQ(form->SPANNOCORR->text(), QString::fromLatin1(c.shownYear)) << c.what;
+    });
+    EXPECT_EQ(values.valDECL, c.applied) << c.what;
+    EXPECT_EQ(panel.text(), Declination(c.applied)) << c.what;
+    EXPECT_EQ(applied.count(), c.emitted) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ConfirmTest,
+    testing::Values(ConfirmCase{"CONFERMA", "2010", Finish::Conferma, "2010", kDeg + 25 * 4 * kMin, 1},
+                    ConfirmCase{"Enter", "2010", Finish::Enter, "2010", kDeg + 25 * 4 * kMin, 1},
+                    ConfirmCase{"beyond the range", "2500", Finish::Enter, "2099", kDeg + 114 * 4 * kMin, 1},
+                    ConfirmCase{"the same declination", "2004", Finish::Conferma, "2004", 8160, 0},
+                    ConfirmCase{"Escape", "2010", Finish::Escape, "2010", 8160, 0}));
+
+TEST_F(DeclinationDialogTest, ConfermaRefusedAppliesNothingAndStaysOpen)
+{
+    Create();
+    values.valDELTADECLI = 2000000000;
+    const QSignalSpy applied(form.get(), &TForm4::DeclinationApplied);
+    const nav::Angle before = values.valDECL;
+    OpenAnd([&] {
+        form->DECLIOK->click();
+        EXPECT_TRUE(form->isVisible());
+    });
+    EXPECT_EQ(recorded.platform.errors.size(), 2);  // at the opening, and at "CONFERMA"
+    EXPECT_EQ(values.valDECL, before);
+    EXPECT_EQ(applied.count(), 0);
+}
+
+struct TowardCase {
+    const char* what;
+    int baseYear, currentYear;
+    nav::Angle base, change;
+    std::vector<const char*> clicks;  // radio buttons; the pair given last stays when the base changes side
+    bool towardEast;
+    nav::Angle declination;
+    const char* file;
+};
+
+class TowardTest : public DeclinationDialogTest, public testing::WithParamInterface<TowardCase> {};
+
+TEST_P(TowardTest, TheChangeByTheSideItMovesToIsStoredByItsSense)
+{
+    const TowardCase& c = GetParam();
+    WriteSettings("1985\r\n2004\r\n3600\r\n240\r\n");  // West, "Aumento"
+    Create();
+    OpenAnd([&] {
+        form->SPANNOBASE->setValue(c.baseYear);
+        form->SPANNOCORR->setValue(c.currentYear);
+        confirmedAngles = {c.base, c.change};
+        emit form->EDDECLIBASE->OnClick();
+        emit form->EDDELTADECLI->OnClick();
+        for (const char* name : c.clicks)
+            form->findChild<QRadioButton*>(QString::fromLatin1(name))->click();
+        EXPECT_EQ(form->RBVERSOE->isChecked(), c.towardEast) << c.what;
+        EXPECT_EQ(form->RBAUM->isChecked(), c.towardEast) << c.what;  // on an East base
+        form->SpeedButton1->click();
         form->DECLIOK->click();
     });
-    EXPECT_EQ(values.valDECL, 8160);
-    EXPECT_EQ(values.valANNOCORR, 2010);
-
-    OpenAnd([&] { form->DECLIOK->click(); });  // the opening computes for 2010
-    EXPECT_EQ(values.valDECL, kDeg + 25 * 4 * kMin);
-    EXPECT_EQ(panel.text(), Declination(values.valDECL));
+    EXPECT_EQ(values.valDECL, c.declination) << c.what;
+    EXPECT_EQ(Settings(), QByteArray(c.file)) << c.what;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TowardTest,
+    testing::Values(TowardCase{"exam chart 5/D: 0 20 E 1994 (7' E)", 1994, 2015, 20 * kMin, 7 * kMin,
+                               {"RBVERSOE", "RBEST"}, true, -(2 * kDeg + 47 * kMin),
+                               "1994\r\n2015\r\n-1200\r\n420\r\n"},
+                    TowardCase{"4 30 E 2002, 30' a year toward W", 2002, 2015, 4 * kDeg + 30 * kMin, 30 * kMin,
+                               {"RBEST", "RBVERSOW"}, false, 2 * kDeg, "2002\r\n2015\r\n-16200\r\n-1800\r\n"},
+                    TowardCase{"1 30 E 1990, 8' Aumento", 1990, 2008, 90 * kMin, 8 * kMin, {"RBAUM", "RBEST"}, true,
+                               -(3 * kDeg + 54 * kMin), "1990\r\n2008\r\n-5400\r\n480\r\n"}));
+
+struct KnownCase {
+    const char* what;
+    const char* file;
+    nav::Angle shown;  // when "Nota" is chosen
+    bool save;
+    const char* saved;
+    nav::Angle chart;  // back on "Da carta", and at the next start
+};
+
+class KnownTest : public DeclinationDialogTest, public testing::WithParamInterface<KnownCase> {};
+
+TEST_P(KnownTest, IsEnteredWithItsSideAndLeavesTheChartAsItWasUnlessSaved)
+{
+    const KnownCase& c = GetParam();
+    WriteSettings(c.file);
+    Create();
+    const QSignalSpy applied(form.get(), &TForm4::DeclinationApplied);
+    const std::vector<QWidget*> chartOnly{form->Label1,      form->SPANNOBASE, form->Label4,       form->SPANNOCORR,
+                                          form->EDDECLIBASE, form->GroupBox2,  form->CALCDECLREAL, form->WMMDECL};
+    OpenAnd([&] {
+        form->RBNOTA->click();
+        EXPECT_EQ(form->EDDECLREAL->text(), Declination(c.shown)) << c.what;
+        EXPECT_EQ(form->RBEST->isChecked(), c.shown < 0) << c.what;
+        for (QWidget* control : chartOnly)
+            EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+        confirmedAngles = {3 * kDeg};
+        form->RBEST->click();
+        EXPECT_EQ(form->EDDECLREAL->text(), Declination(-std::abs(c.shown))) << c.what;
+        emit form->EDDECLREAL->OnClick();
+        if (c.save)
+            form->SpeedButton1->click();
+        QTest::keyClick(form->EDDECLREAL, Qt::Key_Return);
+    });
+    EXPECT_EQ(angleDialogs, (std::vector<std::pair<int, int>>{{0, 90}}));
+    EXPECT_EQ(values.valDECL, -3 * kDeg) << c.what;
+    EXPECT_EQ(applied.count(), 1) << c.what;
+    EXPECT_EQ(Settings(), QByteArray(c.saved)) << c.what;
+    OpenAnd([&] {
+        form->RBDACARTA->click();
+        for (QWidget* control : chartOnly)
+            EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+        EXPECT_EQ(form->EDDECLREAL->text(), Declination(c.chart)) << c.what;
+        EXPECT_EQ(form->RBEST->isChecked(), values.signDECLIBASE < 0) << c.what;
+    });
+    DeclinationValues again;
+    again.settingsPath = values.settingsPath;
+    TForm4 next(again, handOff, [](int, int) {}, nullptr);
+    EXPECT_EQ(again.valDECL, c.chart) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, KnownTest,
+    testing::Values(KnownCase{"for this run", "1985\r\n2004\r\n3600\r\n240\r\n", 8160, false,
+                              "1985\r\n2004\r\n3600\r\n240\r\n", 8160},
+                    KnownCase{"saved as this year's with no change", "1985\r\n2004\r\n3600\r\n240\r\n", 8160, true,
+                              "2004\r\n2004\r\n-10800\r\n0\r\n", -3 * kDeg},
+                    KnownCase{"from a West base past zero", "1996\r\n2007\r\n3600\r\n-540\r\n", -39 * kMin, false,
+                              "1996\r\n2007\r\n3600\r\n-540\r\n", -39 * kMin}));
 
 TEST_F(DeclinationDialogTest, AnnullaKeepsTheAppliedDeclinationButNotTheEdits)
 {

@@ -39,6 +39,24 @@ INSTANTIATE_TEST_SUITE_P(
         DeclinationCase{"beyond 64 bits on the way", {-2147483647 - 1, 2147483647, 0, +1, 2147483647, -1},
                         std::nullopt}));
 
+struct TowardCase {
+    int baseSign, towardSign, changeSign;
+};
+
+class ChangeTowardTest : public testing::TestWithParam<TowardCase> {};
+
+TEST_P(ChangeTowardTest, IsAumentoTowardTheBasesOwnSide)
+{
+    const TowardCase& c = GetParam();
+    EXPECT_EQ(nav::ChangeSignToward(c.baseSign, c.towardSign), c.changeSign);
+    EXPECT_EQ(nav::ChangeToward(c.baseSign, c.changeSign), c.towardSign);
+}
+
+// Sides +1 West, -1 East; senses +1 "Aumento", -1 "Diminuzione".
+INSTANTIATE_TEST_SUITE_P(Table, ChangeTowardTest,
+                         testing::Values(TowardCase{-1, -1, +1}, TowardCase{-1, +1, -1}, TowardCase{+1, -1, -1},
+                                         TowardCase{+1, +1, +1}));
+
 TEST(FormatDeclination, NamesTheSideAfterTheMagnitude)
 {
     for (const auto& [declination, text] : {std::pair{3 * kDeg + 44 * kMin, "  3° 44'  0\" W"},
