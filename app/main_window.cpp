@@ -23,9 +23,6 @@
 
 namespace {
 
-// A deviation table is a few kilobytes; anything past this is not one.
-constexpr qint64 kMaxDeviationFileBytes = 1024 * 1024;
-
 constexpr int kExitTab = 5;
 constexpr int kFirstTab = 0;
 
@@ -166,7 +163,7 @@ void TForm1::LoadDeviationTable()
                       .arg(QDir::toNativeSeparators(path)));
         return;
     }
-    if (info.size() > kMaxDeviationFileBytes) {
+    if (info.size() > nav::kMaxDeviationFileBytes) {
         toolkit::platform().ShowException(
             this, tr("File TABELLA DEVIAZIONI troppo grande (%1 byte): non è una tabella.")
                       .arg(info.size()));
@@ -179,7 +176,7 @@ void TForm1::LoadDeviationTable()
                       .arg(file.errorString()));
         return;
     }
-    const QByteArray bytes = file.read(kMaxDeviationFileBytes);
+    const QByteArray bytes = file.read(nav::kMaxDeviationFileBytes);
     const nav::DeviationParse parsed =
         nav::ParseDeviationTable(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     state_.deviationTable = parsed.table;
