@@ -26,8 +26,16 @@ constexpr int kWindowFontPx = 11;
 constexpr int kButtonX = 250;
 constexpr int kButtonWidth = 120;
 constexpr int kButtonHeight = 28;
-// Old comments are a few lines; more than this is not a table.
-constexpr qint64 kMaxOldBytes = 1024 * 1024;
+constexpr int kButtonStep = 36;
+// The last copy below the row buttons, "Salva" above "Chiudi".
+constexpr int kLoadTop = 136;
+constexpr int kSaveTop = 336;
+constexpr char kBackupSuffix[] = ".bak";
+
+QString Native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int y)
 {
@@ -36,20 +44,58 @@ tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const QString& ca
 
 }  // namespace
 
+QString BackupPath(const QString& path)
+{
+    return path + QLatin1String(kBackupSuffix);
+}
+
 QString SaveDeviationFile(const QString& path, const std::vector<nav::DeviationRow>& rows,
                           const QString& keepCommentsOf)
 {
     QByteArray old;
     QFile previous(keepCommentsOf.isEmpty() ? path : keepCommentsOf);
     if (QFileInfo(previous).isFile() && previous.open(QIODevice::ReadOnly))
-        old = previous.read(kMaxOldBytes);
+        old = previous.read(nav::kMaxDeviationFileBytes);
     const std::string text =
         nav::WriteDeviationTable(std::string_view(old.constData(), static_cast<std::size_t>(old.size())), rows);
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
 
-    if (QFileInfo(path).isDir())
-        return TForm6::tr("'%1' è una cartella.").arg(QDir::toNativeSeparators(path));
+    const QFileInfo there(path);
+    if (there.isDir())
+        return TForm6::tr("'%1' è una cartella.").arg(Native(path));
+    if (there.isFile()) {
+        QFile current(path);
+        // A save that changes nothing leaves the copy of the last change alone.
+        if (there.size() == bytes.size() && current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
+            return {};
+        const QString backup = BackupPath(path);
+        if (const QString reason = tk::CopyWholeFile(path, backup); !reason.isEmpty())
+            return TForm6::tr("la copia di riserva %1 non è stata scritta: %2").arg(Native(backup), reason);
+    }
     // Written whole or not at all: a failed save leaves the old file.
-    return toolkit::WriteWholeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    return tk::WriteWholeFile(path, bytes);
+}
+
+DeviationFileRead ReadDeviationFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {{}, TForm6::tr("il file non c'è.")};
+    if (!info.isFile())
+        return {{}, TForm6::tr("non è un file.")};
+    if (info.size() > nav::kMaxDeviationFileBytes)
+        return {{}, TForm6::tr("troppo grande (%1 byte): non è una tabella.").arg(info.size())};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, file.errorString()};
+    const QByteArray bytes = file.read(nav::kMaxDeviationFileBytes);
+    const nav::DeviationParse parsed =
+        nav::ParseDeviationTable(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (parsed.error)
+        return {{}, QString::fromStdString(*parsed.error)};
+    if (parsed.table.count == 0)
+        return {{}, TForm6::tr("nessuna riga \"prora;deviazione\": non è una tabella.")};
+    return {nav::RowsOf(parsed.table), {}};
 }
 
 TForm6::TForm6(Files files, QWidget* parent)
@@ -61,6 +107,7 @@ TForm6::TForm6(Files files, QWidget* parent)
     connect(BTNELIMINA, &tk::SpeedButton::clicked, this, &TForm6::BTNELIMINAClick);
     connect(BTNORDINA, &tk::SpeedButton::clicked, this, &TForm6::BTNORDINAClick);
     connect(BTNSALVA, &tk::SpeedButton::clicked, this, &TForm6::BTNSALVAClick);
+    connect(BTNRIPRISTINA, &tk::SpeedButton::clicked, this, &TForm6::BTNRIPRISTINAClick);
     connect(BTNCHIUDI, &tk::SpeedButton::clicked, this, &TForm6::BTNCHIUDIClick);
     connect(SGRIGHE, &QTableWidget::cellChanged, this, [this] {
         modified_ = true;
@@ -78,7 +125,8 @@ void TForm6::BuildLayout()
     BTNAGGIUNGI = MakeButton(this, "BTNAGGIUNGI", tr("Aggiungi riga"), 10);
     BTNELIMINA = MakeButton(this, "BTNELIMINA", tr("Elimina righe"), 46);
     BTNORDINA = MakeButton(this, "BTNORDINA", tr("Ordina per prora"), 82);
-    BTNSALVA = MakeButton(this, "BTNSALVA", tr("Salva"), 336);
+    BTNRIPRISTINA = MakeButton(this, "BTNRIPRISTINA", tr("Ripristina"), kLoadTop + kButtonStep);
+    BTNSALVA = MakeButton(this, "BTNSALVA", tr("Salva"), kSaveTop);
     BTNCHIUDI = MakeButton(this, "BTNCHIUDI", tr("Chiudi"), 372);
     LBSTATO = new QLabel(this);
     LBSTATO->setObjectName(QStringLiteral("LBSTATO"));
@@ -88,10 +136,25 @@ void TForm6::BuildLayout()
 
 void TForm6::Load(const std::vector<nav::DeviationRow>& rows)
 {
-    const QSignalBlocker quiet(SGRIGHE);
-    SGRIGHE->SetRows(rows);
-    modified_ = false;
+    Show(rows, files_.readPath(), false);
+}
+
+void TForm6::Show(const std::vector<nav::DeviationRow>& rows, const QString& commentsOf, bool unsaved)
+{
+    {
+        const QSignalBlocker quiet(SGRIGHE);
+        SGRIGHE->SetRows(rows);
+    }
+    commentsOf_ = commentsOf;
+    modified_ = unsaved;
     ShowCount();
+    ShowRestore();
+}
+
+void TForm6::ShowRestore()
+{
+    const QString path = files_.savePath();
+    BTNRIPRISTINA->setEnabled(!path.isEmpty() && QFileInfo(BackupPath(path)).isFile());
 }
 
 void TForm6::Edit(const std::vector<nav::DeviationRow>& rows)
@@ -123,6 +186,13 @@ void TForm6::BTNAGGIUNGIClick()
 
 void TForm6::BTNELIMINAClick()
 {
+    const std::size_t deleting = SGRIGHE->RowsToDelete().size();
+    const int rows = SGRIGHE->rowCount();
+    if (deleting == 0)
+        return;
+    if (nav::DeletionNeedsConfirmation(deleting, static_cast<std::size_t>(rows))
+        && !tk::platform().ConfirmBox(this, tr("Righe da eliminare: %1 su %2. Eliminarle ?").arg(deleting).arg(rows)))
+        return;
     SGRIGHE->DeleteSelectedRows();
     modified_ = true;
     ShowCount();
@@ -138,27 +208,66 @@ void TForm6::BTNORDINAClick()
     ShowCount();
 }
 
-bool TForm6::BTNSALVAClick()
+std::optional<std::vector<nav::DeviationRow>> TForm6::RowsToWrite()
 {
     // A cell still being typed in counts.
     if (QWidget* editor = SGRIGHE->focusWidget(); editor && editor != SGRIGHE)
         SGRIGHE->setFocus();
-    const DeviationRows::Read read = SGRIGHE->ReadAll();
+    DeviationRows::Read read = SGRIGHE->ReadAll();
     if (!read.problem.isEmpty()) {
         tk::platform().ErrorBox(this, read.problem);
-        return false;
+        return std::nullopt;
     }
-    const QString path = files_.savePath();
-    const QString reason = SaveDeviationFile(path, read.rows, files_.readPath());
+    return std::move(read.rows);
+}
+
+bool TForm6::Write(const QString& path, const std::vector<nav::DeviationRow>& rows)
+{
+    const QString reason = SaveDeviationFile(path, rows, commentsOf_);
     if (!reason.isEmpty()) {
-        tk::platform().ErrorBox(this, tr("Tabella non salvata in %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
+        tk::platform().ErrorBox(this, tr("Tabella non salvata in %1:\n%2").arg(Native(path), reason));
         return false;
     }
     modified_ = false;
+    commentsOf_ = path;
     if (files_.saved)
         files_.saved(path);
-    tk::SetColoredText(LBSTATO, tk::clGreen, tr("Salvata in %1").arg(QDir::toNativeSeparators(path)));
+    tk::SetColoredText(LBSTATO, tk::clGreen, tr("Salvata in %1").arg(Native(path)));
+    ShowRestore();
     return true;
+}
+
+bool TForm6::BTNSALVAClick()
+{
+    const auto rows = RowsToWrite();
+    return rows && Write(files_.savePath(), *rows);
+}
+
+std::optional<std::vector<nav::DeviationRow>> TForm6::ReadRows(const QString& path)
+{
+    DeviationFileRead read = ReadDeviationFile(path);
+    if (!read.problem.isEmpty()) {
+        tk::platform().ErrorBox(this, tr("Tabella non letta da %1:\n%2").arg(Native(path), read.problem));
+        return std::nullopt;
+    }
+    return std::move(read.rows);
+}
+
+void TForm6::BTNRIPRISTINAClick()
+{
+    const QString backup = BackupPath(files_.savePath());
+    if (!tk::platform().ConfirmBox(
+            this, tr("Sostituire le righe mostrate con quelle della copia di riserva\n%1 ?").arg(Native(backup))))
+        return;
+    if (const auto rows = ReadRows(backup))
+        ShowUnsaved(*rows, backup, Native(backup));
+}
+
+void TForm6::ShowUnsaved(const std::vector<nav::DeviationRow>& rows, const QString& from, const QString& name)
+{
+    Show(rows, from, true);
+    tk::SetColoredText(LBSTATO, tk::clWindowText,
+                       tr("%1 righe da %2, non ancora salvate.").arg(SGRIGHE->rowCount()).arg(name));
 }
 
 bool TForm6::MayLeave()

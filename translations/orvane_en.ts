@@ -600,6 +600,50 @@
         <source>Chiudere senza salvare le modifiche ?</source>
         <translation>Close without saving the changes?</translation>
     </message>
+    <message>
+        <source>la copia di riserva %1 non è stata scritta: %2</source>
+        <translation>the backup copy %1 was not written: %2</translation>
+    </message>
+    <message>
+        <source>il file non c&apos;è.</source>
+        <translation>the file is not there.</translation>
+    </message>
+    <message>
+        <source>non è un file.</source>
+        <translation>it is not a file.</translation>
+    </message>
+    <message>
+        <source>troppo grande (%1 byte): non è una tabella.</source>
+        <translation>too large (%1 bytes): it is not a table.</translation>
+    </message>
+    <message>
+        <source>nessuna riga &quot;prora;deviazione&quot;: non è una tabella.</source>
+        <translation>no &quot;heading;deviation&quot; line: it is not a table.</translation>
+    </message>
+    <message>
+        <source>Ripristina</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Righe da eliminare: %1 su %2. Eliminarle ?</source>
+        <translation>Rows to delete: %1 of %2. Delete them?</translation>
+    </message>
+    <message>
+        <source>Tabella non letta da %1:
+%2</source>
+        <translation>Table not read from %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Sostituire le righe mostrate con quelle della copia di riserva
+%1 ?</source>
+        <translation>Replace the rows shown with those of the backup copy
+%1?</translation>
+    </message>
+    <message>
+        <source>%1 righe da %2, non ancora salvate.</source>
+        <translation>%1 rows from %2, not saved yet.</translation>
+    </message>
 </context>
 <context>
     <name>TForm7</name>

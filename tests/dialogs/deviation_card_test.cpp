@@ -1,6 +1,7 @@
 // The deviation card's windows: the table written and read back, a save
-// that fails leaving the old file whole, the swing's fit, the curve's
-// suspect rows and the card exported to PDF.
+// that fails leaving the old file whole, the copy kept by every save, the
+// swing's fit, the curve's suspect rows
+// and the card exported to PDF.
 
 #include "dialogs/compass_swing.h"
 #include "dialogs/deviation_curve.h"
@@ -118,7 +119,7 @@ TEST_F(DeviationEditorTest, AnInstalledTableIsWrittenToTheUsersFolderWithItsComm
     EXPECT_EQ(ReadAll(shared), QByteArray("% campione\r\n0;1\r\n"));
 }
 
-enum class Failure { ReadOnlyFolder, TargetIsAFolder, DiskFull };
+enum class Failure { ReadOnlyFolder, TargetIsAFolder, DiskFull, BackupIsAFolder };
 
 struct FailedSaveCase {
     const char* what;
@@ -138,6 +139,9 @@ TEST_P(FailedSaveTest, LeavesTheOldFileWholeAndSaysWhy)
         ASSERT_TRUE(QDir().mkpath(target));
     } else {
         Write(target, old);
+    }
+    if (failure == Failure::BackupIsAFolder) {
+        ASSERT_TRUE(QDir().mkpath(BackupPath(target)));
     }
     if (failure == Failure::ReadOnlyFolder) {
         QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner);
@@ -173,7 +177,111 @@ TEST_P(FailedSaveTest, LeavesTheOldFileWholeAndSaysWhy)
 INSTANTIATE_TEST_SUITE_P(Table, FailedSaveTest,
                          testing::Values(FailedSaveCase{"a read-only folder", Failure::ReadOnlyFolder},
                                          FailedSaveCase{"the target is a folder", Failure::TargetIsAFolder},
-                                         FailedSaveCase{"the disk is full", Failure::DiskFull}));
+                                         FailedSaveCase{"the disk is full", Failure::DiskFull},
+                                         FailedSaveCase{"the copy cannot be kept", Failure::BackupIsAFolder}));
+
+struct BackupCase {
+    const char* what;
+    const char* before;   // the file saved over, or none
+    const char* oldCopy;  // a copy already there, or none
+    const char* copy;     // the copy after the save, or none
+};
+
+class BackupTest : public Folder, public testing::WithParamInterface<BackupCase> {};
+
+TEST_P(BackupTest, EverySaveKeepsTheFileItReplaces)
+{
+    const QString table = Path("DEVIAZIONI.TXT");
+    const BackupCase& c = GetParam();
+    if (c.before)
+        Write(table, c.before);
+    if (c.oldCopy)
+        Write(BackupPath(table), c.oldCopy);
+    TForm6 editor({[&] { return table; }, [&] { return table; }, nullptr});
+    editor.Load({{0, 2, 0}});
+
+    ASSERT_TRUE(editor.BTNSALVAClick()) << c.what;
+
+    EXPECT_EQ(Parse(ReadAll(table)).size(), 1u) << c.what;
+    EXPECT_EQ(QFileInfo::exists(BackupPath(table)), c.copy != nullptr) << c.what;
+    if (c.copy) {
+        EXPECT_EQ(ReadAll(BackupPath(table)), QByteArray(c.copy)) << c.what;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BackupTest,
+    testing::Values(BackupCase{"no file yet: nothing to keep", nullptr, nullptr, nullptr},
+                    BackupCase{"the file saved over", "% a\r\n0;1\r\n", nullptr, "% a\r\n0;1\r\n"},
+                    BackupCase{"an older copy gives way", "% a\r\n0;1\r\n", "% b\r\n0;9\r\n", "% a\r\n0;1\r\n"},
+                    BackupCase{"a save that changes nothing keeps the copy of the last change", "% a\r\n0.0;2.0\r\n",
+                               "% a\r\n0;1\r\n", "% a\r\n0;1\r\n"}));
+
+TEST_F(DeviationEditorTest, RestoreBringsTheCopyBackAsRowsToSave)
+{
+    const QString table = Path("DEVIAZIONI.TXT");
+    Write(table, "% a\r\n0;1\r\n");
+    TForm6 editor({[&] { return table; }, [&] { return table; }, nullptr});
+    editor.Load({{0, 1, 0}});
+    EXPECT_FALSE(editor.BTNRIPRISTINA->isEnabled()) << "no copy yet";
+    editor.SGRIGHE->item(0, DeviationRows::kDeviation)->setText(QStringLiteral("2"));
+    ASSERT_TRUE(editor.BTNSALVAClick());
+    ASSERT_TRUE(editor.BTNRIPRISTINA->isEnabled());
+
+    editor.BTNRIPRISTINAClick();
+    EXPECT_EQ(recorded.platform.confirms.size(), 1);
+    EXPECT_EQ(editor.SGRIGHE->ReadAll().rows.at(0).Dev, 2) << "the user said no";
+
+    recorded.platform.confirmAnswer = true;
+    editor.BTNRIPRISTINAClick();
+    EXPECT_EQ(editor.SGRIGHE->ReadAll().rows.at(0).Dev, 1);
+    EXPECT_EQ(ReadAll(table), QByteArray("% a\r\n0.0;2.0\r\n")) << "nothing written yet";
+    recorded.platform.confirmAnswer = false;
+    editor.BTNCHIUDIClick();
+    EXPECT_EQ(recorded.platform.confirms.size(), 3) << "the rows are unsaved";
+
+    ASSERT_TRUE(editor.BTNSALVAClick());
+    EXPECT_EQ(ReadAll(table), QByteArray("% a\r\n0.0;1.0\r\n"));
+    EXPECT_EQ(ReadAll(BackupPath(table)), QByteArray("% a\r\n0.0;2.0\r\n"));
+}
+
+struct DeleteCase {
+    const char* what;
+    int rows;
+    std::vector<int> selected;
+    bool answer;
+    bool asked;
+    int left;
+};
+
+class DeleteTest : public Folder, public testing::WithParamInterface<DeleteCase> {};
+
+TEST_P(DeleteTest, MoreThanHalfTheRowsIsAskedFirst)
+{
+    const DeleteCase& c = GetParam();
+    TForm6 editor({[] { return QString(); }, [] { return QString(); }, nullptr});
+    std::vector<nav::DeviationRow> rows;
+    for (int i = 0; i < c.rows; ++i)
+        rows.push_back({10.0 * i, 1, 0});
+    editor.Load(rows);
+    editor.SGRIGHE->clearSelection();
+    for (int row : c.selected)
+        editor.SGRIGHE->selectionModel()->select(editor.SGRIGHE->model()->index(row, 0),
+                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    recorded.platform.confirmAnswer = c.answer;
+
+    editor.BTNELIMINAClick();
+
+    EXPECT_EQ(recorded.platform.confirms.size(), c.asked ? 1 : 0) << c.what;
+    EXPECT_EQ(editor.SGRIGHE->rowCount(), c.left) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DeleteTest,
+                         testing::Values(DeleteCase{"one row of three", 3, {1}, false, false, 2},
+                                         DeleteCase{"two of three, kept", 3, {0, 2}, false, true, 3},
+                                         DeleteCase{"two of three, deleted", 3, {0, 2}, true, true, 1},
+                                         DeleteCase{"every row, kept", 4, {0, 1, 2, 3}, false, true, 4},
+                                         DeleteCase{"half of them", 4, {0, 3}, false, false, 2}));
 
 TEST_F(DeviationEditorTest, ARowOutOfBoundsIsRefusedAndNothingIsWritten)
 {
