@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 
 namespace tk = toolkit;
 
@@ -27,7 +28,8 @@ constexpr int kButtonX = 250;
 constexpr int kButtonWidth = 120;
 constexpr int kButtonHeight = 28;
 constexpr int kButtonStep = 36;
-// The last copy below the row buttons, "Salva" above "Chiudi".
+// The carried tables and the last copy, below the row buttons; the files'
+// buttons above "Salva".
 constexpr int kLoadTop = 136;
 constexpr int kSaveTop = 336;
 constexpr char kBackupSuffix[] = ".bak";
@@ -35,6 +37,11 @@ constexpr char kBackupSuffix[] = ".bak";
 QString Native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+QString TableFilter()
+{
+    return TForm6::tr("Tabelle deviazioni (*.txt *.TXT);;Tutti i file (*)");
 }
 
 tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int y)
@@ -107,6 +114,9 @@ TForm6::TForm6(Files files, QWidget* parent)
     connect(BTNELIMINA, &tk::SpeedButton::clicked, this, &TForm6::BTNELIMINAClick);
     connect(BTNORDINA, &tk::SpeedButton::clicked, this, &TForm6::BTNORDINAClick);
     connect(BTNSALVA, &tk::SpeedButton::clicked, this, &TForm6::BTNSALVAClick);
+    connect(BTNSALVACOME, &tk::SpeedButton::clicked, this, &TForm6::BTNSALVACOMEClick);
+    connect(BTNAPRI, &tk::SpeedButton::clicked, this, &TForm6::BTNAPRIClick);
+    connect(BTNESEMPIO, &tk::SpeedButton::clicked, this, &TForm6::BTNESEMPIOClick);
     connect(BTNRIPRISTINA, &tk::SpeedButton::clicked, this, &TForm6::BTNRIPRISTINAClick);
     connect(BTNCHIUDI, &tk::SpeedButton::clicked, this, &TForm6::BTNCHIUDIClick);
     connect(SGRIGHE, &QTableWidget::cellChanged, this, [this] {
@@ -125,13 +135,27 @@ void TForm6::BuildLayout()
     BTNAGGIUNGI = MakeButton(this, "BTNAGGIUNGI", tr("Aggiungi riga"), 10);
     BTNELIMINA = MakeButton(this, "BTNELIMINA", tr("Elimina righe"), 46);
     BTNORDINA = MakeButton(this, "BTNORDINA", tr("Ordina per prora"), 82);
+    BTNESEMPIO = MakeButton(this, "BTNESEMPIO", tr("Carica esempio…"), kLoadTop);
     BTNRIPRISTINA = MakeButton(this, "BTNRIPRISTINA", tr("Ripristina"), kLoadTop + kButtonStep);
+    BTNAPRI = MakeButton(this, "BTNAPRI", tr("Apri…"), kSaveTop - 2 * kButtonStep);
+    BTNSALVACOME = MakeButton(this, "BTNSALVACOME", tr("Salva con nome…"), kSaveTop - kButtonStep);
     BTNSALVA = MakeButton(this, "BTNSALVA", tr("Salva"), kSaveTop);
     BTNCHIUDI = MakeButton(this, "BTNCHIUDI", tr("Chiudi"), 372);
     LBSTATO = new QLabel(this);
     LBSTATO->setObjectName(QStringLiteral("LBSTATO"));
     LBSTATO->setGeometry(10, 406, 360, 28);
     LBSTATO->setWordWrap(true);
+
+    MNESEMPIO = new QMenu(BTNESEMPIO);
+    MNESEMPIO->setObjectName(QStringLiteral("MNESEMPIO"));
+    MNESEMPIO->setFont(font());  // a popup takes no font from its parent
+    const auto example = [this](const char* name, const QString& text, const char* path) {
+        QAction* action = MNESEMPIO->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, path] { LoadExample(QString::fromLatin1(path)); });
+    };
+    example("ACTESEMPIO", tr("Tabella di esempio"), kSampleTablePath);
+    example("ACTESAME", tr("Tabella d'esame, carte 5/D e 42/D"), kExamTablePath);
 }
 
 void TForm6::Load(const std::vector<nav::DeviationRow>& rows)
@@ -230,8 +254,8 @@ bool TForm6::Write(const QString& path, const std::vector<nav::DeviationRow>& ro
     }
     modified_ = false;
     commentsOf_ = path;
-    if (files_.saved)
-        files_.saved(path);
+    if (files_.use)
+        files_.use(path);
     tk::SetColoredText(LBSTATO, tk::clGreen, tr("Salvata in %1").arg(Native(path)));
     ShowRestore();
     return true;
@@ -243,6 +267,16 @@ bool TForm6::BTNSALVAClick()
     return rows && Write(files_.savePath(), *rows);
 }
 
+bool TForm6::BTNSALVACOMEClick()
+{
+    const auto rows = RowsToWrite();
+    if (!rows)
+        return false;
+    const QString path = tk::platform().SaveFileName(this, tr("Salva la tabella deviazioni con nome"),
+                                                     QFileInfo(files_.savePath()).absolutePath(), TableFilter());
+    return !path.isEmpty() && Write(path, *rows);
+}
+
 std::optional<std::vector<nav::DeviationRow>> TForm6::ReadRows(const QString& path)
 {
     DeviationFileRead read = ReadDeviationFile(path);
@@ -251,6 +285,36 @@ std::optional<std::vector<nav::DeviationRow>> TForm6::ReadRows(const QString& pa
         return std::nullopt;
     }
     return std::move(read.rows);
+}
+
+void TForm6::BTNAPRIClick()
+{
+    if (!MayReplace())
+        return;
+    const QString path = tk::platform().OpenFileName(this, tr("Apri una tabella deviazioni"),
+                                                     files_.readPath(), TableFilter());
+    if (path.isEmpty())
+        return;
+    const auto rows = ReadRows(path);
+    if (!rows)
+        return;
+    if (files_.use)
+        files_.use(path);
+    Show(*rows, path, false);
+    tk::SetColoredText(LBSTATO, tk::clGreen, tr("Tabella in uso: %1").arg(Native(path)));
+}
+
+void TForm6::BTNESEMPIOClick()
+{
+    MNESEMPIO->popup(BTNESEMPIO->mapToGlobal(QPoint(0, BTNESEMPIO->height())));
+}
+
+void TForm6::LoadExample(const QString& path)
+{
+    if (!MayReplace())
+        return;
+    if (const auto rows = ReadRows(path))
+        ShowUnsaved(*rows, path, QFileInfo(path).fileName());
 }
 
 void TForm6::BTNRIPRISTINAClick()
@@ -273,6 +337,11 @@ void TForm6::ShowUnsaved(const std::vector<nav::DeviationRow>& rows, const QStri
 bool TForm6::MayLeave()
 {
     return !modified_ || tk::platform().ConfirmBox(this, tr("Chiudere senza salvare le modifiche ?"));
+}
+
+bool TForm6::MayReplace()
+{
+    return !modified_ || tk::platform().ConfirmBox(this, tr("Le modifiche non salvate andranno perse. Continuare ?"));
 }
 
 void TForm6::BTNCHIUDIClick()

@@ -2,7 +2,9 @@
 // TForm6, the deviation table editor: the rows of DEVIAZIONI.TXT as compass
 // heading and deviation, with add, delete and sort; "Salva" writes the file
 // whole or not at all, keeping the old one as <file>.bak, and has the program
-// read it again; "Ripristina" loads that copy back.
+// read it again. "Apri…" and "Salva con nome…" change the table in use, so
+// that a school keeps the exam boat's table beside its own; the sample, the
+// exam table and the last copy can be loaded as a starting point.
 
 #include "nav/deviation_table.h"
 
@@ -14,10 +16,16 @@
 
 class DeviationRows;
 class QLabel;
+class QMenu;
 
 namespace toolkit {
 class SpeedButton;
 }
+
+// The tables the program carries: its sample, and the table of the
+// ministerial exam's charts 5/D and 42/D.
+inline constexpr char kSampleTablePath[] = ":/tables/DEVIAZIONI.TXT";
+inline constexpr char kExamTablePath[] = ":/tables/esame-5D-42D.txt";
 
 // Where "Salva" keeps the file it replaces: path + ".bak".
 QString BackupPath(const QString& path);
@@ -44,7 +52,7 @@ public:
     struct Files {
         std::function<QString()> readPath;        // the table in use
         std::function<QString()> savePath;        // where "Salva" writes it
-        std::function<void(const QString&)> saved;  // the program reads it from there
+        std::function<void(const QString&)> use;  // the table there is in use from now: the program reads it
     };
 
     TForm6(Files files, QWidget* parent = nullptr);
@@ -59,6 +67,12 @@ public:
     void BTNORDINAClick();
     // False when nothing was written (a row refused or the file not written).
     bool BTNSALVAClick();
+    bool BTNSALVACOMEClick();
+    void BTNAPRIClick();
+    // Shows the menu of the tables the program carries.
+    void BTNESEMPIOClick();
+    // The rows of a carried table as unsaved edits, once any edits may go.
+    void LoadExample(const QString& path);
     // The rows of the last copy as unsaved edits, once the user agrees.
     void BTNRIPRISTINAClick();
     void BTNCHIUDIClick();
@@ -68,9 +82,13 @@ public:
     toolkit::SpeedButton* BTNAGGIUNGI = nullptr;
     toolkit::SpeedButton* BTNELIMINA = nullptr;
     toolkit::SpeedButton* BTNORDINA = nullptr;
+    toolkit::SpeedButton* BTNESEMPIO = nullptr;
     toolkit::SpeedButton* BTNRIPRISTINA = nullptr;
+    toolkit::SpeedButton* BTNAPRI = nullptr;
+    toolkit::SpeedButton* BTNSALVACOME = nullptr;
     toolkit::SpeedButton* BTNSALVA = nullptr;
     toolkit::SpeedButton* BTNCHIUDI = nullptr;
+    QMenu* MNESEMPIO = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +112,8 @@ private:
     bool Write(const QString& path, const std::vector<nav::DeviationRow>& rows);
     // True when the rows may be left: unchanged, or the user says so.
     bool MayLeave();
+    // True when the rows may be replaced: unchanged, or the user says so.
+    bool MayReplace();
 
     Files files_;
     QString commentsOf_;

@@ -1,6 +1,6 @@
 // The deviation card's windows: the table written and read back, a save
 // that fails leaving the old file whole, the copy kept by every save, the
-// swing's fit, the curve's suspect rows
+// tables opened and loaded, the swing's fit, the curve's suspect rows
 // and the card exported to PDF.
 
 #include "dialogs/compass_swing.h"
@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrinter>
 #include <QProcess>
 #include <QSet>
@@ -244,6 +245,125 @@ TEST_F(DeviationEditorTest, RestoreBringsTheCopyBackAsRowsToSave)
     EXPECT_EQ(ReadAll(table), QByteArray("% a\r\n0.0;1.0\r\n"));
     EXPECT_EQ(ReadAll(BackupPath(table)), QByteArray("% a\r\n0.0;2.0\r\n"));
 }
+
+TEST_F(DeviationEditorTest, OpenAndSaveAsPutAnotherTableInUse)
+{
+    const QString own = Path("DEVIAZIONI.TXT");
+    Write(own, "% nostra\r\n0;1\r\n");
+    const QString exam = Path("esame.txt");
+    Write(exam, "% esame\r\n2;-2\r\n7;-2\r\n");
+    QString inUse = own;
+    TForm6 editor({[&] { return inUse; }, [&] { return inUse; }, [&](const QString& p) { inUse = p; }});
+    editor.Load({{0, 1, 0}});
+    editor.SGRIGHE->item(0, DeviationRows::kDeviation)->setText(QStringLiteral("3"));
+    recorded.platform.fileAnswer = exam;
+
+    editor.BTNAPRIClick();
+    EXPECT_EQ(recorded.platform.confirms.size(), 1);
+    EXPECT_TRUE(recorded.platform.fileDialogs.isEmpty()) << "the user kept the unsaved rows";
+    EXPECT_EQ(inUse, own);
+
+    recorded.platform.confirmAnswer = true;
+    editor.BTNAPRIClick();
+    EXPECT_EQ(inUse, exam);
+    ASSERT_EQ(editor.SGRIGHE->rowCount(), 2);
+    EXPECT_EQ(editor.SGRIGHE->ReadAll().rows.at(1).Pb, 7);
+
+    const QString copy = Path("copia.txt");
+    recorded.platform.fileAnswer = copy;
+    ASSERT_TRUE(editor.BTNSALVACOMEClick());
+    EXPECT_EQ(inUse, copy);
+    EXPECT_EQ(ReadAll(copy), QByteArray("% esame\r\n2.0;-2.0\r\n7.0;-2.0\r\n"));
+    EXPECT_EQ(ReadAll(own), QByteArray("% nostra\r\n0;1\r\n"));
+
+    recorded.platform.fileAnswer.clear();
+    EXPECT_FALSE(editor.BTNSALVACOMEClick()) << "a cancelled choice writes nothing";
+    EXPECT_EQ(inUse, copy);
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
+}
+
+struct RefusedFileCase {
+    const char* what;
+    QByteArray bytes;  // empty for a folder in the file's place
+    const char* reason;
+};
+
+class RefusedFileTest : public Folder, public testing::WithParamInterface<RefusedFileCase> {};
+
+TEST_P(RefusedFileTest, IsNotOpenedAndTheReasonIsGiven)
+{
+    const QString junk = Path("scelta.txt");
+    if (GetParam().bytes.isEmpty()) {
+        ASSERT_TRUE(QDir().mkpath(junk));
+    } else {
+        Write(junk, GetParam().bytes);
+    }
+    bool used = false;
+    TForm6 editor({[&] { return Path("DEVIAZIONI.TXT"); }, [&] { return Path("DEVIAZIONI.TXT"); },
+                   [&](const QString&) { used = true; }});
+    editor.Load({{0, 1, 0}});
+    recorded.platform.fileAnswer = junk;
+
+    editor.BTNAPRIClick();
+
+    EXPECT_FALSE(used) << GetParam().what;
+    EXPECT_EQ(editor.SGRIGHE->rowCount(), 1) << GetParam().what;
+    EXPECT_EQ(recorded.platform.errors,
+              QStringList{QStringLiteral("Tabella non letta da %1:\n").arg(QDir::toNativeSeparators(junk)) +
+                          QString::fromUtf8(GetParam().reason)})
+        << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RefusedFileTest,
+    testing::Values(RefusedFileCase{"a field that is not a number", "0;1\r\nx;2\r\n",
+                                    "'x' is not a valid floating point value"},
+                    RefusedFileCase{"no row", "% solo commenti\r\nciao\r\n",
+                                    "nessuna riga \"prora;deviazione\": non è una tabella."},
+                    RefusedFileCase{"larger than any table", QByteArray(nav::kMaxDeviationFileBytes + 1, '%'),
+                                    "troppo grande (1048577 byte): non è una tabella."},
+                    RefusedFileCase{"a folder", QByteArray(), "non è un file."}));
+
+struct CarriedTableCase {
+    const char* action;
+    std::size_t rows;
+    bool byMagnetic;  // the headings every `step` degrees are magnetic, else compass
+    double step;
+    const char* firstLine;
+};
+
+class CarriedTableTest : public Folder, public testing::WithParamInterface<CarriedTableCase> {};
+
+TEST_P(CarriedTableTest, LoadsAsUnsavedRowsWithItsComments)
+{
+    const CarriedTableCase& c = GetParam();
+    const QString own = Path("DEVIAZIONI.TXT");
+    Write(own, "% nostra\r\n0;1\r\n");
+    QString inUse = own;
+    TForm6 editor({[&] { return inUse; }, [&] { return inUse; }, [&](const QString& p) { inUse = p; }});
+    editor.Load({{0, 1, 0}});
+
+    editor.MNESEMPIO->findChild<QAction*>(QString::fromLatin1(c.action))->trigger();
+
+    const auto shown = editor.SGRIGHE->ReadAll();
+    ASSERT_EQ(shown.rows.size(), c.rows) << c.action;
+    for (std::size_t i = 0; i < shown.rows.size(); ++i) {
+        EXPECT_EQ(c.byMagnetic ? shown.rows[i].Pm : shown.rows[i].Pb, c.step * static_cast<double>(i)) << i;
+    }
+    EXPECT_EQ(inUse, own) << "nothing is in use before it is saved";
+    EXPECT_EQ(ReadAll(own), QByteArray("% nostra\r\n0;1\r\n"));
+    editor.BTNCHIUDIClick();
+    EXPECT_EQ(recorded.platform.confirms.size(), 1) << "the rows are unsaved";
+
+    recorded.platform.fileAnswer = Path("scelta.txt");
+    ASSERT_TRUE(editor.BTNSALVACOMEClick());
+    EXPECT_TRUE(ReadAll(inUse).startsWith(c.firstLine)) << ReadAll(inUse).left(100).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CarriedTableTest,
+    testing::Values(CarriedTableCase{"ACTESEMPIO", 36, false, 10, "% Tabella delle deviazioni residue - bussola"},
+                    CarriedTableCase{"ACTESAME", 72, true, 5, "% Tabella delle deviazioni residue per le esercitazioni"}));
 
 struct DeleteCase {
     const char* what;
