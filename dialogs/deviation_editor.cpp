@@ -360,8 +360,14 @@ void TForm6::closeEvent(QCloseEvent* event)
 
 void TForm6::keyPressEvent(QKeyEvent* event)
 {
-    // Escape and Enter belong to the cells, not to closing the window.
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Enter belongs to the cells. Escape in an open cell only ends its
+    // editing (the cell's editor takes it); anywhere else it is "Chiudi".
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        BTNCHIUDIClick();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         return;
     }

@@ -1,6 +1,6 @@
 // The deviation card's windows: the table written and read back, a save
 // that fails leaving the old file whole, the copy kept by every save, the
-// tables opened and loaded, the swing's fit, the curve's suspect rows
+// tables opened and loaded, Escape, the swing's fit, the curve's suspect rows
 // and the card exported to PDF.
 
 #include "dialogs/compass_swing.h"
@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QSet>
@@ -402,6 +403,72 @@ INSTANTIATE_TEST_SUITE_P(Table, DeleteTest,
                                          DeleteCase{"two of three, deleted", 3, {0, 2}, true, true, 1},
                                          DeleteCase{"every row, kept", 4, {0, 1, 2, 3}, false, true, 4},
                                          DeleteCase{"half of them", 4, {0, 3}, false, false, 2}));
+
+enum class CardWindow { Editor, Swing, Curve };
+
+struct EscapeCase {
+    const char* what;
+    CardWindow window;
+    bool inCell;   // a cell's editor is open
+    bool unsaved;  // the table has changed
+    bool answer;
+    bool asked;
+    bool closes;
+};
+
+class EscapeTest : public Folder, public testing::WithParamInterface<EscapeCase> {};
+
+TEST_P(EscapeTest, ClosesAsChiudiDoesOutsideAnOpenCell)
+{
+    const EscapeCase& c = GetParam();
+    QSettings settings(Path("orvane.conf"), QSettings::IniFormat);
+    std::unique_ptr<QDialog> window;
+    DeviationRows* grid = nullptr;
+    if (c.window == CardWindow::Editor) {
+        auto editor = std::make_unique<TForm6>(TForm6::Files{[] { return QString(); }, [] { return QString(); }, nullptr});
+        editor->Load({{0, 1, 0}, {90, 2, 0}});
+        grid = editor->SGRIGHE;
+        window = std::move(editor);
+    } else if (c.window == CardWindow::Swing) {
+        auto swing = std::make_unique<TForm7>(nullptr);
+        grid = swing->SGGIRO;
+        window = std::move(swing);
+    } else {
+        window = std::make_unique<TForm8>([] { return nav::DeviationTable{}; }, settings);
+    }
+    window->show();
+    if (c.unsaved)
+        grid->item(0, DeviationRows::kDeviation)->setText(QStringLiteral("5"));
+    recorded.platform.confirmAnswer = c.answer;
+
+    QPointer<QWidget> target = grid ? static_cast<QWidget*>(grid) : window.get();
+    if (c.inCell) {
+        grid->setCurrentCell(1, DeviationRows::kDeviation);
+        grid->editItem(grid->item(1, DeviationRows::kDeviation));
+        target = grid->findChild<QLineEdit*>();
+        ASSERT_NE(target, nullptr);
+    }
+    QTest::keyClick(target, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(!window->isVisible(), c.closes) << c.what;
+    EXPECT_EQ(recorded.platform.confirms.size(), c.asked ? 1 : 0) << c.what;
+    if (c.inCell) {
+        EXPECT_TRUE(!target || !target->isVisible()) << c.what << ": the cell's editing is over";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EscapeTest,
+    testing::Values(EscapeCase{"the editor, nothing changed", CardWindow::Editor, false, false, false, false, true},
+                    EscapeCase{"the editor, the user keeps the changes", CardWindow::Editor, false, true, false, true,
+                               false},
+                    EscapeCase{"the editor, the user drops the changes", CardWindow::Editor, false, true, true, true,
+                               true},
+                    EscapeCase{"the editor, in a cell", CardWindow::Editor, true, false, false, false, false},
+                    EscapeCase{"the compass swing", CardWindow::Swing, false, false, false, false, true},
+                    EscapeCase{"the compass swing, in a cell", CardWindow::Swing, true, false, false, false, false},
+                    EscapeCase{"the curve", CardWindow::Curve, false, false, false, false, true}));
 
 TEST_F(DeviationEditorTest, ARowOutOfBoundsIsRefusedAndNothingIsWritten)
 {
