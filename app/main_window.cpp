@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -139,6 +140,10 @@ void TForm1::FormCreate()
     const DataFiles files = LocateDataFiles(places_);
     state_.settingsPath = files.settingsPath;
     state_.deviationPath = files.deviationPath;
+    if (!files.missingTable.isEmpty())
+        toolkit::platform().ErrorBox(this, tr("La tabella deviazioni in uso non c'è più:\n%1\nSi usa invece %2.")
+                                               .arg(QDir::toNativeSeparators(files.missingTable),
+                                                    QDir::toNativeSeparators(files.deviationPath)));
     PageControl1->setCurrentIndex(kExitTab);
     SplashTimer->start();
     LoadDeviationTable();
@@ -188,8 +193,18 @@ void TForm1::LoadDeviationTable()
     FillDeviationGrid();
 }
 
+void TForm1::ShowTableInUse()
+{
+    if (!LBTABELLA)
+        return;
+    const QString name = QFileInfo(state_.deviationPath).fileName();
+    LBTABELLA->setText(LBTABELLA->fontMetrics().elidedText(name, Qt::ElideMiddle, LBTABELLA->width()));
+    LBTABELLA->setToolTip(QDir::toNativeSeparators(state_.deviationPath));
+}
+
 void TForm1::FillDeviationGrid()
 {
+    ShowTableInUse();
     if (!SGDEV || !gridShowsTable_)
         return;
     const nav::DeviationTable& table = state_.deviationTable;

@@ -64,7 +64,7 @@ public:
     void BTNCURVAClick();
     // Where an edited table is written: see DeviationSavePath.
     QString DeviationSavePath() const;
-    // Reads the table saved at path, which the calculations use from now on.
+    // Reads the table saved or opened at path, which the calculations use from now on.
     void DeviationTableSaved(const QString& path);
 
     // Hand-off to the angle dialog with a range of whole degrees.
@@ -147,8 +147,9 @@ private:
     void BuildNightToggle();
     void ConnectHandlers();
     void ConnectPageHandlers();
-    // The table's rows in "Tabelle", once its grid exists.
+    // The table's rows and its file's name in "Tabelle", once its grid exists.
     void FillDeviationGrid();
+    void ShowTableInUse();
 
     void OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest);
     void OpenSpeedFor(double& value, TAlignedEdit* field);
@@ -222,6 +223,7 @@ public:
     toolkit::SpeedButton* BTNMODIFICA = nullptr;
     toolkit::SpeedButton* BTNGIRO = nullptr;
     toolkit::SpeedButton* BTNCURVA = nullptr;
+    QLabel* LBTABELLA = nullptr;
     TSpinNumEdit* SPCT = nullptr;
     TSpinNumEdit* SPVM = nullptr;
     TSpinNumEdit* SPHP = nullptr;

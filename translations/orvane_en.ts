@@ -383,6 +383,18 @@
         <source>Colori notturni</source>
         <translation>Night colours</translation>
     </message>
+    <message>
+        <source>La tabella deviazioni in uso non c&apos;è più:
+%1
+Si usa invece %2.</source>
+        <translation>The deviation table in use is gone:
+%1
+%2 is used instead.</translation>
+    </message>
+    <message>
+        <source>Tabella in uso:</source>
+        <translation>Table in use:</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

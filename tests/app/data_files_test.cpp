@@ -1,16 +1,19 @@
 // Where the two data files are taken from: a portable copy, an installed
 // copy (its own folder read-only, or a writable folder of an installed
-// package) and the order in which the deviation table is looked for.
+// package), the order in which the deviation table is looked for, and the
+// table the user put in use.
 
 #include "app/data_files.h"
 
 #include "app/program.h"
+#include "dialogs/deviation_rows.h"
 #include "support/recording_platform.h"
 #include "widgets/numeric/aligned_edit.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -114,6 +117,42 @@ TEST_F(DataFilesTest, EachPlacement)
     }
 }
 
+TEST_F(DataFilesTest, AChosenTableComesFirstWhileItIsThere)
+{
+    enum class Chosen { None, There, Gone, AFolder };
+    const struct {
+        const char* what;
+        bool installed;
+        Chosen chosen;
+    } cases[] = {
+        {"portable, no choice", false, Chosen::None},
+        {"portable, the chosen table is there", false, Chosen::There},
+        {"installed, the chosen table is there", true, Chosen::There},
+        {"installed, the chosen table is gone", true, Chosen::Gone},
+        {"portable, a folder in its place", false, Chosen::AFolder},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(QDir(root.path()).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(root.path()));
+        DataPlaces places = Places(!c.installed, c.installed);
+        Write(c.installed ? places.packageFolder : places.executableFolder, kDeviationFileName, "0;1\r\n");
+        const QString usual = LocateDataFiles(places).deviationPath;
+        if (c.chosen != Chosen::None)
+            places.chosenTable = root.filePath(QStringLiteral("scuola/esame.txt"));
+        if (c.chosen == Chosen::There)
+            Write(root.filePath(QStringLiteral("scuola")), "esame.txt", "2;-2\r\n");
+        if (c.chosen == Chosen::AFolder) {
+            ASSERT_TRUE(QDir().mkpath(places.chosenTable));
+        }
+
+        const DataFiles files = LocateDataFiles(places);
+
+        const bool taken = c.chosen == Chosen::There;
+        EXPECT_EQ(files.deviationPath, taken ? places.chosenTable : usual) << c.what;
+        EXPECT_EQ(files.missingTable, taken ? QString() : places.chosenTable) << c.what;
+    }
+}
+
 TEST_F(DataFilesTest, UnknownUserFoldersNeverMeanTheWorkingFolder)
 {
     Write(root.path(), kDeviationFileName, "0;1\r\n");
@@ -137,6 +176,13 @@ TEST_F(DataFilesTest, UnknownUserFoldersNeverMeanTheWorkingFolder)
 class InstalledProgramTest : public DataFilesTest {
 protected:
     RecordedPlatform recorded;
+
+    // A table put in use stays in the user's settings; no test leaves one to the next.
+    void TearDown() override
+    {
+        QSettings(QSettings::UserScope, QStringLiteral("Orvane"), QStringLiteral("Orvane"))
+            .remove(QString::fromLatin1(kDeviationTableKey));
+    }
 };
 
 TEST_F(InstalledProgramTest, SettingsGoToTheConfigurationFolderAndTheSampleIsRead)
@@ -184,6 +230,41 @@ TEST_F(InstalledProgramTest, AMissingTableIsReportedWithTheFolderWhereItIsExpect
               QStringList{QStringLiteral("Manca file TABELLA DEVIAZIONI\n") +
                           QDir::toNativeSeparators(places.dataFolder)});
     EXPECT_FALSE(program.state.deviationLoaded);
+}
+
+TEST_F(InstalledProgramTest, TheTableInUseOutlivesTheProgramAndOneThatIsGoneIsReportedOnce)
+{
+    const DataPlaces places = Places(false, true);
+    Write(places.packageFolder, kDeviationFileName, "0;1\r\n");
+    const QString exam = root.filePath(QStringLiteral("scuola/tabella-esame-patente-carte-5D-42D.txt"));
+    Write(QFileInfo(exam).absolutePath(), "tabella-esame-patente-carte-5D-42D.txt", "% esame\r\n2;-2\r\n7;-2\r\n");
+    {
+        Program program(places);
+        recorded.platform.fileAnswer = exam;
+        program.form6->BTNAPRIClick();
+        EXPECT_EQ(program.state.deviationTable.count, 2);
+        const QLabel* name = program.form1.LBTABELLA;
+        EXPECT_TRUE(name->text().startsWith(QStringLiteral("tabella"))) << name->text().toStdString();
+        EXPECT_TRUE(name->text().endsWith(QStringLiteral("42D.txt"))) << name->text().toStdString();
+        EXPECT_LE(name->sizeHint().width(), name->width()) << "a long name is shortened to its place";
+        EXPECT_EQ(name->toolTip(), QDir::toNativeSeparators(exam));
+        // "Salva" writes the table in use where it is.
+        program.form6->SGRIGHE->item(0, DeviationRows::kDeviation)->setText(QStringLiteral("-3"));
+        ASSERT_TRUE(program.form6->BTNSALVAClick());
+        EXPECT_EQ(ReadAll(exam), QByteArray("% esame\r\n2.0;-3.0\r\n7.0;-2.0\r\n"));
+        EXPECT_EQ(program.state.deviationTable.rows[0].Dev, -3);
+    }
+    EXPECT_EQ(Program(places).state.deviationPath, exam) << "remembered";
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
+
+    QFile::remove(exam);
+    const QString usual = QDir(places.packageFolder).filePath(kDeviationFileName);
+    EXPECT_EQ(Program(places).state.deviationPath, usual);
+    EXPECT_EQ(Program(places).state.deviationPath, usual);
+    EXPECT_EQ(recorded.platform.errors,
+              QStringList{QStringLiteral("La tabella deviazioni in uso non c'è più:\n%1\nSi usa invece %2.")
+                              .arg(QDir::toNativeSeparators(exam), QDir::toNativeSeparators(usual))})
+        << "once";
 }
 
 // An edited table goes where it will be read first next time, never into
