@@ -119,37 +119,28 @@ TEST_F(DataFilesTest, EachPlacement)
 
 TEST_F(DataFilesTest, AChosenTableComesFirstWhileItIsThere)
 {
-    enum class Chosen { None, There, Gone, AFolder };
     const struct {
         const char* what;
         bool installed;
-        Chosen chosen;
+        const char* chosen;
+        bool taken;
     } cases[] = {
-        {"portable, no choice", false, Chosen::None},
-        {"portable, the chosen table is there", false, Chosen::There},
-        {"installed, the chosen table is there", true, Chosen::There},
-        {"installed, the chosen table is gone", true, Chosen::Gone},
-        {"portable, a folder in its place", false, Chosen::AFolder},
+        {"portable, the table is there", false, "cartella/esame.txt", true},
+        {"installed, the table is there", true, "cartella/esame.txt", true},
+        {"installed, the table is gone", true, "persa.txt", false},
+        {"a folder in its place", false, "cartella", false},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(QDir(root.path()).removeRecursively());
-        ASSERT_TRUE(QDir().mkpath(root.path()));
         DataPlaces places = Places(!c.installed, c.installed);
-        Write(c.installed ? places.packageFolder : places.executableFolder, kDeviationFileName, "0;1\r\n");
         const QString usual = LocateDataFiles(places).deviationPath;
-        if (c.chosen != Chosen::None)
-            places.chosenTable = root.filePath(QStringLiteral("scuola/esame.txt"));
-        if (c.chosen == Chosen::There)
-            Write(root.filePath(QStringLiteral("scuola")), "esame.txt", "2;-2\r\n");
-        if (c.chosen == Chosen::AFolder) {
-            ASSERT_TRUE(QDir().mkpath(places.chosenTable));
-        }
+        Write(root.filePath(QStringLiteral("cartella")), "esame.txt", "2;-2\r\n");
+        places.chosenTable = root.filePath(QString::fromLatin1(c.chosen));
 
         const DataFiles files = LocateDataFiles(places);
 
-        const bool taken = c.chosen == Chosen::There;
-        EXPECT_EQ(files.deviationPath, taken ? places.chosenTable : usual) << c.what;
-        EXPECT_EQ(files.missingTable, taken ? QString() : places.chosenTable) << c.what;
+        EXPECT_EQ(files.deviationPath, c.taken ? places.chosenTable : usual) << c.what;
+        EXPECT_EQ(files.missingTable, c.taken ? QString() : places.chosenTable) << c.what;
     }
 }
 
@@ -236,25 +227,20 @@ TEST_F(InstalledProgramTest, TheTableInUseOutlivesTheProgramAndOneThatIsGoneIsRe
 {
     const DataPlaces places = Places(false, true);
     Write(places.packageFolder, kDeviationFileName, "0;1\r\n");
-    const QString exam = root.filePath(QStringLiteral("scuola/tabella-esame-patente-carte-5D-42D.txt"));
-    Write(QFileInfo(exam).absolutePath(), "tabella-esame-patente-carte-5D-42D.txt", "% esame\r\n2;-2\r\n7;-2\r\n");
+    const QString exam = root.filePath(QStringLiteral("scuola/esame-patente-carte-5D-42D.txt"));
+    Write(root.filePath(QStringLiteral("scuola")), "esame-patente-carte-5D-42D.txt", "% esame\r\n2;-2\r\n7;-2\r\n");
     {
         Program program(places);
         recorded.platform.fileAnswer = exam;
         program.form6->BTNAPRIClick();
         EXPECT_EQ(program.state.deviationTable.count, 2);
-        const QLabel* name = program.form1.LBTABELLA;
-        EXPECT_TRUE(name->text().startsWith(QStringLiteral("tabella"))) << name->text().toStdString();
-        EXPECT_TRUE(name->text().endsWith(QStringLiteral("42D.txt"))) << name->text().toStdString();
-        EXPECT_LE(name->sizeHint().width(), name->width()) << "a long name is shortened to its place";
-        EXPECT_EQ(name->toolTip(), QDir::toNativeSeparators(exam));
-        // "Salva" writes the table in use where it is.
+        EXPECT_TRUE(program.form1.LBTABELLA->text().endsWith(QStringLiteral("42D.txt")));
+        EXPECT_LE(program.form1.LBTABELLA->sizeHint().width(), program.form1.LBTABELLA->width()) << "shortened";
         program.form6->SGRIGHE->item(0, DeviationRows::kDeviation)->setText(QStringLiteral("-3"));
         ASSERT_TRUE(program.form6->BTNSALVAClick());
-        EXPECT_EQ(ReadAll(exam), QByteArray("% esame\r\n2.0;-3.0\r\n7.0;-2.0\r\n"));
-        EXPECT_EQ(program.state.deviationTable.rows[0].Dev, -3);
+        EXPECT_EQ(ReadAll(exam), QByteArray("% esame\r\n2.0;-3.0\r\n7.0;-2.0\r\n")) << "written where it is";
     }
-    EXPECT_EQ(Program(places).state.deviationPath, exam) << "remembered";
+    EXPECT_EQ(Program(places).state.deviationPath, exam);
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
 
     QFile::remove(exam);
@@ -264,7 +250,7 @@ TEST_F(InstalledProgramTest, TheTableInUseOutlivesTheProgramAndOneThatIsGoneIsRe
     EXPECT_EQ(recorded.platform.errors,
               QStringList{QStringLiteral("La tabella deviazioni in uso non c'è più:\n%1\nSi usa invece %2.")
                               .arg(QDir::toNativeSeparators(exam), QDir::toNativeSeparators(usual))})
-        << "once";
+        << "said once";
 }
 
 // An edited table goes where it will be read first next time, never into
