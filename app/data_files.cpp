@@ -48,9 +48,8 @@ bool Portable(const DataPlaces& places)
     return places.executableFolderWritable && !installed;
 }
 
-}  // namespace
-
-DataFiles LocateDataFiles(const DataPlaces& places)
+// The files found without a chosen table.
+DataFiles UsualDataFiles(const DataPlaces& places)
 {
     if (Portable(places))
         return {PathIn(places.executableFolder, kSettingsFileName),
@@ -71,9 +70,31 @@ DataFiles LocateDataFiles(const DataPlaces& places)
             table == candidates.end() ? QString() : *table};
 }
 
+bool InFolder(const QString& path, const QString& folder)
+{
+    return !folder.isEmpty() && QFileInfo(path).absolutePath() == QFileInfo(folder).absoluteFilePath();
+}
+
+}  // namespace
+
+DataFiles LocateDataFiles(const DataPlaces& places)
+{
+    DataFiles files = UsualDataFiles(places);
+    if (places.chosenTable.isEmpty())
+        return files;
+    if (QFileInfo(places.chosenTable).isFile())
+        files.deviationPath = places.chosenTable;
+    else
+        files.missingTable = places.chosenTable;
+    return files;
+}
+
 QString DeviationSavePath(const DataPlaces& places, const QString& readPath)
 {
-    if (Portable(places) || places.dataFolder.isEmpty())
+    // Only the installed program's own folders are no place for the user's files.
+    const bool programs = readPath.isEmpty() || InFolder(readPath, places.executableFolder)
+                          || InFolder(readPath, places.packageFolder);
+    if (Portable(places) || places.dataFolder.isEmpty() || !programs)
         return readPath;
     QDir().mkpath(places.dataFolder);
     return PathIn(places.dataFolder, kDeviationFileName);

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -23,9 +24,6 @@
 #include <algorithm>
 
 namespace {
-
-// A deviation table is a few kilobytes; anything past this is not one.
-constexpr qint64 kMaxDeviationFileBytes = 1024 * 1024;
 
 constexpr int kExitTab = 5;
 constexpr int kFirstTab = 0;
@@ -191,6 +189,10 @@ void TForm1::FormCreate()
     const DataFiles files = LocateDataFiles(places_);
     state_.settingsPath = files.settingsPath;
     state_.deviationPath = files.deviationPath;
+    if (!files.missingTable.isEmpty())
+        toolkit::platform().ErrorBox(this, tr("La tabella deviazioni in uso non c'è più:\n%1\nSi usa invece %2.")
+                                               .arg(QDir::toNativeSeparators(files.missingTable),
+                                                    QDir::toNativeSeparators(files.deviationPath)));
     PageControl1->setCurrentIndex(kExitTab);
     SplashTimer->start();
     LoadDeviationTable();
@@ -215,7 +217,7 @@ void TForm1::LoadDeviationTable()
                       .arg(QDir::toNativeSeparators(path)));
         return;
     }
-    if (info.size() > kMaxDeviationFileBytes) {
+    if (info.size() > nav::kMaxDeviationFileBytes) {
         toolkit::platform().ShowException(
             this, tr("File TABELLA DEVIAZIONI troppo grande (%1 byte): non è una tabella.")
                       .arg(info.size()));
@@ -228,7 +230,7 @@ void TForm1::LoadDeviationTable()
                       .arg(file.errorString()));
         return;
     }
-    const QByteArray bytes = file.read(kMaxDeviationFileBytes);
+    const QByteArray bytes = file.read(nav::kMaxDeviationFileBytes);
     const nav::DeviationParse parsed =
         nav::ParseDeviationTable(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     state_.deviationTable = parsed.table;
@@ -240,8 +242,18 @@ void TForm1::LoadDeviationTable()
     FillDeviationGrid();
 }
 
+void TForm1::ShowTableInUse()
+{
+    if (!LBTABELLA)
+        return;
+    const QString name = QFileInfo(state_.deviationPath).fileName();
+    LBTABELLA->setText(LBTABELLA->fontMetrics().elidedText(name, Qt::ElideMiddle, LBTABELLA->width()));
+    LBTABELLA->setToolTip(QDir::toNativeSeparators(state_.deviationPath));
+}
+
 void TForm1::FillDeviationGrid()
 {
+    ShowTableInUse();
     if (!SGDEV || !gridShowsTable_)
         return;
     const nav::DeviationTable& table = state_.deviationTable;

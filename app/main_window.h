@@ -67,7 +67,7 @@ public:
     void BTNCURVAClick();
     // Where an edited table is written: see DeviationSavePath.
     QString DeviationSavePath() const;
-    // Reads the table saved at path, which the calculations use from now on.
+    // Reads the table saved or opened at path, which the calculations use from now on.
     void DeviationTableSaved(const QString& path);
 
     // Hand-off to the angle dialog with a range of whole degrees.
@@ -170,8 +170,9 @@ private:
     void BuildKeyboard();
     void ConnectHandlers();
     void ConnectPageHandlers();
-    // The table's rows in "Tabelle", once its grid exists.
+    // The table's rows and its file's name in "Tabelle", once its grid exists.
     void FillDeviationGrid();
+    void ShowTableInUse();
 
     // True when the dialog stored a value ("CONFERMA"). The focus comes back
     // to the field, and a digit typed on it goes on in the dialog.
@@ -284,6 +285,7 @@ public:
     toolkit::SpeedButton* AZZERARIL = nullptr;
     toolkit::SpeedButton* AZZERAPOL = nullptr;
     toolkit::SpeedButton* AZZERACOR = nullptr;
+    QLabel* LBTABELLA = nullptr;
     TSpinNumEdit* SPCT = nullptr;
     TSpinNumEdit* SPVM = nullptr;
     TSpinNumEdit* SPHP = nullptr;

@@ -61,6 +61,8 @@ constexpr int kCardButtonTop = 30;
 constexpr int kCardButtonStep = 36;
 constexpr int kCardButtonWidth = 110;
 constexpr int kCardButtonHeight = 28;
+constexpr int kTableNameTop = 142;
+constexpr int kTableNameStep = 18;
 
 // In the tab row, right of the last tab.
 constexpr QRect kNightToggle(470, 1, 26, 20);
@@ -476,6 +478,12 @@ void TForm1::BuildTabelle(QWidget* page)
     BTNMODIFICA = cardButton(QStringLiteral("BTNMODIFICA"), tr("Modifica…"), kCardButtonTop);
     BTNGIRO = cardButton(QStringLiteral("BTNGIRO"), tr("Giro bussola…"), kCardButtonTop + kCardButtonStep);
     BTNCURVA = cardButton(QStringLiteral("BTNCURVA"), tr("Curva…"), kCardButtonTop + 2 * kCardButtonStep);
+    // The file of the table in use, below them.
+    tk::MakeLabel(page, QStringLiteral("LBINUSO"), tr("Tabella in uso:"), kCardButtonX, kTableNameTop,
+                  tk::clWindow, tk::UiFont(kWindowFontPx, true));
+    LBTABELLA = tk::MakeLabel(page, QStringLiteral("LBTABELLA"), QString(), kCardButtonX,
+                              kTableNameTop + kTableNameStep, tk::clWindow, tk::UiFont(kWindowFontPx));
+    LBTABELLA->resize(kCardButtonWidth, LBTABELLA->fontMetrics().height());
 }
 
 void TForm1::BuildUscita(QWidget* page)

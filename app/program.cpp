@@ -4,14 +4,29 @@
 #include "toolkit/color_scheme.h"
 #include "toolkit/first_paint.h"
 
+#include <QFileInfo>
+
+namespace {
+
+DataPlaces WithChosenTable(DataPlaces places, const QSettings& settings)
+{
+    places.chosenTable = settings.value(QString::fromLatin1(kDeviationTableKey)).toString();
+    return places;
+}
+
+}  // namespace
+
 Program::Program(const QString& appFolder, Startup startup)
     : Program(appFolder.isEmpty() ? SystemDataPlaces() : PortableDataPlaces(appFolder), startup)
 {
 }
 
 Program::Program(const DataPlaces& places, Startup startup)
-    : form1(state, places, startup)
+    : dataPlaces(WithChosenTable(places, settings))
+    , form1(state, dataPlaces, startup)
 {
+    // A chosen table that is gone has been reported: forgotten, so that it is said once.
+    RememberTable(state.deviationPath);
     RememberNightColors();
     if (startup == Startup::AtOnce)
         CreateDialogs();
@@ -29,6 +44,18 @@ void Program::RememberNightColors()
     });
 }
 
+void Program::RememberTable(const QString& path)
+{
+    DataPlaces usual = dataPlaces;
+    usual.chosenTable.clear();
+    const QString key = QString::fromLatin1(kDeviationTableKey);
+    if (QFileInfo(path) == QFileInfo(LocateDataFiles(usual).deviationPath))
+        settings.remove(key);
+    else
+        settings.setValue(key, QFileInfo(path).absoluteFilePath());
+    settings.sync();
+}
+
 void Program::CreateDialogs()
 {
     form1.BuildPages();  // the declination dialog fills the main window's panel
@@ -43,7 +70,10 @@ void Program::CreateDialogs()
 
     form6 = std::make_unique<TForm6>(
         TForm6::Files{[this] { return state.deviationPath; }, [this] { return form1.DeviationSavePath(); },
-                      [this](const QString& path) { form1.DeviationTableSaved(path); }},
+                      [this](const QString& path) {
+                          form1.DeviationTableSaved(path);
+                          RememberTable(path);
+                      }},
         &form1);
     form7 = std::make_unique<TForm7>([this](const std::vector<nav::DeviationRow>& rows) { form6->Edit(rows); },
                                      &form1);

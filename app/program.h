@@ -30,9 +30,12 @@ public:
 
     NavState state;
     // What the user last entered beyond the two data files (the position of
-    // Form5, the vessel's name, the night colours), in the user's configuration; ORVAN_INI.INI
-    // keeps its four lines. It outlives the windows that write it.
+    // Form5, the vessel's name, the night colours, the table in use), in the
+    // user's configuration; ORVAN_INI.INI keeps its four lines. It outlives
+    // the windows that write it.
     QSettings settings{QSettings::UserScope, QStringLiteral("Orvane"), QStringLiteral("Orvane")};
+    // Where the data files are, with the table the user last put in use.
+    const DataPlaces dataPlaces;
     TForm1 form1;
     std::unique_ptr<TForm2> form2;
     std::unique_ptr<TForm3> form3;
@@ -47,7 +50,11 @@ private:
     void CreateDialogs();
     // The night colours as the user last left them, and kept from now on.
     void RememberNightColors();
+    // The table in use, kept for the next start unless it is the usual one.
+    void RememberTable(const QString& path);
 };
 
 // The settings key of the night colours.
 inline constexpr char kNightColorsKey[] = "display/night";
+// The settings key of the deviation table in use.
+inline constexpr char kDeviationTableKey[] = "deviation/table";

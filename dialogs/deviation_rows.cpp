@@ -9,7 +9,6 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
-#include <set>
 
 namespace {
 
@@ -164,13 +163,19 @@ bool DeviationRows::AddRow()
     return true;
 }
 
-void DeviationRows::DeleteSelectedRows()
+std::set<int> DeviationRows::RowsToDelete() const
 {
     std::set<int> rows;
     for (const QModelIndex& index : selectionModel()->selectedIndexes())
         rows.insert(index.row());
     if (rows.empty() && currentRow() >= 0)
         rows.insert(currentRow());
+    return rows;
+}
+
+void DeviationRows::DeleteSelectedRows()
+{
+    const std::set<int> rows = RowsToDelete();
     for (auto it = rows.rbegin(); it != rows.rend(); ++it)
         removeRow(*it);
 }

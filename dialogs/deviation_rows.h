@@ -9,6 +9,7 @@
 #include <QValidator>
 
 #include <optional>
+#include <set>
 #include <vector>
 
 // Accepts a number with "." or "," within [lowest, highest]; text that could
@@ -48,6 +49,8 @@ public:
 
     // False at the most rows.
     bool AddRow();
+    // The selected rows, else the current one.
+    std::set<int> RowsToDelete() const;
     void DeleteSelectedRows();
     // Sorted by heading; refused (false) while a row is not readable.
     bool SortByHeading();

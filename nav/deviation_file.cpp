@@ -105,6 +105,11 @@ std::string WriteDeviationTable(std::string_view oldBytes, std::span<const Devia
     return out;
 }
 
+bool DeletionNeedsConfirmation(std::size_t deleting, std::size_t rows)
+{
+    return deleting * 2 > rows;
+}
+
 std::vector<DeviationRow> SortedByHeading(std::span<const DeviationRow> rows)
 {
     std::vector<DeviationRow> sorted(rows.begin(), rows.end());

@@ -3,6 +3,7 @@
 
 #include "nav/deviation_table.h"
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -35,6 +36,10 @@ std::string FileNumber(double x);
 // byte for byte, then one "Pb;Dev" line per row; CR LF line ends. Without
 // any old comments a short heading line is written.
 std::string WriteDeviationTable(std::string_view oldBytes, std::span<const DeviationRow> rows);
+
+// Deleting more than half of the rows is asked first: a slip of the
+// selection must not empty the table.
+bool DeletionNeedsConfirmation(std::size_t deleting, std::size_t rows);
 
 // The rows sorted by compass heading, equal headings in their order.
 std::vector<DeviationRow> SortedByHeading(std::span<const DeviationRow> rows);

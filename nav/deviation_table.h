@@ -19,6 +19,9 @@ struct DeviationRow {
 
 inline constexpr int kDeviationCapacity = 361;  // one row per whole degree, 0..360
 
+// A deviation table is a few kilobytes; a file larger than this is not one.
+inline constexpr long long kMaxDeviationFileBytes = 1024 * 1024;
+
 struct DeviationTable {
     std::array<DeviationRow, kDeviationCapacity> rows{};
     int count = 0;  // rows loaded, 0..361

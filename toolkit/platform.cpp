@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace toolkit {
@@ -73,6 +74,18 @@ bool Platform::ConfirmBox(QWidget* parent, const QString& text)
 void Platform::ShowException(QWidget* parent, const QString& text)
 {
     ShowBox(parent, QMessageBox::Critical, QString::fromLatin1(kProgramTitle), text);
+}
+
+QString Platform::OpenFileName(QWidget* parent, const QString& caption, const QString& start,
+                               const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, start, filter);
+}
+
+QString Platform::SaveFileName(QWidget* parent, const QString& caption, const QString& start,
+                               const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, start, filter);
 }
 
 QString Platform::PrimarySelection()

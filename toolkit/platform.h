@@ -1,6 +1,6 @@
 #pragma once
-// Platform services that tests replace: the default beep, the tick count and
-// the message boxes. The program uses the default services; a test installs
+// Platform services that tests replace: the default beep, the tick count,
+// the message boxes and the file dialogs. The program uses the default services; a test installs
 // its own with ScopedPlatform to count beeps, answer boxes or drive the clock.
 
 #include <QString>
@@ -32,6 +32,14 @@ public:
     // The general error handler: the program's title as caption, error icon,
     // one OK button.
     virtual void ShowException(QWidget* parent, const QString& text);
+
+    // The file dialog: a file to read, or a file to write (asking before one
+    // is replaced); empty when the user cancels. `start` is the file or
+    // folder it opens on.
+    virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& start,
+                                 const QString& filter);
+    virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& start,
+                                 const QString& filter);
 
     // The X11 primary selection that a middle click pastes; empty where the
     // window system has none.

@@ -12,4 +12,7 @@ namespace toolkit {
 // it as success.
 QString WriteWholeFile(const QString& path, const QByteArray& bytes);
 
+// Copies the file at `from` to `to` the same way: whole or not at all.
+QString CopyWholeFile(const QString& from, const QString& to);
+
 }  // namespace toolkit

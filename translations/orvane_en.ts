@@ -383,6 +383,18 @@
         <source>Colori notturni</source>
         <translation>Night colours</translation>
     </message>
+    <message>
+        <source>La tabella deviazioni in uso non c&apos;è più:
+%1
+Si usa invece %2.</source>
+        <translation>The deviation table in use is gone:
+%1
+%2 is used instead.</translation>
+    </message>
+    <message>
+        <source>Tabella in uso:</source>
+        <translation>Table in use:</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -615,6 +627,90 @@
     <message>
         <source>Chiudere senza salvare le modifiche ?</source>
         <translation>Close without saving the changes?</translation>
+    </message>
+    <message>
+        <source>Tabelle deviazioni (*.txt *.TXT);;Tutti i file (*)</source>
+        <translation>Deviation tables (*.txt *.TXT);;All files (*)</translation>
+    </message>
+    <message>
+        <source>la copia di riserva %1 non è stata scritta: %2</source>
+        <translation>the backup copy %1 was not written: %2</translation>
+    </message>
+    <message>
+        <source>il file non c&apos;è.</source>
+        <translation>the file is not there.</translation>
+    </message>
+    <message>
+        <source>non è un file.</source>
+        <translation>it is not a file.</translation>
+    </message>
+    <message>
+        <source>troppo grande (%1 byte): non è una tabella.</source>
+        <translation>too large (%1 bytes): it is not a table.</translation>
+    </message>
+    <message>
+        <source>nessuna riga &quot;prora;deviazione&quot;: non è una tabella.</source>
+        <translation>no &quot;heading;deviation&quot; line: it is not a table.</translation>
+    </message>
+    <message>
+        <source>Carica esempio…</source>
+        <translation>Load example…</translation>
+    </message>
+    <message>
+        <source>Ripristina</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Apri…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Salva con nome…</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>Tabella di esempio</source>
+        <translation>Sample table</translation>
+    </message>
+    <message>
+        <source>Tabella d&apos;esame, carte 5/D e 42/D</source>
+        <translation>Exam table, charts 5/D and 42/D</translation>
+    </message>
+    <message>
+        <source>Righe da eliminare: %1 su %2. Eliminarle ?</source>
+        <translation>Rows to delete: %1 of %2. Delete them?</translation>
+    </message>
+    <message>
+        <source>Salva la tabella deviazioni con nome</source>
+        <translation>Save the deviation table as</translation>
+    </message>
+    <message>
+        <source>Tabella non letta da %1:
+%2</source>
+        <translation>Table not read from %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Apri una tabella deviazioni</source>
+        <translation>Open a deviation table</translation>
+    </message>
+    <message>
+        <source>Tabella in uso: %1</source>
+        <translation>Table in use: %1</translation>
+    </message>
+    <message>
+        <source>Sostituire le righe mostrate con quelle della copia di riserva
+%1 ?</source>
+        <translation>Replace the rows shown with those of the backup copy
+%1?</translation>
+    </message>
+    <message>
+        <source>%1 righe da %2, non ancora salvate.</source>
+        <translation>%1 rows from %2, not saved yet.</translation>
+    </message>
+    <message>
+        <source>Le modifiche non salvate andranno perse. Continuare ?</source>
+        <translation>The unsaved changes will be lost. Continue?</translation>
     </message>
 </context>
 <context>

@@ -1,16 +1,19 @@
 // Where the two data files are taken from: a portable copy, an installed
 // copy (its own folder read-only, or a writable folder of an installed
-// package) and the order in which the deviation table is looked for.
+// package), the order in which the deviation table is looked for, and the
+// table the user put in use.
 
 #include "app/data_files.h"
 
 #include "app/program.h"
+#include "dialogs/deviation_rows.h"
 #include "support/recording_platform.h"
 #include "widgets/numeric/aligned_edit.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -114,6 +117,33 @@ TEST_F(DataFilesTest, EachPlacement)
     }
 }
 
+TEST_F(DataFilesTest, AChosenTableComesFirstWhileItIsThere)
+{
+    const struct {
+        const char* what;
+        bool installed;
+        const char* chosen;
+        bool taken;
+    } cases[] = {
+        {"portable, the table is there", false, "cartella/esame.txt", true},
+        {"installed, the table is there", true, "cartella/esame.txt", true},
+        {"installed, the table is gone", true, "persa.txt", false},
+        {"a folder in its place", false, "cartella", false},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(QDir(root.path()).removeRecursively());
+        DataPlaces places = Places(!c.installed, c.installed);
+        const QString usual = LocateDataFiles(places).deviationPath;
+        Write(root.filePath(QStringLiteral("cartella")), "esame.txt", "2;-2\r\n");
+        places.chosenTable = root.filePath(QString::fromLatin1(c.chosen));
+
+        const DataFiles files = LocateDataFiles(places);
+
+        EXPECT_EQ(files.deviationPath, c.taken ? places.chosenTable : usual) << c.what;
+        EXPECT_EQ(files.missingTable, c.taken ? QString() : places.chosenTable) << c.what;
+    }
+}
+
 TEST_F(DataFilesTest, UnknownUserFoldersNeverMeanTheWorkingFolder)
 {
     Write(root.path(), kDeviationFileName, "0;1\r\n");
@@ -137,6 +167,13 @@ TEST_F(DataFilesTest, UnknownUserFoldersNeverMeanTheWorkingFolder)
 class InstalledProgramTest : public DataFilesTest {
 protected:
     RecordedPlatform recorded;
+
+    // A table put in use stays in the user's settings; no test leaves one to the next.
+    void TearDown() override
+    {
+        QSettings(QSettings::UserScope, QStringLiteral("Orvane"), QStringLiteral("Orvane"))
+            .remove(QString::fromLatin1(kDeviationTableKey));
+    }
 };
 
 TEST_F(InstalledProgramTest, SettingsGoToTheConfigurationFolderAndTheSampleIsRead)
@@ -184,6 +221,36 @@ TEST_F(InstalledProgramTest, AMissingTableIsReportedWithTheFolderWhereItIsExpect
               QStringList{QStringLiteral("Manca file TABELLA DEVIAZIONI\n") +
                           QDir::toNativeSeparators(places.dataFolder)});
     EXPECT_FALSE(program.state.deviationLoaded);
+}
+
+TEST_F(InstalledProgramTest, TheTableInUseOutlivesTheProgramAndOneThatIsGoneIsReportedOnce)
+{
+    const DataPlaces places = Places(false, true);
+    Write(places.packageFolder, kDeviationFileName, "0;1\r\n");
+    const QString exam = root.filePath(QStringLiteral("scuola/esame-patente-carte-5D-42D.txt"));
+    Write(root.filePath(QStringLiteral("scuola")), "esame-patente-carte-5D-42D.txt", "% esame\r\n2;-2\r\n7;-2\r\n");
+    {
+        Program program(places);
+        recorded.platform.fileAnswer = exam;
+        program.form6->BTNAPRIClick();
+        EXPECT_EQ(program.state.deviationTable.count, 2);
+        EXPECT_TRUE(program.form1.LBTABELLA->text().endsWith(QStringLiteral("42D.txt")));
+        EXPECT_LE(program.form1.LBTABELLA->sizeHint().width(), program.form1.LBTABELLA->width()) << "shortened";
+        program.form6->SGRIGHE->item(0, DeviationRows::kDeviation)->setText(QStringLiteral("-3"));
+        ASSERT_TRUE(program.form6->BTNSALVAClick());
+        EXPECT_EQ(ReadAll(exam), QByteArray("% esame\r\n2.0;-3.0\r\n7.0;-2.0\r\n")) << "written where it is";
+    }
+    EXPECT_EQ(Program(places).state.deviationPath, exam);
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
+
+    QFile::remove(exam);
+    const QString usual = QDir(places.packageFolder).filePath(kDeviationFileName);
+    EXPECT_EQ(Program(places).state.deviationPath, usual);
+    EXPECT_EQ(Program(places).state.deviationPath, usual);
+    EXPECT_EQ(recorded.platform.errors,
+              QStringList{QStringLiteral("La tabella deviazioni in uso non c'è più:\n%1\nSi usa invece %2.")
+                              .arg(QDir::toNativeSeparators(exam), QDir::toNativeSeparators(usual))})
+        << "said once";
 }
 
 // An edited table goes where it will be read first next time, never into

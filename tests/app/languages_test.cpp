@@ -39,12 +39,12 @@ using toolkit::Language;
 namespace {
 
 // Texts that read the same in English: the program's name, units,
-// compass points, signs and the version.
+// compass points, signs, the version and the table's file name.
 const QSet<QString> kSameInEnglish = {
     QStringLiteral("Orvane 2004"), QStringLiteral("Set"),      QStringLiteral("HP"),
     QStringLiteral("g / HP / h"),  QStringLiteral("hh:mm"),    QStringLiteral("E"),
     QStringLiteral("W"),           QStringLiteral("Ver. 3.0"), QStringLiteral("  Dev"),
-    QStringLiteral("N"),           QStringLiteral("S"),
+    QStringLiteral("N"),           QStringLiteral("S"),           QStringLiteral("DEVIAZIONI.TXT"),
     QString::fromUtf8("\u00B0"),   QStringLiteral("'"),        QStringLiteral("\""),
 };
 

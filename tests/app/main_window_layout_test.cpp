@@ -164,6 +164,8 @@ const Control kControls[] = {
     {"BTNMODIFICA", 378, 30, 110, 28, "Modifica…", kAny},
     {"BTNGIRO", 378, 66, 110, 28, "Giro bussola…", kAny},
     {"BTNCURVA", 378, 102, 110, 28, "Curva…", kAny},
+    {"LBINUSO", 378, 142, kAuto, kAuto, "Tabella in uso:", tk::clWindow},
+    {"LBTABELLA", 378, 160, kAuto, kAuto, "DEVIAZIONI.TXT", tk::clWindow},
     // Uscita
     {"Image1", 0, 0, 492, 368, nullptr, kAny},
     {"SQVER", 415, 49, 66, 22, "Ver. 3.0", tk::clWindow},

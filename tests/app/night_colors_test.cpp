@@ -13,6 +13,7 @@
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QFileDialog>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -108,6 +109,12 @@ const Shown kShown[] = {
     {"the position dialog", [](ProgramWindows& w) { return Dialog(w.program->form4->Form5); }},
     {"its calendar", [](ProgramWindows& w) { return Dialog(w.program->form4->Form5->DTDATA->calendarWidget()); }},
     {"the table editor", [](ProgramWindows& w) { return Dialog(w.program->form6.get()); }},
+    {"the table editor's examples",
+     [](ProgramWindows& w) {
+         Dialog(w.program->form6.get());
+         w.program->form6->BTNESEMPIOClick();
+         return static_cast<QWidget*>(w.program->form6->MNESEMPIO);
+     }},
     {"the compass swing", [](ProgramWindows& w) { return Dialog(w.program->form7.get()); }},
     {"the curve",
      [](ProgramWindows& w) {

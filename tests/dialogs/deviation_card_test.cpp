@@ -1,6 +1,7 @@
 // The deviation card's windows: the table written and read back, a save
-// that fails leaving the old file whole, the swing's fit, the curve's
-// suspect rows and the card exported to PDF.
+// that fails leaving the old file whole, the copy kept by every save, the
+// tables opened and loaded, Escape, the swing's fit, the curve's suspect rows
+// and the card exported to PDF.
 
 #include "dialogs/compass_swing.h"
 #include "dialogs/deviation_curve.h"
@@ -18,6 +19,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QSet>
@@ -118,7 +121,7 @@ TEST_F(DeviationEditorTest, AnInstalledTableIsWrittenToTheUsersFolderWithItsComm
     EXPECT_EQ(ReadAll(shared), QByteArray("% campione\r\n0;1\r\n"));
 }
 
-enum class Failure { ReadOnlyFolder, TargetIsAFolder, DiskFull };
+enum class Failure { ReadOnlyFolder, TargetIsAFolder, DiskFull, BackupIsAFolder };
 
 struct FailedSaveCase {
     const char* what;
@@ -138,6 +141,9 @@ TEST_P(FailedSaveTest, LeavesTheOldFileWholeAndSaysWhy)
         ASSERT_TRUE(QDir().mkpath(target));
     } else {
         Write(target, old);
+    }
+    if (failure == Failure::BackupIsAFolder) {
+        ASSERT_TRUE(QDir().mkpath(BackupPath(target)));
     }
     if (failure == Failure::ReadOnlyFolder) {
         QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner);
@@ -173,7 +179,141 @@ TEST_P(FailedSaveTest, LeavesTheOldFileWholeAndSaysWhy)
 INSTANTIATE_TEST_SUITE_P(Table, FailedSaveTest,
                          testing::Values(FailedSaveCase{"a read-only folder", Failure::ReadOnlyFolder},
                                          FailedSaveCase{"the target is a folder", Failure::TargetIsAFolder},
-                                         FailedSaveCase{"the disk is full", Failure::DiskFull}));
+                                         FailedSaveCase{"the disk is full", Failure::DiskFull},
+                                         FailedSaveCase{"the copy cannot be kept", Failure::BackupIsAFolder}));
+
+struct BackupCase {
+    const char* what;
+    const char* before;   // the file saved over, or none
+    const char* oldCopy;  // a copy already there, or none
+    const char* copy;     // the copy after the save, or none
+};
+
+class BackupTest : public Folder, public testing::WithParamInterface<BackupCase> {};
+
+TEST_P(BackupTest, EverySaveKeepsTheFileItReplaces)
+{
+    const BackupCase& c = GetParam();
+    const QString table = Path("DEVIAZIONI.TXT");
+    if (c.before)
+        Write(table, c.before);
+    if (c.oldCopy)
+        Write(BackupPath(table), c.oldCopy);
+    TForm6 editor({[&] { return table; }, [&] { return table; }, nullptr});
+    editor.Load({{0, 2, 0}});
+    ASSERT_TRUE(editor.BTNSALVAClick()) << c.what;
+    EXPECT_EQ(ReadAll(BackupPath(table)), QByteArray(c.copy)) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BackupTest,
+    testing::Values(BackupCase{"no file yet: nothing to keep", nullptr, nullptr, nullptr},
+                    BackupCase{"the file saved over", "% a\r\n0;1\r\n", nullptr, "% a\r\n0;1\r\n"},
+                    BackupCase{"an older copy gives way", "% a\r\n0;1\r\n", "% b\r\n0;9\r\n", "% a\r\n0;1\r\n"},
+                    BackupCase{"a save that changes nothing keeps the copy of the last change", "% a\r\n0.0;2.0\r\n",
+                               "% a\r\n0;1\r\n", "% a\r\n0;1\r\n"}));
+
+TEST_F(DeviationEditorTest, NothingIsLostDeletingSavingAndRestoring)
+{
+    const QString table = Path("DEVIAZIONI.TXT");
+    Write(table, "% a\r\n0;1\r\n90;1\r\n");
+    TForm6 editor({[&] { return table; }, [&] { return table; }, nullptr});
+    editor.Load({{0, 1, 0}, {90, 1, 0}});
+    EXPECT_FALSE(editor.BTNRIPRISTINA->isEnabled()) << "no copy yet";
+    editor.SGRIGHE->selectAll();
+    editor.BTNELIMINAClick();
+    EXPECT_EQ(editor.SGRIGHE->rowCount(), 2) << "asked first, the user said no";
+    editor.SGRIGHE->item(0, DeviationRows::kDeviation)->setText(QStringLiteral("2"));
+    ASSERT_TRUE(editor.BTNSALVAClick());
+
+    recorded.platform.confirmAnswer = true;
+    editor.BTNRIPRISTINAClick();
+    EXPECT_EQ(editor.SGRIGHE->ReadAll().rows.at(0).Dev, 1);
+    EXPECT_EQ(ReadAll(table), QByteArray("% a\r\n0.0;2.0\r\n90.0;1.0\r\n")) << "nothing written yet";
+    editor.BTNCHIUDIClick();
+    EXPECT_EQ(recorded.platform.confirms.size(), 3) << "closing asks: the rows are unsaved";
+    ASSERT_TRUE(editor.BTNSALVAClick());
+    EXPECT_EQ(ReadAll(table), QByteArray("% a\r\n0.0;1.0\r\n90.0;1.0\r\n"));
+    EXPECT_EQ(ReadAll(BackupPath(table)), QByteArray("% a\r\n0.0;2.0\r\n90.0;1.0\r\n"));
+}
+
+TEST_F(DeviationEditorTest, OpenTheExamTableSaveItAsAFileAndOpenTheOwnAgain)
+{
+    const QString own = Path("DEVIAZIONI.TXT");
+    Write(own, "% nostra\r\n0;1\r\n");
+    Write(Path("rotta.txt"), "0;1\r\nx;2\r\n");
+    QString inUse = own;
+    TForm6 editor({[&] { return inUse; }, [&] { return inUse; }, [&](const QString& p) { inUse = p; }});
+    editor.Load({{0, 1, 0}});
+    recorded.platform.confirmAnswer = true;
+
+    recorded.platform.fileAnswer = Path("rotta.txt");
+    editor.BTNAPRIClick();
+    EXPECT_EQ(recorded.platform.errors,
+              QStringList{QStringLiteral("Tabella non letta da %1:\n'x' is not a valid floating point value")
+                              .arg(QDir::toNativeSeparators(Path("rotta.txt")))});
+    editor.MNESEMPIO->findChild<QAction*>(QStringLiteral("ACTESAME"))->trigger();
+    const auto exam = editor.SGRIGHE->ReadAll().rows;
+    ASSERT_EQ(exam.size(), 72u);
+    for (std::size_t i = 0; i < exam.size(); ++i)
+        EXPECT_EQ(exam[i].Pm, 5.0 * static_cast<double>(i)) << "magnetic headings every 5°, row " << i;
+    EXPECT_EQ(inUse, own) << "nothing is in use before it is saved";
+
+    recorded.platform.fileAnswer = Path("esame.txt");
+    ASSERT_TRUE(editor.BTNSALVACOMEClick());
+    EXPECT_EQ(inUse, Path("esame.txt"));
+    EXPECT_TRUE(ReadAll(inUse).startsWith("% Tabella delle deviazioni residue per le esercitazioni"));
+    EXPECT_EQ(ReadAll(own), QByteArray("% nostra\r\n0;1\r\n"));
+    recorded.platform.fileAnswer = own;
+    editor.BTNAPRIClick();
+    EXPECT_EQ(inUse, own);
+    EXPECT_EQ(editor.SGRIGHE->rowCount(), 1);
+}
+
+enum class CardWindow { Editor, Swing, Curve };
+
+struct EscapeCase {
+    const char* what;
+    CardWindow window;
+    bool inCell;   // a cell's editor is open
+    bool unsaved;  // the user is asked, and stays
+    bool closes;
+};
+
+class EscapeTest : public Folder, public testing::WithParamInterface<EscapeCase> {};
+
+TEST_P(EscapeTest, ClosesAsChiudiDoesOutsideAnOpenCell)
+{
+    const EscapeCase& c = GetParam();
+    QSettings settings(Path("orvane.conf"), QSettings::IniFormat);
+    TForm6 editor({[] { return QString(); }, [] { return QString(); }, nullptr});
+    TForm7 swing(nullptr);
+    TForm8 curve([] { return nav::DeviationTable{}; }, settings);
+    QDialog* const windows[] = {&editor, &swing, &curve};
+    QDialog* window = windows[static_cast<int>(c.window)];
+    DeviationRows* grid = c.window == CardWindow::Editor ? editor.SGRIGHE : swing.SGGIRO;
+    editor.Load({{0, 1, 0}});
+    window->show();
+    if (c.unsaved)
+        grid->item(0, DeviationRows::kDeviation)->setText(QStringLiteral("5"));
+    QPointer<QWidget> target = c.window == CardWindow::Curve ? static_cast<QWidget*>(curve.EDNAVE) : grid;
+    if (c.inCell) {
+        grid->editItem(grid->item(0, DeviationRows::kDeviation));
+        target = grid->findChild<QLineEdit*>();
+    }
+    QTest::keyClick(target, Qt::Key_Escape);
+    EXPECT_EQ(!window->isVisible(), c.closes) << c.what;
+    EXPECT_EQ(recorded.platform.confirms.size(), c.unsaved ? 1 : 0) << c.what;
+    EXPECT_TRUE(!target || !target->isVisible() || !c.inCell) << c.what << ": the cell's editing is over";
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EscapeTest,
+                         testing::Values(EscapeCase{"the editor", CardWindow::Editor, false, false, true},
+                                         EscapeCase{"the editor, unsaved", CardWindow::Editor, false, true, false},
+                                         EscapeCase{"the editor, in a cell", CardWindow::Editor, true, false, false},
+                                         EscapeCase{"the compass swing", CardWindow::Swing, false, false, true},
+                                         EscapeCase{"the swing, in a cell", CardWindow::Swing, true, false, false},
+                                         EscapeCase{"the curve", CardWindow::Curve, false, false, true}));
 
 TEST_F(DeviationEditorTest, ARowOutOfBoundsIsRefusedAndNothingIsWritten)
 {

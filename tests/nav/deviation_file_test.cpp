@@ -148,3 +148,22 @@ TEST(DeviationFileTest, SortsByHeadingKeepingEqualHeadingsInOrder)
         devs.push_back(r.Dev);
     EXPECT_EQ(devs, (std::vector<double>{2, 4, 1, 3}));
 }
+
+struct DeletionCase {
+    std::size_t deleting, rows;
+    bool asks;
+};
+
+class DeletionTest : public testing::TestWithParam<DeletionCase> {};
+
+TEST_P(DeletionTest, AsksBeforeDeletingMoreThanHalfTheRows)
+{
+    EXPECT_EQ(nav::DeletionNeedsConfirmation(GetParam().deleting, GetParam().rows), GetParam().asks)
+        << GetParam().deleting << " of " << GetParam().rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DeletionTest,
+                         testing::Values(DeletionCase{0, 0, false}, DeletionCase{1, 1, true},
+                                         DeletionCase{1, 2, false}, DeletionCase{2, 3, true},
+                                         DeletionCase{18, 36, false}, DeletionCase{19, 36, true},
+                                         DeletionCase{36, 36, true}));

@@ -1,6 +1,7 @@
 #pragma once
-// A platform for tests: counts beeps, records message boxes, answers the
-// confirmation with a set reply and keeps a clock that the test moves.
+// A platform for tests: counts beeps, records message boxes and file
+// dialogs, answers the confirmation and the file choice with set replies and
+// keeps a clock that the test moves.
 
 #include "toolkit/platform.h"
 
@@ -16,6 +17,8 @@ struct RecordingPlatform : toolkit::Platform {
     QStringList confirms;    // texts of "Confirm" boxes
     QStringList exceptions;  // texts shown by the general error handler
     QString selection;       // the primary selection a middle click pastes
+    QString fileAnswer;      // the file chosen in a file dialog, empty for a cancel
+    QStringList fileDialogs; // captions of the file dialogs opened
     std::function<void()> onException;  // runs as the error box would open
 
     void Beep() override { ++beeps; }
@@ -31,6 +34,16 @@ struct RecordingPlatform : toolkit::Platform {
         if (onException)
             onException();
         exceptions << text;
+    }
+    QString OpenFileName(QWidget*, const QString& caption, const QString&, const QString&) override
+    {
+        fileDialogs << caption;
+        return fileAnswer;
+    }
+    QString SaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override
+    {
+        fileDialogs << caption;
+        return fileAnswer;
     }
     QString PrimarySelection() override { return selection; }
 };
