@@ -67,6 +67,7 @@ void Program::CreateDialogs()
     QObject::connect(&form1, &TForm1::AngleDialogRequested, form2.get(), &TForm2::OpenAngleDialog);
     QObject::connect(&form1, &TForm1::SpeedDialogRequested, form3.get(), &TForm3::Open);
     QObject::connect(&form1, &TForm1::DeclinationDialogRequested, form4.get(), &TForm4::Open);
+    QObject::connect(form4.get(), &TForm4::DeclinationApplied, &form1, &TForm1::RecomputeCorrections);
 
     form6 = std::make_unique<TForm6>(
         TForm6::Files{[this] { return state.deviationPath; }, [this] { return form1.DeviationSavePath(); },

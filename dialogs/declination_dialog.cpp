@@ -315,6 +315,7 @@ void TForm4::EDDECLIBASEClick()
 {
     handOff_.entryValue = &values_.valDECLIBASE;
     handOff_.entryField = EDDECLIBASE;
+    handOff_.entryTyped = EDDECLIBASE->TakeOpeningText();
     openAngleDialog_(0, kBaseMaxDegrees);
 }
 
@@ -322,6 +323,7 @@ void TForm4::EDDELTADECLIClick()
 {
     handOff_.entryValue = &values_.valDELTADECLI;
     handOff_.entryField = EDDELTADECLI;
+    handOff_.entryTyped = EDDELTADECLI->TakeOpeningText();
     openAngleDialog_(0, kChangeMaxDegrees);
 }
 
@@ -332,6 +334,7 @@ void TForm4::EDDECLREALClick()
     handOff_.entryValue = &knownMagnitude_;
     // The field shows the side too: it is written once the modal angle dialog is closed.
     handOff_.entryField = nullptr;
+    handOff_.entryTyped = EDDECLREAL->TakeOpeningText();
     openAngleDialog_(0, kBaseMaxDegrees);
     ComputeDeclination();
 }

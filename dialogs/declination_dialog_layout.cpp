@@ -45,7 +45,8 @@ TAlignedEdit* MakeAngleField(QWidget* parent, const char* name, int x, int y, tk
     auto* edit = new TAlignedEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(x, y, 76, 24);
-    edit->setReadOnly(true);
+    // Filled only through the angle dialog, which the keyboard opens too.
+    edit->setDialogEntry(true);
     edit->setAlignment(TAlignedEdit::TAlignment::taRightJustify);
     edit->setColor(color);
     return edit;

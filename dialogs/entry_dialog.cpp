@@ -1,10 +1,13 @@
 #include "dialogs/entry_dialog.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QShowEvent>
 
 void EntryDialog::showEvent(QShowEvent* event)
 {
+    if (!event->spontaneous() && QApplication::activeWindow() != this)
+        opener_ = QApplication::activeWindow();
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
@@ -30,6 +33,6 @@ void EntryDialog::keyPressEvent(QKeyEvent* event)
 void EntryDialog::done(int result)
 {
     QDialog::done(result);
-    if (QWidget* opener = parentWidget())
-        opener->window()->activateWindow();
+    if (opener_)
+        opener_->activateWindow();
 }

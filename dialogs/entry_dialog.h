@@ -4,6 +4,7 @@
 // showing runs FormShow.
 
 #include <QDialog>
+#include <QPointer>
 
 class EntryDialog : public QDialog {
     Q_OBJECT
@@ -17,11 +18,14 @@ public:
     virtual void Confirm() = 0;
     virtual void Cancel() { reject(); }
 
-    // Closes, and gives the keyboard back to the window that opened it,
-    // also where no window manager would.
+    // Closes, and gives the keyboard back to the window that was active when
+    // it opened, also where no window manager would.
     void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPointer<QWidget> opener_;
 };
