@@ -276,6 +276,7 @@ void TForm1::SplashTimerTimer()
     BuildPages();
     PageControl1->setCurrentIndex(kFirstTab);
     Panel1->show();
+    EDPB->setFocus(Qt::OtherFocusReason);  // the keyboard starts at the first field
 }
 
 void TForm1::TabSheet1Show()

@@ -125,4 +125,16 @@ void TForm4::BuildLayout()
     RBDACARTA = MakeRadio(this, "RBDACARTA", tr("Da carta"), 80, 310, 90, true);
     RBNOTA = MakeRadio(this, "RBNOTA", tr("Nota"), 180, 310, 80, false);
     PairUp(this, RBDACARTA, RBNOTA);
+
+    // The keyboard goes through everything in reading order.
+    QWidget* previous = nullptr;
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             SPANNOBASE, SPANNOCORR, EDDECLIBASE, RBEST, RBWEST, EDDELTADECLI, RBAUM, RBDIMIN, RBVERSOE, RBVERSOW,
+             CALCDECLREAL, SpeedButton1, EDDECLREAL, WMMDECL, RBDACARTA, RBNOTA, DECLIOK, DECLIABO}) {
+        if (qobject_cast<tk::SpeedButton*>(next))
+            next->setFocusPolicy(Qt::TabFocus);
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
 }

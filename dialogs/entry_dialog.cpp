@@ -6,8 +6,12 @@
 
 void EntryDialog::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous() && QApplication::activeWindow() != this)
-        opener_ = QApplication::activeWindow();
+    if (!event->spontaneous()) {
+        // The window the keys went to, which need not be the parent (a dialog
+        // opened from a dialog); the parent's when none had the keyboard.
+        QWidget* active = QApplication::activeWindow();
+        opener_ = active && active != this ? active : (parentWidget() ? parentWidget()->window() : nullptr);
+    }
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();

@@ -16,10 +16,12 @@
 #include "widgets/numeric/num_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDateEdit>
 #include <QFile>
 #include <QLineEdit>
+#include <QMap>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -103,6 +105,68 @@ protected:
         ASSERT_FALSE(log.isVisible());
     }
 
+    // Presses keys one at a time, each to the widget that has the focus then,
+    // also inside the dialogs that the keys open: "<Tab>", "<S-Tab>",
+    // "<Enter>", "<Left>", "<Right>", "<Space>", "<A-c>", anything else typed.
+    void PressKeys(const QStringList& script)
+    {
+        static const QMap<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> named{
+            {QStringLiteral("<Tab>"), {Qt::Key_Tab, Qt::NoModifier}},
+            {QStringLiteral("<S-Tab>"), {Qt::Key_Backtab, Qt::ShiftModifier}},
+            {QStringLiteral("<Enter>"), {Qt::Key_Return, Qt::NoModifier}},
+            {QStringLiteral("<Left>"), {Qt::Key_Left, Qt::NoModifier}},
+            {QStringLiteral("<Right>"), {Qt::Key_Right, Qt::NoModifier}},
+            {QStringLiteral("<Space>"), {Qt::Key_Space, Qt::NoModifier}},
+            {QStringLiteral("<A-c>"), {Qt::Key_C, Qt::AltModifier}},
+        };
+        QStringList keys;  // one character at a time: the first may open a dialog
+        for (const QString& key : script) {
+            if (key.startsWith(QLatin1Char('<')))
+                keys << key;
+            else
+                for (const QChar c : key)
+                    keys << QString(c);
+        }
+        QEventLoop done;
+        QTimer next;
+        next.setInterval(1);
+        qsizetype at = 0;
+        int idle = 0;
+        // Each key is pressed from the event loop that runs then, so that a key
+        // that opens a modal dialog holds up nothing; the next waits for the
+        // dialog to have the focus.
+        QObject::connect(&next, &QTimer::timeout, [&] {
+            QWidget* focused = QApplication::focusWidget();
+            const QWidget* modal = QApplication::activeModalWidget();
+            if (!focused || (modal && focused->window() != modal)) {
+                if (++idle > 1000) {
+                    next.stop();
+                    done.quit();
+                }
+                return;
+            }
+            idle = 0;
+            if (at == keys.size()) {
+                next.stop();
+                done.quit();
+                return;
+            }
+            const QString key = keys[at++];
+            QMetaObject::invokeMethod(
+                focused,
+                [focused, key] {
+                    if (named.contains(key))
+                        QTest::keyClick(focused, named[key].first, named[key].second);
+                    else
+                        QTest::keyClicks(focused, key);
+                },
+                Qt::QueuedConnection);
+        });
+        next.start();
+        done.exec();
+        EXPECT_EQ(at, keys.size()) << "no widget had the focus";
+    }
+
     void Click(toolkit::SpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     toolkit::SpeedButton* Button(const char* name)
     {
@@ -118,6 +182,31 @@ TEST_F(ScenarioTest, AHeadingEnteredInTheDialogConvertsOnProre)
     Click(Button("CALCPRORE"));
     EXPECT_EQ(form().EDPM->text(), Text(91 * kDeg + 45 * kMin));
     EXPECT_EQ(form().EDPV->text(), Text(86 * kDeg + 45 * kMin));
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
+}
+
+// An exam's data, and not a click: true heading 000, d 2,8 E, deviation -5,2.
+TEST_F(ScenarioTest, AStudentSolvesWithTheKeyboardOnly)
+{
+    toolkit::ScopedFormatSettings italian({QLatin1Char(','), QLatin1Char('.')});
+    Start("0;1\r\n", "1985\r\n2004\r\n3600\r\n240\r\n");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    ASSERT_TRUE(form().EDPB->hasFocus());
+    const auto tabs = [](int n) { return QStringList(n, QStringLiteral("<Tab>")); };
+    // One run: the keys that open a dialog are answered in it.
+    PressKeys(tabs(4) + QStringList{QStringLiteral("0"), QStringLiteral("<Enter>")}  // Prora Vera
+              + tabs(2) + QStringList{QStringLiteral("-5,2"), QStringLiteral("<Enter>")}  // Deviazione
+              + tabs(5) + QStringList{QStringLiteral("<Enter>")}  // Set
+              + tabs(11)
+              + QStringList{QStringLiteral("<Right>"), QStringLiteral("<S-Tab>"), QStringLiteral("2,8"),  // Nota
+                            QStringLiteral("<Enter>"), QStringLiteral("<S-Tab>"), QStringLiteral("<S-Tab>"),
+                            QStringLiteral("<Left>"), QStringLiteral("<Space>"), QStringLiteral("<Enter>"),  // E
+                            QStringLiteral("<A-c>")});
+    EXPECT_EQ(form().EDDECL->text(), QString::fromUtf8("  2° 48'  0\" E"));
+    EXPECT_EQ(form().EDDEVIAZ->text(), Text(-(5 * kDeg + 12 * kMin)));
+    EXPECT_EQ(form().EDPM->text(), Text(357 * kDeg + 12 * kMin));
+    EXPECT_EQ(form().EDPB->text(), Text(2 * kDeg + 24 * kMin));
+    EXPECT_EQ(form().EDPV->text(), Text(0));
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
 }
 

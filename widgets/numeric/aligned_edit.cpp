@@ -275,8 +275,11 @@ void TAlignedEdit::keyPressEvent(QKeyEvent* event)
 void TAlignedEdit::GuardedKeyPress(QKeyEvent* event)
 {
     event->accept();
+    // In a dialog Enter confirms the dialog; the other keys still open the field's own.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (dialogEntry_ && isSignalConnected(QMetaMethod::fromSignal(&TAlignedEdit::OnClick))
-        && OpensEntryDialog(event->key(), event->modifiers(), event->text())) {
+        && OpensEntryDialog(event->key(), event->modifiers(), event->text())
+        && !(enter && qobject_cast<const QDialog*>(window()))) {
         const QChar first = event->text().isEmpty() ? QChar() : event->text().front();
         openingText_ = first.isDigit() || first == QLatin1Char('-') ? event->text() : QString();
         KeyHandled();

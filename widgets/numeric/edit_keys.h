@@ -26,5 +26,5 @@ EditKeyAction ClassifyEditKey(int key, Qt::KeyboardModifiers modifiers, const QS
 
 // Whether a key on a value field opens the field's entry dialog: Enter,
 // Space, F2, Alt+Down, or a digit or a minus, which then goes on in the
-// dialog's first box.
+// dialog's first box. (A field inside a dialog leaves Enter to the dialog.)
 bool OpensEntryDialog(int key, Qt::KeyboardModifiers modifiers, const QString& text);
