@@ -395,6 +395,18 @@ Si usa invece %2.</source>
         <source>Tabella in uso:</source>
         <translation>Table in use:</translation>
     </message>
+    <message>
+        <source>Tutti i dati sono presenti: cancella (X) quello da calcolare.</source>
+        <translation>Everything is filled in: clear (X) the one to compute.</translation>
+    </message>
+    <message>
+        <source>Azzera</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>Deviazione (data)</source>
+        <translation>Deviation (given)</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

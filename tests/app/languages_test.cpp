@@ -281,6 +281,10 @@ TEST(LanguagesTest, MessagesAreTranslatedWhereTheyAreShown)
     EXPECT_EQ(recorded.confirms, QStringList{QStringLiteral("Exit the program?")});
     form1.CALCVMClick();
     EXPECT_EQ(recorded.errors.value(1), QStringLiteral("Time = 0!"));
+    for (TAlignedEdit* field : {form1.EDPVC, form1.EDRVC, form1.EDRP})
+        field->setText(QStringLiteral("x"));
+    form1.CALCPOLClick();
+    EXPECT_EQ(recorded.errors.value(2), QStringLiteral("Everything is filled in: clear (X) the one to compute."));
 }
 
 TEST(LanguagesTest, DiagramLabelsAreEnglish)
