@@ -118,7 +118,8 @@ tk::SpeedButton* MakeClearAllButton(QWidget* parent, const QString& name, const 
     return b;
 }
 
-// A read-only result that a problem may also give, through its dialog.
+// A result that a problem may also give, through the field's dialog: the
+// text changes only by program, and the keyboard opens the dialog too.
 void AlsoGiven(TAlignedEdit* field)
 {
     field->setReadOnly(false);
@@ -360,6 +361,9 @@ void TForm1::BuildCorrenti(QWidget* page)
     EDVCOR = MakeField(page, QStringLiteral("EDVCOR"), 175, 111, 56, 24, true, Align::taRightJustify, kComputedFieldColor);
     EDRVCOR = MakeField(page, QStringLiteral("EDRVCOR"), 150, 161, 81, 24, true);
     EDVECOR = MakeField(page, QStringLiteral("EDVECOR"), 175, 196, 56, 24, true);
+    // Each pair may be given or computed: every field opens its dialog.
+    for (TAlignedEdit* field : {EDPVCOR, EDVPCOR, EDDCOR, EDVCOR, EDRVCOR, EDVECOR})
+        AlsoGiven(field);
 
     MakeClearButton(page, QStringLiteral("CLEARPVCOR"), 240, 12);
     MakeClearButton(page, QStringLiteral("CLEARDCOR"), 240, 82);

@@ -210,6 +210,22 @@ TEST_F(ScenarioTest, AStudentSolvesWithTheKeyboardOnly)
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
 }
 
+// "6.5" typed in an Italian locale is 6,5 knots, not 65.
+TEST_F(ScenarioTest, ASpeedTypedWithEitherMarkIsTheSpeedMeant)
+{
+    toolkit::ScopedFormatSettings italian({QLatin1Char(','), QLatin1Char('.')});
+    Start("0;0\r\n", "1985\r\n1985\r\n0\r\n0\r\n");
+    form().PageControl1->setCurrentWidget(form().TabSheet3);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    form().EDVPCOR->setFocus();
+    PressKeys({QStringLiteral("6.5"), QStringLiteral("<Enter>"), QStringLiteral("<Tab>"), QStringLiteral("<Tab>"),
+               QStringLiteral("<Tab>"), QStringLiteral("2,5"), QStringLiteral("<Enter>")});
+    EXPECT_EQ(program->state.valVPCOR, 6.5);
+    EXPECT_EQ(form().EDVPCOR->text(), QStringLiteral("6,5"));
+    EXPECT_EQ(program->state.valVCOR, 2.5);
+    EXPECT_EQ(recorded.platform.beeps, 0);
+}
+
 TEST_F(ScenarioTest, ACompassBearingGoesToTrueAndBack)
 {
     Start("0;2\r\n90;-3\r\n", "1985\r\n1985\r\n-3600\r\n0\r\n");  // 1 E
