@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLabel>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -434,6 +435,26 @@ void TForm1::NothingToCompute()
 void TForm1::EverythingFilled()
 {
     toolkit::platform().ErrorBox(this, tr("Tutti i dati sono presenti: cancella (X) quello da calcolare."));
+}
+
+void TForm1::EnterGivenDeviation(nav::Angle& value, bool& given, TAlignedEdit* field, QLabel* label)
+{
+    if (!OpenAngleFor(value, field, -kMaxGivenDeviation, kMaxGivenDeviation))
+        return;
+    given = true;
+    label->setText(tr("Deviazione (data)"));
+    label->adjustSize();
+    RecomputeCorrections();
+}
+
+void TForm1::ClearGivenDeviation(nav::Angle& value, bool& given, TAlignedEdit* field, QLabel* label)
+{
+    field->clear();
+    value = 0;
+    given = false;
+    label->setText(tr("Deviazione"));
+    label->adjustSize();
+    RecomputeCorrections();
 }
 
 void TForm1::RecomputeCorrections()

@@ -190,8 +190,10 @@ private:
     // The headings from those given; `report` says when none is.
     void ConvertProre(bool compassGiven, bool magneticGiven, bool trueGiven, bool report);
     void ConvertVeroBussola(bool compassGiven, bool trueGiven);
-    // A deviation given, or back to the table's; the label says which.
-    void ShowDeviationGiven(QLabel* label, bool given);
+    // A deviation the problem gives, entered through the angle dialog, or
+    // back to the table's; the label says which, and the tab is worked again.
+    void EnterGivenDeviation(nav::Angle& value, bool& given, TAlignedEdit* field, QLabel* label);
+    void ClearGivenDeviation(nav::Angle& value, bool& given, TAlignedEdit* field, QLabel* label);
     // "Tempo totale" typed: "1:30" or minutes; false leaves the time as it was.
     bool TypedTime();
     bool TimeKey(QKeyEvent* event);

@@ -6,7 +6,6 @@
 #include "toolkit/image.h"
 #include "widgets/numeric/aligned_edit.h"
 
-#include <QLabel>
 
 namespace {
 
@@ -47,28 +46,14 @@ void TForm1::HeadingEntered(TAlignedEdit* entered)
     proreStart_ = nav::HeadingStart::Nothing;
 }
 
-void TForm1::ShowDeviationGiven(QLabel* label, bool given)
-{
-    label->setText(given ? tr("Deviazione (data)") : tr("Deviazione"));
-    label->adjustSize();
-}
-
 void TForm1::EDDEVIAZClick()
 {
-    if (!OpenAngleFor(state_.valDEVIAZ, EDDEVIAZ, -kMaxGivenDeviation, kMaxGivenDeviation))
-        return;
-    state_.deviazGiven = true;
-    ShowDeviationGiven(LabelDEVIAZ, true);
-    RecomputeCorrections();
+    EnterGivenDeviation(state_.valDEVIAZ, state_.deviazGiven, EDDEVIAZ, LabelDEVIAZ);
 }
 
 void TForm1::DEVCLEARClick()
 {
-    EDDEVIAZ->clear();
-    state_.valDEVIAZ = 0;
-    state_.deviazGiven = false;
-    ShowDeviationGiven(LabelDEVIAZ, false);
-    RecomputeCorrections();
+    ClearGivenDeviation(state_.valDEVIAZ, state_.deviazGiven, EDDEVIAZ, LabelDEVIAZ);
 }
 
 void TForm1::AZZERAPROREClick()

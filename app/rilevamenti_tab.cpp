@@ -33,20 +33,12 @@ void TForm1::BearingEntered(TAlignedEdit* entered)
 
 void TForm1::EDDEVVBClick()
 {
-    if (!OpenAngleFor(state_.valDEVVB, EDDEVVB, -kMaxGivenDeviation, kMaxGivenDeviation))
-        return;
-    state_.devVBGiven = true;
-    ShowDeviationGiven(LabelDEVVB, true);
-    RecomputeCorrections();
+    EnterGivenDeviation(state_.valDEVVB, state_.devVBGiven, EDDEVVB, LabelDEVVB);
 }
 
 void TForm1::DEVVBCLEARClick()
 {
-    EDDEVVB->clear();
-    state_.valDEVVB = 0;
-    state_.devVBGiven = false;
-    ShowDeviationGiven(LabelDEVVB, false);
-    RecomputeCorrections();
+    ClearGivenDeviation(state_.valDEVVB, state_.devVBGiven, EDDEVVB, LabelDEVVB);
 }
 
 void TForm1::AZZERARILClick()
