@@ -6,7 +6,6 @@
 #include "toolkit/image.h"
 #include "widgets/numeric/aligned_edit.h"
 
-
 namespace {
 
 constexpr int kCompassLength = 80;
