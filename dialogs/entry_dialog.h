@@ -4,7 +4,6 @@
 // showing runs FormShow.
 
 #include <QDialog>
-#include <QPointer>
 
 class EntryDialog : public QDialog {
     Q_OBJECT
@@ -18,14 +17,7 @@ public:
     virtual void Confirm() = 0;
     virtual void Cancel() { reject(); }
 
-    // Closes, and gives the keyboard back to the window that was active when
-    // it opened, also where no window manager would.
-    void done(int result) override;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    QPointer<QWidget> opener_;
 };

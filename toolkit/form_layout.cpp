@@ -3,6 +3,9 @@
 #include "toolkit/color_scheme.h"
 #include "toolkit/fonts.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,8 +14,42 @@
 
 namespace toolkit {
 
+namespace {
+
+// Gives the keyboard back, when a dialog closes, to the window that had it
+// when the dialog opened (a dialog opened from a dialog), or to the
+// dialog's parent's: also where no window manager would.
+class KeyboardReturn : public QObject {
+public:
+    explicit KeyboardReturn(QWidget* dialog)
+        : QObject(dialog)
+    {
+        dialog->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* dialog = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
+            QWidget* active = QApplication::activeWindow();
+            QWidget* parent = dialog->parentWidget();
+            opener_ = active && active != dialog ? active : (parent ? parent->window() : nullptr);
+        } else if (event->type() == QEvent::Hide && !event->spontaneous() && opener_ && opener_->isVisible()) {
+            opener_->activateWindow();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> opener_;
+};
+
+}  // namespace
+
 void SetUpDialog(QWidget* dialog, const DialogFrame& frame)
 {
+    new KeyboardReturn(dialog);
     dialog->setObjectName(frame.name);
     dialog->setWindowTitle(frame.title);
     Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;

@@ -25,6 +25,8 @@ struct DialogFrame {
     TColor background;
     bool minimizeButton = false;
 };
+// Also gives the keyboard back, when the dialog closes, to the window that
+// had it when the dialog opened, where no window manager would.
 void SetUpDialog(QWidget* dialog, const DialogFrame& frame);
 
 // Paints the widget's background in `color`.
