@@ -25,7 +25,14 @@ constexpr char kOutOfRange[] = QT_TRANSLATE_NOOP("TForm1", "Valore fuori limite 
 
 void TForm1::SPMINClick()
 {
-    EDTT->setText(QString::fromStdString(nav::FormatHoursMinutes(SPMIN->Position())));
+    shownMinutes_ = SPMIN->Position();
+    EDTT->setText(QString::fromStdString(nav::FormatHoursMinutes(shownMinutes_)));
+}
+
+void TForm1::TimeTyped(const QString& text)
+{
+    if (const auto minutes = nav::ParseTotalTime(text.toStdString()))
+        SPMIN->setPosition(*minutes);
 }
 
 bool TForm1::TypedTime()
@@ -33,12 +40,19 @@ bool TForm1::TypedTime()
     const auto minutes = nav::ParseTotalTime(EDTT->text().toStdString());
     if (!minutes) {
         toolkit::platform().Beep();
-        SPMINClick();  // back to the time it holds
+        SPMIN->setPosition(shownMinutes_);  // back to the time shown before the typing
+        SPMINClick();
         return false;
     }
     SPMIN->setPosition(*minutes);
     SPMINClick();
     return true;
+}
+
+void TForm1::TidyTime()
+{
+    if (EDTT->text() != QString::fromStdString(nav::FormatHoursMinutes(SPMIN->Position())))
+        TypedTime();
 }
 
 bool TForm1::TimeKey(QKeyEvent* event)
@@ -93,6 +107,7 @@ bool TForm1::Fits(double result)
 
 void TForm1::CALCCTClick()
 {
+    TidyTime();
     const auto speed = SPVM->ReadValue();
     if (!speed)
         return;
@@ -103,6 +118,7 @@ void TForm1::CALCCTClick()
 
 void TForm1::CALCVMClick()
 {
+    TidyTime();
     if (SPMIN->Position() <= 0) {
         toolkit::platform().ErrorBox(this, tr("Tempo = 0 !"));
         return;
@@ -143,6 +159,7 @@ void TForm1::CALCTTClick()
 
 void TForm1::CALCAUTOClick()
 {
+    TidyTime();
     const auto power = SPHP->ReadValue();
     if (!power)
         return;
@@ -160,6 +177,7 @@ void TForm1::CALCAUTOClick()
 
 void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage)
 {
+    TidyTime();
     const auto factor = other->ReadValue();
     if (!factor)
         return;

@@ -12,10 +12,10 @@
 #include "widgets/numeric/spin_num_edit.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLabel>
 #include <QRadioButton>
 #include <QShortcut>
@@ -130,7 +130,7 @@ void TForm1::ConnectPageHandlers()
     connect(SETDECLI, &toolkit::SpeedButton::clicked, this, &TForm1::SETDECLIClick);
     connect(SPMIN, &toolkit::UpDown::Click, this, &TForm1::SPMINClick);
     connect(SPORE, &toolkit::UpDown::Click, this, &TForm1::SPOREClick);
-    connect(EDTT, &QLineEdit::editingFinished, this, &TForm1::TypedTime);
+    connect(EDTT, &QLineEdit::textEdited, this, &TForm1::TimeTyped);
     EDTT->installEventFilter(this);
     BuildKeyboard();
 }
@@ -139,6 +139,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == EDTT && event->type() == QEvent::KeyPress && TimeKey(static_cast<QKeyEvent*>(event)))
         return true;
+    // Left for another field or button, not for another window: the time as it holds.
+    if (watched == EDTT && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            TypedTime();
+    }
     if (event->type() == QEvent::Show && !event->spontaneous()) {
         if (watched == TabSheet6)
             TabSheet6Show();
@@ -389,7 +395,13 @@ void TForm1::EDPVClick()
         HeadingEntered(EDPV);
 }
 
-void TForm1::EDPBRClick() { OpenAngleFor(state_.valPBR, EDPBR, 0, kFullCircleDegreesMax); }
+void TForm1::EDPBRClick()
+{
+    // A new heading leaves the bearing entered, and what came from the old heading goes.
+    if (!OpenAngleFor(state_.valPBR, EDPBR, 0, kFullCircleDegreesMax) || !VeroBussolaStartField())
+        return;
+    BearingEntered(VeroBussolaStartField());
+}
 
 void TForm1::EDRBClick()
 {
@@ -437,46 +449,32 @@ void TForm1::EverythingFilled()
     toolkit::platform().ErrorBox(this, tr("Tutti i dati sono presenti: cancella (X) quello da calcolare."));
 }
 
-void TForm1::EnterGivenDeviation(nav::Angle& value, bool& given, TAlignedEdit* field, QLabel* label)
+void TForm1::EnterGivenDeviation(GivenDeviation d)
 {
-    if (!OpenAngleFor(value, field, -kMaxGivenDeviation, kMaxGivenDeviation))
+    if (!OpenAngleFor(d.value, d.field, -kMaxGivenDeviation, kMaxGivenDeviation))
         return;
-    given = true;
-    label->setText(tr("Deviazione (data)"));
-    label->adjustSize();
-    RecomputeCorrections();
+    d.given = true;
+    d.label->setText(tr("Deviazione (data)"));
+    d.label->adjustSize();
+    (this->*d.recompute)();
 }
 
-void TForm1::ClearGivenDeviation(nav::Angle& value, bool& given, TAlignedEdit* field, QLabel* label)
+void TForm1::ClearGivenDeviation(GivenDeviation d)
 {
-    field->clear();
-    value = 0;
-    given = false;
-    label->setText(tr("Deviazione"));
-    label->adjustSize();
-    RecomputeCorrections();
+    d.field->clear();
+    d.value = 0;
+    d.given = false;
+    d.label->setText(tr("Deviazione"));
+    d.label->adjustSize();
+    (this->*d.recompute)();
 }
 
 void TForm1::RecomputeCorrections()
 {
     if (!EDPB)
         return;
-    using HS = nav::HeadingStart;
-    const std::pair<HS, TAlignedEdit*> headings[] = {{HS::Compass, EDPB}, {HS::Magnetic, EDPM}, {HS::True, EDPV}};
-    for (const auto& [start, field] : headings) {
-        if (proreStart_ == start && !field->text().isEmpty()) {
-            ConvertProre(start == HS::Compass, start == HS::Magnetic, start == HS::True, false);
-            break;
-        }
-    }
-    using BS = nav::BearingStart;
-    const std::pair<BS, TAlignedEdit*> bearings[] = {{BS::Compass, EDRB}, {BS::True, EDRV}};
-    for (const auto& [start, field] : bearings) {
-        if (vbStart_ == start && !field->text().isEmpty()) {
-            ConvertVeroBussola(start == BS::Compass, start == BS::True);
-            break;
-        }
-    }
+    RecomputeProre();
+    RecomputeVeroBussola();
 }
 
 bool TForm1::PressCalcola()

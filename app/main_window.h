@@ -192,10 +192,29 @@ private:
     void ConvertVeroBussola(bool compassGiven, bool trueGiven);
     // A deviation the problem gives, entered through the angle dialog, or
     // back to the table's; the label says which, and the tab is worked again.
-    void EnterGivenDeviation(nav::Angle& value, bool& given, TAlignedEdit* field, QLabel* label);
-    void ClearGivenDeviation(nav::Angle& value, bool& given, TAlignedEdit* field, QLabel* label);
-    // "Tempo totale" typed: "1:30" or minutes; false leaves the time as it was.
+    struct GivenDeviation {
+        nav::Angle& value;
+        bool& given;
+        TAlignedEdit* field;
+        QLabel* label;
+        void (TForm1::*recompute)();
+    };
+    void EnterGivenDeviation(GivenDeviation d);
+    void ClearGivenDeviation(GivenDeviation d);
+    // The field a conversion last started from, while it still shows its
+    // value: "Calcola" and a new declination start from it again.
+    TAlignedEdit* ProreStartField() const;
+    TAlignedEdit* VeroBussolaStartField() const;
+    void RecomputeProre();
+    void RecomputeVeroBussola();
+    // "Tempo totale" typed: "1:30" or minutes. Each keystroke that leaves a
+    // time is held at once, so that any "Calcola" or arrow uses what is
+    // shown; the text is tidied when the field is left, and a text that is
+    // no time is then refused with a beep and the time shown before comes back.
+    void TimeTyped(const QString& text);
     bool TypedTime();
+    // Before a calculation reads the time: the field shows the time it uses.
+    void TidyTime();
     bool TimeKey(QKeyEvent* event);
     // The "Calcola" of the row on "Autonomia" that holds this widget.
     toolkit::SpeedButton* RowCalcola(const QWidget* focused) const;
@@ -219,6 +238,8 @@ private:
     // makes it stale.
     nav::HeadingStart proreStart_ = nav::HeadingStart::Nothing;
     nav::BearingStart vbStart_ = nav::BearingStart::Nothing;
+    // The time "Tempo totale" last showed whole, before any typing in it.
+    int shownMinutes_ = 0;
     // Whether the last table read was whole, so "Tabelle" lists it; a
     // failed read leaves the grid as it was.
     bool gridShowsTable_ = false;

@@ -47,12 +47,12 @@ void TForm1::HeadingEntered(TAlignedEdit* entered)
 
 void TForm1::EDDEVIAZClick()
 {
-    EnterGivenDeviation(state_.valDEVIAZ, state_.deviazGiven, EDDEVIAZ, LabelDEVIAZ);
+    EnterGivenDeviation({state_.valDEVIAZ, state_.deviazGiven, EDDEVIAZ, LabelDEVIAZ, &TForm1::RecomputeProre});
 }
 
 void TForm1::DEVCLEARClick()
 {
-    ClearGivenDeviation(state_.valDEVIAZ, state_.deviazGiven, EDDEVIAZ, LabelDEVIAZ);
+    ClearGivenDeviation({state_.valDEVIAZ, state_.deviazGiven, EDDEVIAZ, LabelDEVIAZ, &TForm1::RecomputeProre});
 }
 
 void TForm1::AZZERAPROREClick()
@@ -62,9 +62,31 @@ void TForm1::AZZERAPROREClick()
     IMGPRORE->Clear();
 }
 
+TAlignedEdit* TForm1::ProreStartField() const
+{
+    TAlignedEdit* field = nullptr;
+    switch (proreStart_) {
+    case nav::HeadingStart::Compass: field = EDPB; break;
+    case nav::HeadingStart::Magnetic: field = EDPM; break;
+    case nav::HeadingStart::True: field = EDPV; break;
+    case nav::HeadingStart::Nothing: break;
+    }
+    return field && !field->text().isEmpty() ? field : nullptr;
+}
+
+void TForm1::RecomputeProre()
+{
+    if (const TAlignedEdit* start = ProreStartField())
+        ConvertProre(start == EDPB, start == EDPM, start == EDPV, false);
+}
+
 void TForm1::CALCPROREClick()
 {
-    ConvertProre(!EDPB->text().isEmpty(), !EDPM->text().isEmpty(), !EDPV->text().isEmpty(), true);
+    // Pressed again, it starts where it started: a result never becomes the given heading.
+    if (const TAlignedEdit* start = ProreStartField())
+        ConvertProre(start == EDPB, start == EDPM, start == EDPV, true);
+    else
+        ConvertProre(!EDPB->text().isEmpty(), !EDPM->text().isEmpty(), !EDPV->text().isEmpty(), true);
 }
 
 void TForm1::ConvertProre(bool compassGiven, bool magneticGiven, bool trueGiven, bool report)

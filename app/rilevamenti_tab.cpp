@@ -28,17 +28,36 @@ void TForm1::RPCLEARClick() { EDRP->clear(); }
 void TForm1::BearingEntered(TAlignedEdit* entered)
 {
     (entered == EDRB ? EDRV : EDRB)->clear();
+    if (!state_.devVBGiven)
+        EDDEVVB->clear();
     vbStart_ = nav::BearingStart::Nothing;
+}
+
+TAlignedEdit* TForm1::VeroBussolaStartField() const
+{
+    TAlignedEdit* field = nullptr;
+    switch (vbStart_) {
+    case nav::BearingStart::Compass: field = EDRB; break;
+    case nav::BearingStart::True: field = EDRV; break;
+    case nav::BearingStart::Nothing: break;
+    }
+    return field && !field->text().isEmpty() ? field : nullptr;
+}
+
+void TForm1::RecomputeVeroBussola()
+{
+    if (const TAlignedEdit* start = VeroBussolaStartField())
+        ConvertVeroBussola(start == EDRB, start == EDRV);
 }
 
 void TForm1::EDDEVVBClick()
 {
-    EnterGivenDeviation(state_.valDEVVB, state_.devVBGiven, EDDEVVB, LabelDEVVB);
+    EnterGivenDeviation({state_.valDEVVB, state_.devVBGiven, EDDEVVB, LabelDEVVB, &TForm1::RecomputeVeroBussola});
 }
 
 void TForm1::DEVVBCLEARClick()
 {
-    ClearGivenDeviation(state_.valDEVVB, state_.devVBGiven, EDDEVVB, LabelDEVVB);
+    ClearGivenDeviation({state_.valDEVVB, state_.devVBGiven, EDDEVVB, LabelDEVVB, &TForm1::RecomputeVeroBussola});
 }
 
 void TForm1::AZZERARILClick()
@@ -61,7 +80,10 @@ void TForm1::AZZERAPOLClick()
 
 void TForm1::CALCVBClick()
 {
-    ConvertVeroBussola(!EDRB->text().isEmpty(), !EDRV->text().isEmpty());
+    if (const TAlignedEdit* start = VeroBussolaStartField())
+        ConvertVeroBussola(start == EDRB, start == EDRV);
+    else
+        ConvertVeroBussola(!EDRB->text().isEmpty(), !EDRV->text().isEmpty());
 }
 
 void TForm1::ConvertVeroBussola(bool compassGiven, bool trueGiven)

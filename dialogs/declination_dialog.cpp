@@ -329,12 +329,16 @@ void TForm4::EDDELTADECLIClick()
 
 void TForm4::EDDECLREALClick()
 {
-    if (!Known())
+    // Computed from the chart, it is entered only as "Nota".
+    const QString typed = EDDECLREAL->TakeOpeningText();
+    if (!Known()) {
+        toolkit::platform().Beep();
         return;
+    }
     handOff_.entryValue = &knownMagnitude_;
     // The field shows the side too: it is written once the modal angle dialog is closed.
     handOff_.entryField = nullptr;
-    handOff_.entryTyped = EDDECLREAL->TakeOpeningText();
+    handOff_.entryTyped = typed;
     openAngleDialog_(0, kBaseMaxDegrees);
     ComputeDeclination();
 }

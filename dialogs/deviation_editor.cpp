@@ -171,6 +171,7 @@ void TForm6::Show(const std::vector<nav::DeviationRow>& rows, const QString& com
     }
     commentsOf_ = commentsOf;
     modified_ = unsaved;
+    fromExample_ = false;
     ShowCount();
     ShowRestore();
 }
@@ -253,6 +254,7 @@ bool TForm6::Write(const QString& path, const std::vector<nav::DeviationRow>& ro
         return false;
     }
     modified_ = false;
+    fromExample_ = false;
     commentsOf_ = path;
     if (files_.use)
         files_.use(path);
@@ -263,6 +265,8 @@ bool TForm6::Write(const QString& path, const std::vector<nav::DeviationRow>& ro
 
 bool TForm6::BTNSALVAClick()
 {
+    if (fromExample_)
+        return BTNSALVACOMEClick();
     const auto rows = RowsToWrite();
     return rows && Write(files_.savePath(), *rows);
 }
@@ -313,8 +317,10 @@ void TForm6::LoadExample(const QString& path)
 {
     if (!MayReplace())
         return;
-    if (const auto rows = ReadRows(path))
+    if (const auto rows = ReadRows(path)) {
         ShowUnsaved(*rows, path, QFileInfo(path).fileName());
+        fromExample_ = true;
+    }
 }
 
 void TForm6::BTNRIPRISTINAClick()

@@ -66,6 +66,7 @@ public:
     void BTNELIMINAClick();
     void BTNORDINAClick();
     // False when nothing was written (a row refused or the file not written).
+    // Rows loaded from an example are saved as "Salva con nome…" does.
     bool BTNSALVAClick();
     bool BTNSALVACOMEClick();
     void BTNAPRIClick();
@@ -118,4 +119,7 @@ private:
     Files files_;
     QString commentsOf_;
     bool modified_ = false;
+    // The rows came from a table the program carries: "Salva" asks for a
+    // file of its own, so that an example never replaces the table in use.
+    bool fromExample_ = false;
 };

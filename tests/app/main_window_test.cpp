@@ -574,6 +574,19 @@ TEST_F(ProreTest, ANewHeadingEntersAfterACalculationAndIsNotOverwritten)
     EXPECT_EQ(state.valPB, 50 * kDeg - 90 * kMin);
 }
 
+// The compass heading worked out from 8 degrees magnetic would look up another row.
+TEST_F(ProreTest, CalcolaPressedAgainStartsFromTheEnteredHeading)
+{
+    WriteTable("0;0\r\n10;8\r\n");
+    Start(false);
+    state.valDECL = 0;
+    Given(form->EDPM, state.valPM, 8 * kDeg);
+    form->CALCPROREClick();
+    form->CALCPROREClick();
+    EXPECT_EQ(form->EDPM->text(), QString::fromStdString(nav::FormatAngle(8 * kDeg)));
+    EXPECT_EQ(state.valPB, 8 * kDeg);
+}
+
 struct CorrectionCase {
     const char* what;
     const char* given;  // the field the conversion started from

@@ -260,7 +260,7 @@ TEST_F(DeviationEditorTest, OpenTheExamTableSaveItAsAFileAndOpenTheOwnAgain)
     EXPECT_EQ(inUse, own) << "nothing is in use before it is saved";
 
     recorded.platform.fileAnswer = Path("esame.txt");
-    ASSERT_TRUE(editor.BTNSALVACOMEClick());
+    ASSERT_TRUE(editor.BTNSALVAClick());  // an example is saved to a file of its own
     EXPECT_EQ(inUse, Path("esame.txt"));
     EXPECT_TRUE(ReadAll(inUse).startsWith("% Tabella delle deviazioni residue per le esercitazioni"));
     EXPECT_EQ(ReadAll(own), QByteArray("% nostra\r\n0;1\r\n"));

@@ -243,8 +243,10 @@ void TAlignedEdit::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        openingText_.clear();  // a click types nothing on
         emit OnClick();
+    }
 }
 
 bool TAlignedEdit::HandleDialogKey(QKeyEvent* event)
