@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -355,26 +356,26 @@ void TForm1::OpenAngleDialog(int lowest, int highest)
     emit AngleDialogRequested(lowest, highest);
 }
 
-bool TForm1::OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest)
+bool TForm1::OpenEntryDialog(TAlignedEdit* field, const std::function<void()>& open)
 {
-    state_.entryValue = &value;
     state_.entryField = field;
     state_.entryTyped = field->TakeOpeningText();
     state_.entryConfirmed = false;
-    OpenAngleDialog(lowest, highest);
+    open();
     field->setFocus(Qt::OtherFocusReason);
     return state_.entryConfirmed;
+}
+
+bool TForm1::OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest)
+{
+    state_.entryValue = &value;
+    return OpenEntryDialog(field, [=, this] { OpenAngleDialog(lowest, highest); });
 }
 
 bool TForm1::OpenSpeedFor(double& value, TAlignedEdit* field)
 {
     state_.entrySpeed = &value;
-    state_.entryField = field;
-    state_.entryTyped = field->TakeOpeningText();
-    state_.entryConfirmed = false;
-    emit SpeedDialogRequested();
-    field->setFocus(Qt::OtherFocusReason);
-    return state_.entryConfirmed;
+    return OpenEntryDialog(field, [this] { emit SpeedDialogRequested(); });
 }
 
 void TForm1::EDPBClick()
@@ -414,6 +415,7 @@ void TForm1::EDRVClick()
     if (OpenAngleFor(state_.valRV, EDRV, 0, kFullCircleDegreesMax))
         BearingEntered(EDRV);
 }
+
 void TForm1::EDPVCClick() { OpenAngleFor(state_.valPVC, EDPVC, 0, kFullCircleDegreesMax); }
 void TForm1::EDRVCClick() { OpenAngleFor(state_.valRVC, EDRVC, 0, kFullCircleDegreesMax); }
 void TForm1::EDPVCORClick() { OpenAngleFor(state_.valPVCOR, EDPVCOR, 0, kFullCircleDegreesMax); }

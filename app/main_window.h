@@ -11,6 +11,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -177,6 +178,8 @@ private:
     // True when the dialog stored a value ("CONFERMA"). The focus comes back
     // to the field, and a digit typed on it goes on in the dialog.
     bool OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest);
+    // The hand-off common to both: the field, what was typed on it, and the answer.
+    bool OpenEntryDialog(TAlignedEdit* field, const std::function<void()>& open);
     bool OpenSpeedFor(double& value, TAlignedEdit* field);
     void ShowAngle(TAlignedEdit* field, nav::Angle value);
     // "Nessun dato da calcolare." in the error box.
