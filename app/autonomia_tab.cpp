@@ -10,7 +10,11 @@
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimeEdit>
 
 #include <algorithm>
 #include <cmath>
@@ -27,12 +31,90 @@ void TForm1::SPMINClick()
 {
     shownMinutes_ = SPMIN->Position();
     EDTT->setText(QString::fromStdString(nav::FormatHoursMinutes(shownMinutes_)));
+    ShowArrival();
 }
 
 void TForm1::TimeTyped(const QString& text)
 {
-    if (const auto minutes = nav::ParseTotalTime(text.toStdString()))
+    if (const auto minutes = nav::ParseTotalTime(text.toStdString())) {
         SPMIN->setPosition(*minutes);
+        ShowArrival();
+    }
+}
+
+void TForm1::ShowArrival()
+{
+    const QTime departure = SPPART->time();
+    const auto arrival = nav::Arrival(departure.hour() * kMinutesPerHour + departure.minute(), SPMIN->Position());
+    QString text = QString::fromStdString(nav::FormatHoursMinutes(arrival.minuteOfDay));
+    if (arrival.days > 0)
+        text += tr(" +%1g").arg(arrival.days);
+    EDARRIVO->setText(text);
+}
+
+void TForm1::ConnectDepartureAndFuel()
+{
+    connect(SPPART, &QTimeEdit::timeChanged, this, &TForm1::ShowArrival);
+    SPPART->findChild<QLineEdit*>()->installEventFilter(this);
+    for (TSpinNumEdit* factor : {SPHP, SPCS})
+        connect(factor, &TNumEdit::OnChange, this, &TForm1::DeriveLitresPerHour);
+    connect(SPLH, &TNumEdit::OnChange, this, [this] {
+        if (!derivingLitresPerHour_)
+            litresPerHourGiven_ = true;
+    });
+    connect(CBCARB, &QComboBox::currentIndexChanged, this, &TForm1::FuelPicked);
+    connect(SPDENS, &TNumEdit::OnChange, this, &TForm1::FuelPicked);
+    ShowArrival();
+}
+
+int TForm1::FuelGramsPerLitre() const
+{
+    switch (CBCARB->currentIndex()) {
+    case Petrol: return nav::kPetrolGramsPerLitre;
+    case OtherFuel: {
+        // While a density is being typed it may pass through 0,: the nearest one allowed.
+        const double typed = ReadNumberText(SPDENS->text()).value_or(0.0) * kGramsPerKilogram;
+        return static_cast<int>(std::lround(std::clamp(typed, double{nav::kLightestFuel}, double{nav::kHeaviestFuel})));
+    }
+    default: return nav::kDieselGramsPerLitre;
+    }
+}
+
+void TForm1::ChooseFuel(int kind, int gramsPerLitre)
+{
+    if (kind == OtherFuel)
+        SPDENS->setValue(std::clamp(gramsPerLitre, nav::kLightestFuel, nav::kHeaviestFuel) / kGramsPerKilogram);
+    CBCARB->setCurrentIndex(std::clamp(kind, int{Diesel}, int{OtherFuel}));
+}
+
+void TForm1::FuelPicked()
+{
+    SPDENS->setEnabled(CBCARB->currentIndex() == OtherFuel);
+    const int grams = FuelGramsPerLitre();
+    Label8->setText(tr("Peso Spec. Carburante = %1").arg(grams / kGramsPerKilogram, 0, 'f', kDensityDecimals));
+    Label8->adjustSize();
+    DeriveLitresPerHour();
+    emit FuelChanged(CBCARB->currentIndex(), grams);
+}
+
+void TForm1::DeriveLitresPerHour()
+{
+    litresPerHourGiven_ = false;
+    const auto power = ReadNumberText(SPHP->text());
+    const auto consumption = ReadNumberText(SPCS->text());
+    if (!power || !consumption)
+        return;
+    const double litres = nav::LitresPerHour(*power, *consumption, FuelGramsPerLitre());
+    if (std::isfinite(litres))
+        ShowDerivedLitres(litres);
+}
+
+void TForm1::ShowDerivedLitres(double litres)
+{
+    derivingLitresPerHour_ = true;
+    SPLH->setValue(litres);
+    derivingLitresPerHour_ = false;
+    litresPerHourGiven_ = false;
 }
 
 bool TForm1::TypedTime()
@@ -79,7 +161,7 @@ toolkit::SpeedButton* TForm1::RowCalcola(const QWidget* focused) const
         {"SPCT", "CALCCT"},   {"SPVM", "CALCVM"},     {"EDTT", "CALCTT"},     {"SPHP", "CALCHP"},
         {"SPCS", "CALCCS"},   {"SPAUTO", "CALCAUTO"}, {"EDAUTO30", "CALCAUTO"}, {"CALCCT", "CALCCT"},
         {"CALCVM", "CALCVM"}, {"CALCTT", "CALCTT"},   {"CALCHP", "CALCHP"},   {"CALCCS", "CALCCS"},
-        {"CALCAUTO", "CALCAUTO"},
+        {"CALCAUTO", "CALCAUTO"}, {"SPLH", "CALCLH"}, {"CALCLH", "CALCLH"},
     };
     if (!focused)
         return nullptr;
@@ -160,19 +242,41 @@ void TForm1::CALCTTClick()
 void TForm1::CALCAUTOClick()
 {
     TidyTime();
-    const auto power = SPHP->ReadValue();
-    if (!power)
-        return;
-    const auto consumption = SPCS->ReadValue();
-    if (!consumption)
-        return;
-    const double fuel = nav::FuelNeeded(SPMIN->Position(), *power, *consumption);
+    double fuel = 0.0;
+    if (litresPerHourGiven_) {
+        const auto litres = SPLH->ReadValue();
+        if (!litres)
+            return;
+        fuel = nav::FuelForTime(*litres, SPMIN->Position());
+    } else {
+        // Derived, the litres per hour are used to the last digit, not as shown.
+        const auto power = SPHP->ReadValue();
+        if (!power)
+            return;
+        const auto consumption = SPCS->ReadValue();
+        if (!consumption)
+            return;
+        fuel = nav::FuelNeeded(SPMIN->Position(), *power, *consumption, FuelGramsPerLitre());
+    }
     // The reserve comes from the fuel as shown, to one decimal.
     const double reserve = SPAUTO->AsShown(fuel) * nav::kReserveFactor;
     if (!Fits(fuel) || !Fits(reserve))
         return;
     SPAUTO->setValue(fuel);
     EDAUTO30->setText(toolkit::Format(QStringLiteral("%5.1f"), {reserve}));
+}
+
+void TForm1::CALCLHClick()
+{
+    const auto power = SPHP->ReadValue();
+    if (!power)
+        return;
+    const auto consumption = SPCS->ReadValue();
+    if (!consumption)
+        return;
+    const double litres = nav::LitresPerHour(*power, *consumption, FuelGramsPerLitre());
+    if (Fits(litres))
+        ShowDerivedLitres(litres);
 }
 
 void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage)
@@ -192,7 +296,7 @@ void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QS
     const auto fuel = SPAUTO->ReadValue();
     if (!fuel)
         return;
-    const double value = nav::FuelFactor(*fuel, *factor, SPMIN->Position());
+    const double value = nav::FuelFactor(*fuel, *factor, SPMIN->Position(), FuelGramsPerLitre());
     if (!Fits(value))
         return;
     result->setValue(value);

@@ -8,7 +8,11 @@
 #include "toolkit/text_format.h"
 #include "widgets/numeric/aligned_edit.h"
 
+#include <array>
+
 namespace {
+
+constexpr int kDirectionLength = nav::kLongestVector * 3 / 4;
 
 QString SpeedText(double knots)
 {
@@ -35,22 +39,29 @@ void TForm1::CLEARRVCORClick()
     EDVECOR->clear();
 }
 
+void TForm1::CLEARSCARClick()
+{
+    EDSCAR->clear();
+    state_.valSCAR = 0;
+}
+
 void TForm1::AZZERACORClick()
 {
-    for (TAlignedEdit* field : {EDPVCOR, EDVPCOR, EDDCOR, EDVCOR, EDRVCOR, EDVECOR})
+    for (TAlignedEdit* field : {EDPVCOR, EDVPCOR, EDDCOR, EDVCOR, EDRVCOR, EDVECOR, EDSCAR})
         field->clear();
-    state_.valPVCOR = state_.valDCOR = state_.valRVCOR = 0;
+    state_.valPVCOR = state_.valDCOR = state_.valRVCOR = state_.valSCAR = 0;
     state_.valVPCOR = state_.valVCOR = state_.valVECOR = 0.0;
     IMGCOR->Clear();
 }
 
 void TForm1::CALCCORClick()
 {
-    nav::CurrentTriangle t{state_.valPVCOR, state_.valVPCOR, state_.valDCOR,
-                           state_.valVCOR,  state_.valRVCOR, state_.valVECOR};
     const auto shows = [](const TAlignedEdit* field) { return !field->text().isEmpty(); };
-    const nav::CurrentFields given{shows(EDPVCOR), shows(EDVPCOR), shows(EDDCOR),
-                                   shows(EDVCOR),  shows(EDRVCOR), shows(EDVECOR)};
+    const bool leeway = shows(EDSCAR);
+    nav::CurrentTriangle t{state_.valPVCOR, state_.valVPCOR, state_.valDCOR,          state_.valVCOR,
+                           state_.valRVCOR, state_.valVECOR, leeway ? state_.valSCAR : 0};
+    const nav::CurrentFields given{shows(EDPVCOR), shows(EDVPCOR), shows(EDDCOR), shows(EDVCOR),
+                                   shows(EDRVCOR), shows(EDVECOR), leeway};
     const nav::CurrentMissing missing = nav::SolveCurrent(given, t, state_.vectors);
     if (missing == nav::CurrentMissing::TooStrong) {
         toolkit::platform().ErrorBox(this, tr("Corrente troppo forte per la rotta !"));
@@ -72,21 +83,39 @@ void TForm1::CALCCORClick()
     state_.valVCOR = t.currentSpeed;
     state_.valRVCOR = t.course;
     state_.valVECOR = t.groundSpeed;
-    const auto show = [this](TAlignedEdit* direction, nav::Angle angle, TAlignedEdit* speed, double knots) {
-        ShowAngle(direction, angle);
-        speed->setText(SpeedText(knots));
+    const nav::CurrentFields written = nav::Written(missing, given);
+    const auto show = [this](bool shown, TAlignedEdit* direction, nav::Angle angle) {
+        if (shown)
+            ShowAngle(direction, angle);
     };
-    switch (missing) {
-    case nav::CurrentMissing::Heading: show(EDPVCOR, t.heading, EDVPCOR, t.ownSpeed); break;
-    case nav::CurrentMissing::Current: show(EDDCOR, t.current, EDVCOR, t.currentSpeed); break;
-    case nav::CurrentMissing::Course: show(EDRVCOR, t.course, EDVECOR, t.groundSpeed); break;
-    case nav::CurrentMissing::CourseToSteer: show(EDPVCOR, t.heading, EDVECOR, t.groundSpeed); break;
-    case nav::CurrentMissing::TooStrong:
-    case nav::CurrentMissing::Nothing: break;
+    const auto showSpeed = [](bool shown, TAlignedEdit* speed, double knots) {
+        if (shown)
+            speed->setText(SpeedText(knots));
+    };
+    show(written.heading, EDPVCOR, t.heading);
+    showSpeed(written.ownSpeed, EDVPCOR, t.ownSpeed);
+    show(written.current, EDDCOR, t.current);
+    showSpeed(written.currentSpeed, EDVCOR, t.currentSpeed);
+    show(written.course, EDRVCOR, t.course);
+    showSpeed(written.groundSpeed, EDVECOR, t.groundSpeed);
+
+    // A leeway problem given without speeds is drawn with its directions
+    // alone, short enough for their labels to stay inside the square.
+    const bool directionsOnly = !shows(EDVPCOR) && !shows(EDVCOR) && !shows(EDVECOR);
+    const auto lengths = directionsOnly ? std::array{kDirectionLength, 0, kDirectionLength}
+                                        : nav::VectorLengths(state_.valVPCOR, state_.valVCOR, state_.valVECOR);
+    const DiagramLine heading{nav::TruncDegrees(state_.valPVCOR), lengths[0], toolkit::clRed, 1, tr("PVe")};
+    const DiagramLine current{nav::TruncDegrees(state_.valDCOR), lengths[1], toolkit::clLime, 1, tr("Cor")};
+    const DiagramLine course{nav::TruncDegrees(state_.valRVCOR), lengths[2], toolkit::clYellow, 2, tr("RVe")};
+    if (!leeway) {
+        DrawLines(*IMGCOR, {heading, current, course});
+        return;
     }
-    const auto lengths = nav::VectorLengths(state_.valVPCOR, state_.valVCOR, state_.valVECOR);
-    DrawLines(*IMGCOR,
-              {{nav::TruncDegrees(state_.valPVCOR), lengths[0], toolkit::clRed, 1, tr("PVe")},
-               {nav::TruncDegrees(state_.valDCOR), lengths[1], toolkit::clLime, 1, tr("Cor")},
-               {nav::TruncDegrees(state_.valRVCOR), lengths[2], toolkit::clYellow, 2, tr("RVe")}});
+    // The water track is the side of the triangle the own speed draws.
+    const DiagramLine waterTrack{nav::TruncDegrees(nav::WaterTrack(t)), lengths[0], kWaterTrackColor, 1, tr("RSu")};
+    if (!shows(EDDCOR)) {
+        DrawLines(*IMGCOR, {heading, course, waterTrack});
+        return;
+    }
+    DrawLines(*IMGCOR, {heading, current, course, waterTrack});
 }

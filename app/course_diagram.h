@@ -26,6 +26,9 @@ using DiagramLines = std::array<DiagramLine, kDiagramSlots>;
 
 inline constexpr int kDiagramSize = 200;
 
+// The current diagram's water track, and the leeway's label that makes it.
+inline constexpr toolkit::TColor kWaterTrackColor = toolkit::clAqua;
+
 struct DiagramLineGeometry {
     QPoint from;   // the opposite end for line 0, the centre for the others
     QPoint to;     // the end point, not painted itself

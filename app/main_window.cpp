@@ -17,9 +17,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QTimeEdit>
 #include <QTimer>
 
 #include <algorithm>
@@ -92,6 +94,7 @@ void TForm1::ConnectPageHandlers()
     onClick("EDVECOR", &TForm1::EDVECORClick);
     onClick("EDDEVIAZ", &TForm1::EDDEVIAZClick);
     onClick("EDDEVVB", &TForm1::EDDEVVBClick);
+    onClick("EDSCAR", &TForm1::EDSCARClick);
 
     const auto onButton = [this](const char* name, void (TForm1::*handler)()) {
         auto* button = findChild<toolkit::SpeedButton*>(QString::fromLatin1(name));
@@ -108,6 +111,7 @@ void TForm1::ConnectPageHandlers()
     onButton("CLEARPVCOR", &TForm1::CLEARPVCORClick);
     onButton("CLEARDCOR", &TForm1::CLEARDCORClick);
     onButton("CLEARRVCOR", &TForm1::CLEARRVCORClick);
+    onButton("CLEARSCAR", &TForm1::CLEARSCARClick);
     onButton("DEVCLEAR", &TForm1::DEVCLEARClick);
     onButton("DEVVBCLEAR", &TForm1::DEVVBCLEARClick);
     onButton("AZZERAPRORE", &TForm1::AZZERAPROREClick);
@@ -124,6 +128,7 @@ void TForm1::ConnectPageHandlers()
     onButton("CALCHP", &TForm1::CALCHPClick);
     onButton("CALCCS", &TForm1::CALCCSClick);
     onButton("CALCAUTO", &TForm1::CALCAUTOClick);
+    onButton("CALCLH", &TForm1::CALCLHClick);
     onButton("BTNMODIFICA", &TForm1::BTNMODIFICAClick);
     onButton("BTNGIRO", &TForm1::BTNGIROClick);
     onButton("BTNCURVA", &TForm1::BTNCURVAClick);
@@ -133,6 +138,7 @@ void TForm1::ConnectPageHandlers()
     connect(SPORE, &toolkit::UpDown::Click, this, &TForm1::SPOREClick);
     connect(EDTT, &QLineEdit::textEdited, this, &TForm1::TimeTyped);
     EDTT->installEventFilter(this);
+    ConnectDepartureAndFuel();
     BuildKeyboard();
 }
 
@@ -146,6 +152,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             TypedTime();
     }
+    // A click selects the hours or the minutes, so that digits typed next replace them.
+    if (SPPART && watched == SPPART->findChild<QLineEdit*>() && event->type() == QEvent::MouseButtonRelease)
+        SPPART->setSelectedSection(SPPART->currentSection());
     if (event->type() == QEvent::Show && !event->spontaneous()) {
         if (watched == TabSheet6)
             TabSheet6Show();
@@ -170,9 +179,9 @@ void TForm1::BuildKeyboard()
         "EDPVC", "PVCCLEAR", "EDRP", "RPCLEAR", "EDRVC", "RVCCLEAR", "RBCIRC", "RBSEMIDX", "RBSEMISX", "AZZERAPOL",
         "CALCPOL",
         "EDPVCOR", "EDVPCOR", "CLEARPVCOR", "EDDCOR", "EDVCOR", "CLEARDCOR", "EDRVCOR", "EDVECOR", "CLEARRVCOR",
-        "AZZERACOR", "CALCCOR",
-        "SPCT", "CALCCT", "SPVM", "CALCVM", "EDTT", "CALCTT", "SPHP", "CALCHP", "SPCS", "CALCCS", "SPAUTO",
-        "CALCAUTO", "EDAUTO30",
+        "EDSCAR", "CLEARSCAR", "AZZERACOR", "CALCCOR",
+        "SPCT", "CALCCT", "SPVM", "CALCVM", "EDTT", "CALCTT", "SPPART", "EDARRIVO", "SPHP", "CALCHP", "SPCS",
+        "CALCCS", "SPLH", "CALCLH", "SPAUTO", "CALCAUTO", "EDAUTO30", "CBCARB", "SPDENS",
         "SGDEV", "BTNMODIFICA", "BTNGIRO", "BTNCURVA",
         "EDDECL", "SETDECLI", "SBEXIT",
     };
@@ -421,6 +430,7 @@ void TForm1::EDRVCClick() { OpenAngleFor(state_.valRVC, EDRVC, 0, kFullCircleDeg
 void TForm1::EDPVCORClick() { OpenAngleFor(state_.valPVCOR, EDPVCOR, 0, kFullCircleDegreesMax); }
 void TForm1::EDDCORClick() { OpenAngleFor(state_.valDCOR, EDDCOR, 0, kFullCircleDegreesMax); }
 void TForm1::EDRVCORClick() { OpenAngleFor(state_.valRVCOR, EDRVCOR, 0, kFullCircleDegreesMax); }
+void TForm1::EDSCARClick() { OpenAngleFor(state_.valSCAR, EDSCAR, -kMaxLeeway, kMaxLeeway); }
 
 void TForm1::EDRPClick()
 {

@@ -15,11 +15,13 @@
 #include <initializer_list>
 #include <optional>
 
+class QComboBox;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QRadioButton;
 class QTabWidget;
+class QTimeEdit;
 class QTimer;
 class TAlignedEdit;
 class QFrame;
@@ -98,6 +100,8 @@ public:
     void EDVPCORClick();
     void EDVCORClick();
     void EDVECORClick();
+    // The leeway, -45..45 degrees, + when the wind sets the boat to starboard.
+    void EDSCARClick();
     // The deviation a problem gives, instead of the table's.
     void EDDEVIAZClick();
     void EDDEVVBClick();
@@ -114,6 +118,7 @@ public:
     void CLEARPVCORClick();
     void CLEARDCORClick();
     void CLEARRVCORClick();
+    void CLEARSCARClick();
     void DEVCLEARClick();
     void DEVVBCLEARClick();
     // Every field of a tab emptied, and its diagram.
@@ -133,7 +138,16 @@ public:
     void CALCHPClick();
     void CALCCSClick();
     void CALCAUTOClick();
+    // The litres per hour from power, consumption and the fuel's density.
+    void CALCLHClick();
     void SPMINClick();
+
+    // The fuel: 0 diesel, 1 petrol, 2 another, of gramsPerLitre (500..1100;
+    // beyond, the nearest). Emits FuelChanged.
+    enum FuelKind { Diesel, Petrol, OtherFuel };
+    void ChooseFuel(int kind, int gramsPerLitre);
+    // The density in use, in grams per litre.
+    int FuelGramsPerLitre() const;
     void SPOREClick(toolkit::UpDownButton button);
 
 signals:
@@ -144,6 +158,8 @@ signals:
     void DeviationEditorRequested();
     void CompassSwingRequested();
     void DeviationCurveRequested();
+    // The fuel chosen on "Autonomia", to be remembered.
+    void FuelChanged(int kind, int gramsPerLitre);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -158,6 +174,8 @@ private:
     void BuildCorrenti(QWidget* page);
     void BuildAutonomia(QWidget* page);
     void BuildEnduranceEntries(QWidget* group, QWidget* page);
+    void BuildDepartureAndFuel(QWidget* page);
+    void ConnectDepartureAndFuel();
     void BuildTabelle(QWidget* page);
     void BuildUscita(QWidget* page);
     // The photograph of "Uscita", decoded after the first paint.
@@ -219,6 +237,13 @@ private:
     // Before a calculation reads the time: the field shows the time it uses.
     void TidyTime();
     bool TimeKey(QKeyEvent* event);
+    // "Ora arrivo": the departure plus the total time.
+    void ShowArrival();
+    // The litres per hour follow power, consumption and density, until the
+    // user gives them; a given figure is used as it stands.
+    void DeriveLitresPerHour();
+    void ShowDerivedLitres(double litres);
+    void FuelPicked();
     // The "Calcola" of the row on "Autonomia" that holds this widget.
     toolkit::SpeedButton* RowCalcola(const QWidget* focused) const;
     // Puts the lines into the diagram slots and draws them on the picture.
@@ -233,6 +258,12 @@ private:
     // A deviation a problem gives, in whole degrees, West negative: as much
     // as a table row may hold.
     static constexpr int kMaxGivenDeviation = static_cast<int>(nav::kMaxRowDeviation);
+    // The leeway a problem may give, in whole degrees to either side.
+    static constexpr int kMaxLeeway = 45;
+    // Another fuel's density, in kg/l as the light lists print it.
+    static constexpr int kDensityDecimals = 3;
+    static constexpr double kDensityStep = 0.005;
+    static constexpr double kGramsPerKilogram = 1000.0;
 
     NavState& state_;
     DataPlaces places_;
@@ -243,6 +274,9 @@ private:
     nav::BearingStart vbStart_ = nav::BearingStart::Nothing;
     // The time "Tempo totale" last showed whole, before any typing in it.
     int shownMinutes_ = 0;
+    // Whether "Consumo orario" was given by the user rather than derived.
+    bool litresPerHourGiven_ = false;
+    bool derivingLitresPerHour_ = false;
     // Whether the last table read was whole, so "Tabelle" lists it; a
     // failed read leaves the grid as it was.
     bool gridShowsTable_ = false;
@@ -282,6 +316,7 @@ public:
     TAlignedEdit* EDVCOR = nullptr;
     TAlignedEdit* EDRVCOR = nullptr;
     TAlignedEdit* EDVECOR = nullptr;
+    TAlignedEdit* EDSCAR = nullptr;
     TAlignedEdit* EDTT = nullptr;
     TAlignedEdit* EDAUTO30 = nullptr;
     TAlignedEdit* EDDECL = nullptr;
@@ -317,6 +352,12 @@ public:
     TSpinNumEdit* SPHP = nullptr;
     TSpinNumEdit* SPCS = nullptr;
     TSpinNumEdit* SPAUTO = nullptr;
+    TSpinNumEdit* SPLH = nullptr;
+    TSpinNumEdit* SPDENS = nullptr;
+    QTimeEdit* SPPART = nullptr;
+    TAlignedEdit* EDARRIVO = nullptr;
+    QComboBox* CBCARB = nullptr;
+    QLabel* Label8 = nullptr;
     toolkit::UpDown* SPORE = nullptr;
     toolkit::UpDown* SPMIN = nullptr;
 };

@@ -17,6 +17,7 @@
 #include "widgets/numeric/aligned_edit.h"
 #include "widgets/numeric/spin_num_edit.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
@@ -27,6 +28,7 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimeEdit>
 #include <QTimer>
 
 using toolkit::RGB;
@@ -350,6 +352,7 @@ void TForm1::BuildCorrenti(QWidget* page)
         {"Label23", QT_TR_NOOP("nodi"), 235, 45, tk::clWindow},
         {"Label22", QT_TR_NOOP("nodi"), 235, 115, tk::clWindow},
         {"Label24", QT_TR_NOOP("nodi"), 235, 200, tk::clWindow},
+        {"LabelSCAR", QT_TR_NOOP("Scarroccio"), 10, 247, kWaterTrackColor},
     };
     for (const auto& l : labels)
         tk::MakeLabel(page, QString::fromLatin1(l.name), tr(l.text), l.x, l.y,
@@ -364,10 +367,14 @@ void TForm1::BuildCorrenti(QWidget* page)
     // Each pair may be given or computed: every field opens its dialog.
     for (TAlignedEdit* field : {EDPVCOR, EDVPCOR, EDDCOR, EDVCOR, EDRVCOR, EDVECOR})
         AlsoGiven(field);
+    EDSCAR = MakeField(page, QStringLiteral("EDSCAR"), 150, 243, 81, 24, false);
+    EDSCAR->setDialogEntry(true);
+    EDSCAR->setToolTip(tr("+ il vento spinge a dritta, - a sinistra"));
 
     MakeClearButton(page, QStringLiteral("CLEARPVCOR"), 240, 12);
     MakeClearButton(page, QStringLiteral("CLEARDCOR"), 240, 82);
     MakeClearButton(page, QStringLiteral("CLEARRVCOR"), 240, 162);
+    MakeClearButton(page, QStringLiteral("CLEARSCAR"), 240, 244);
     CALCCOR = MakeCalcButton(page, QStringLiteral("CALCCOR"), 210, 280, 86, 41);
     AZZERACOR = MakeClearAllButton(page, QStringLiteral("AZZERACOR"), CALCCOR);
     IMGCOR = MakeDiagramPanel(page, QStringLiteral("InstBlotter5"), QStringLiteral("IMGCOR"), 277, 10);
@@ -401,6 +408,10 @@ void TForm1::BuildAutonomia(QWidget* page)
         {page, "Label26", QT_TR_NOOP("Autonomia  +30%"), 10, 300, kGroupCaptionColor, kLabelFontPx},
         {page, "Label39", QT_TR_NOOP("litri carburante"), 260, 300, kGroupCaptionColor, kLabelFontPx},
         {page, "Label8", QT_TR_NOOP("Peso Spec. Carburante = 0.833"), 5, 350, kDensityNoteColor, kWindowFontPx},
+        {page, "LabelPART", QT_TR_NOOP("Ora partenza"), 10, 141, tk::clWindow, kLabelFontPx},
+        {page, "LabelARRIVO", QT_TR_NOOP("Ora arrivo"), 260, 141, tk::clWindow, kLabelFontPx},
+        {page, "LabelLH", QT_TR_NOOP("Consumo orario"), 10, 237, tk::clWindow, kLabelFontPx},
+        {page, "LabelLHUNIT", QT_TR_NOOP("l / h"), 260, 237, tk::clWindow, kLabelFontPx},
     };
     for (const auto& l : labels)
         tk::MakeLabel(l.parent, QString::fromLatin1(l.name), tr(l.text), l.x, l.y,
@@ -423,9 +434,44 @@ void TForm1::BuildAutonomia(QWidget* page)
     MakeCalcButton(page, QStringLiteral("CALCHP"), 375, 175, 85, 21, kSmallGlyph);
     MakeCalcButton(page, QStringLiteral("CALCCS"), 375, 205, 85, 21, kSmallGlyph);
     MakeCalcButton(page, QStringLiteral("CALCAUTO"), 375, 265, 85, 21, kSmallGlyph);
+    MakeCalcButton(page, QStringLiteral("CALCLH"), 375, 235, 85, 21, kSmallGlyph);
 
     EDAUTO30 = MakeField(page, QStringLiteral("EDAUTO30"), 180, 296, 61, 24, false, Align::taCenter,
                          kReserveFieldColor);
+    Label8 = page->findChild<QLabel*>(QStringLiteral("Label8"));
+    BuildDepartureAndFuel(page);
+}
+
+void TForm1::BuildDepartureAndFuel(QWidget* page)
+{
+    SPPART = new QTimeEdit(page);
+    SPPART->setObjectName(QStringLiteral("SPPART"));
+    SPPART->setDisplayFormat(QStringLiteral("HH:mm"));
+    SPPART->setWrapping(true);
+    SPPART->setAlignment(Qt::AlignCenter);
+    SPPART->setFont(tk::UiFont(kWindowFontPx));
+    SPPART->setGeometry(180, 137, 60, 24);
+    tk::SetPaletteColor(SPPART, QPalette::Base, tk::clWindow);
+    tk::SetPaletteColor(SPPART, QPalette::Text, tk::clBlack);
+    EDARRIVO = MakeField(page, QStringLiteral("EDARRIVO"), 375, 137, 85, 24, true, Align::taCenter,
+                         kReserveFieldColor);
+
+    CBCARB = new QComboBox(page);
+    CBCARB->setObjectName(QStringLiteral("CBCARB"));
+    CBCARB->setFont(tk::UiFont(kWindowFontPx));
+    CBCARB->addItems({tr("Gasolio 0,833"), tr("Benzina 0,750"), tr("Altro…")});
+    CBCARB->setGeometry(200, 345, 115, 22);
+    SPDENS = new TSpinNumEdit(page);
+    SPDENS->setObjectName(QStringLiteral("SPDENS"));
+    SPDENS->setFont(tk::UiFont(kWindowFontPx));
+    SPDENS->setGeometry(325, 345, 65, 22);
+    SPDENS->setAlignment(Align::taCenter);
+    SPDENS->setDecimals(kDensityDecimals);
+    SPDENS->setMinValue(nav::kLightestFuel / kGramsPerKilogram);
+    SPDENS->setMaxValue(nav::kHeaviestFuel / kGramsPerKilogram);
+    SPDENS->setIncrement(kDensityStep);
+    SPDENS->setValue(nav::kDieselGramsPerLitre / kGramsPerKilogram);
+    SPDENS->setEnabled(false);
 }
 
 void TForm1::BuildEnduranceEntries(QWidget* group, QWidget* page)
@@ -443,6 +489,7 @@ void TForm1::BuildEnduranceEntries(QWidget* group, QWidget* page)
         {&SPHP, page, "SPHP", 180, 174, 60, 22, 1, 0, 0, 1},
         {&SPCS, page, "SPCS", 180, 204, 60, 22, kAutoDecimals, 0, 0, 5},
         {&SPAUTO, page, "SPAUTO", 180, 264, 60, 22, 1, 99999, 0, 1},
+        {&SPLH, page, "SPLH", 180, 234, 60, 22, 1, 0, 0, 1},
     };
     for (const auto& e : entries) {
         auto* spin = new TSpinNumEdit(e.parent);
@@ -458,7 +505,7 @@ void TForm1::BuildEnduranceEntries(QWidget* group, QWidget* page)
     }
     // Power and consumption keep what was typed, which a calculation may
     // already have used; only their arrows step on whole HP and 5 g/HP/h.
-    for (TSpinNumEdit* spin : {SPHP, SPCS}) {
+    for (TSpinNumEdit* spin : {SPHP, SPCS, SPLH}) {
         spin->setSnapTyped(false);
         spin->setRoundValues(true);
     }

@@ -35,6 +35,7 @@ struct NavState : DeclinationValues, EntryHandOff {
     double valVPCOR = 0.0;
     double valVCOR = 0.0;
     double valVECOR = 0.0;
+    nav::Angle valSCAR = 0;  // the leeway, + to starboard; 0 when EDSCAR is empty
     nav::VectorCombination vectors;  // the working values of CombineVectors
     // The executable's folder, and the deviation table to read.
     QString appFolder;

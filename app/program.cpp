@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "nav/deviation_file.h"
+#include "nav/endurance.h"
 #include "toolkit/color_scheme.h"
 #include "toolkit/first_paint.h"
 
@@ -44,6 +45,17 @@ void Program::RememberNightColors()
     });
 }
 
+void Program::RememberFuel()
+{
+    form1.ChooseFuel(settings.value(QString::fromLatin1(kFuelKey), TForm1::Diesel).toInt(),
+                     settings.value(QString::fromLatin1(kFuelDensityKey), nav::kDieselGramsPerLitre).toInt());
+    QObject::connect(&form1, &TForm1::FuelChanged, &form1, [this](int kind, int gramsPerLitre) {
+        settings.setValue(QString::fromLatin1(kFuelKey), kind);
+        settings.setValue(QString::fromLatin1(kFuelDensityKey), gramsPerLitre);
+        settings.sync();
+    });
+}
+
 void Program::RememberTable(const QString& path)
 {
     DataPlaces usual = dataPlaces;
@@ -59,6 +71,7 @@ void Program::RememberTable(const QString& path)
 void Program::CreateDialogs()
 {
     form1.BuildPages();  // the declination dialog fills the main window's panel
+    RememberFuel();
     form2 = std::make_unique<TForm2>(state, &form1);
     form3 = std::make_unique<TForm3>(state, &form1);
     form4 = std::make_unique<TForm4>(

@@ -50,11 +50,16 @@ private:
     void CreateDialogs();
     // The night colours as the user last left them, and kept from now on.
     void RememberNightColors();
+    // The fuel chosen on "Autonomia", as the user last left it.
+    void RememberFuel();
     // The table in use, kept for the next start unless it is the usual one.
     void RememberTable(const QString& path);
 };
 
 // The settings key of the night colours.
 inline constexpr char kNightColorsKey[] = "display/night";
+// The settings keys of the fuel and of another fuel's density (g/l).
+inline constexpr char kFuelKey[] = "endurance/fuel";
+inline constexpr char kFuelDensityKey[] = "endurance/density";
 // The settings key of the deviation table in use.
 inline constexpr char kDeviationTableKey[] = "deviation/table";

@@ -32,7 +32,10 @@ void CombineVectors(VectorCombination& v)
     v.direction = NormalizeAngle(static_cast<std::int64_t>(RoundHalfEven(degrees * kSecondsPerDegree)));
 }
 
-CurrentMissing SolveCurrent(const CurrentFields& given, CurrentTriangle& t, VectorCombination& work)
+namespace {
+
+// The triangle of the water track, with the leeway already in the heading.
+CurrentMissing SolveWaterTriangle(const CurrentFields& given, CurrentTriangle& t, VectorCombination& work)
 {
     const bool motionGiven = given.heading && given.ownSpeed;
     const bool currentGiven = given.current && given.currentSpeed;
@@ -66,6 +69,72 @@ CurrentMissing SolveCurrent(const CurrentFields& given, CurrentTriangle& t, Vect
     t.heading = steered->heading;
     t.groundSpeed = steered->groundSpeed;
     return CurrentMissing::CourseToSteer;
+}
+
+// Leeway alone: the motion through the water is the motion over the ground.
+CurrentMissing SolveLeeway(const CurrentFields& given, CurrentTriangle& t)
+{
+    if (!given.leeway || given.current || given.currentSpeed)
+        return CurrentMissing::Nothing;
+    if (given.heading && !given.course && !given.groundSpeed) {
+        t.course = t.heading;
+        if (given.ownSpeed)
+            t.groundSpeed = t.ownSpeed;
+        return CurrentMissing::LeewayCourse;
+    }
+    if (given.course && !given.heading && !(given.ownSpeed && given.groundSpeed)) {
+        t.heading = t.course;
+        if (given.groundSpeed)
+            t.ownSpeed = t.groundSpeed;
+        else if (given.ownSpeed)
+            t.groundSpeed = t.ownSpeed;
+        return CurrentMissing::LeewayHeading;
+    }
+    return CurrentMissing::Nothing;
+}
+
+}  // namespace
+
+Angle WaterTrack(const CurrentTriangle& t)
+{
+    return NormalizeAngle(std::int64_t{t.heading} + t.leeway);
+}
+
+CurrentMissing SolveCurrent(const CurrentFields& given, CurrentTriangle& t, VectorCombination& work)
+{
+    CurrentTriangle water = t;
+    water.heading = WaterTrack(t);
+    CurrentMissing missing = SolveWaterTriangle(given, water, work);
+    if (missing == CurrentMissing::Nothing)
+        missing = SolveLeeway(given, water);
+    if (missing == CurrentMissing::TooStrong || missing == CurrentMissing::Nothing)
+        return missing;
+    t = water;
+    t.heading = NormalizeAngle(std::int64_t{water.heading} - t.leeway);
+    return missing;
+}
+
+CurrentFields Written(CurrentMissing missing, const CurrentFields& given)
+{
+    CurrentFields w;
+    switch (missing) {
+    case CurrentMissing::Heading: w.heading = w.ownSpeed = true; break;
+    case CurrentMissing::Current: w.current = w.currentSpeed = true; break;
+    case CurrentMissing::Course: w.course = w.groundSpeed = true; break;
+    case CurrentMissing::CourseToSteer: w.heading = w.groundSpeed = true; break;
+    case CurrentMissing::LeewayCourse:
+        w.course = true;
+        w.groundSpeed = given.ownSpeed;
+        break;
+    case CurrentMissing::LeewayHeading:
+        w.heading = true;
+        w.ownSpeed = given.groundSpeed;
+        w.groundSpeed = given.ownSpeed;
+        break;
+    case CurrentMissing::TooStrong:
+    case CurrentMissing::Nothing: break;
+    }
+    return w;
 }
 
 std::optional<SteeredCourse> CourseToSteer(Angle course, double ownSpeed, Angle current, double currentSpeed)

@@ -1,8 +1,11 @@
 #pragma once
-// The current triangle: the motion through the water (true heading, own
+// The current triangle: the motion through the water (the water track, own
 // speed) plus the current (the direction it sets towards, its speed) is the
-// motion over the ground (true course, effective speed). Directions are
-// angle values clockwise from north, speeds knots.
+// motion over the ground (true course, effective speed). The water track is
+// the true heading plus the leeway, which is positive when the wind sets the
+// boat to starboard (wind on the port side) and negative to port: heading
+// 186 with leeway -2 makes a water track of 184. Directions are angle values
+// clockwise from north, speeds knots.
 
 #include "nav/angle.h"
 
@@ -34,25 +37,44 @@ struct CurrentTriangle {
     double currentSpeed = 0.0;  // valVCOR
     Angle course = 0;           // valRVCOR
     double groundSpeed = 0.0;   // valVECOR
+    Angle leeway = 0;           // -45..45 degrees; 0 when not given
 };
+
+// The direction the boat moves through the water.
+Angle WaterTrack(const CurrentTriangle& t);
 
 // Which of the tab's six fields show text.
 struct CurrentFields {
     bool heading = false, ownSpeed = false;
     bool current = false, currentSpeed = false;
     bool course = false, groundSpeed = false;
+    bool leeway = false;
 };
 
-// Heading and CourseToSteer write heading and own speed, or heading and
-// ground speed; TooStrong and Nothing change nothing.
-enum class CurrentMissing { Heading, Current, Course, CourseToSteer, TooStrong, Nothing };
+// What was solved; Written tells which fields it fills.
+enum class CurrentMissing {
+    Heading,
+    Current,
+    Course,
+    CourseToSteer,
+    LeewayCourse,   // leeway alone: the course from the heading
+    LeewayHeading,  // leeway alone: the heading from the course
+    TooStrong,
+    Nothing,
+};
 
 // With two pairs given (a pair is given when both its fields show text),
-// computes the third from them. With fewer, only the course to steer is
-// solved: own speed, the current and the course given, heading and ground
-// speed empty. Anything else is Nothing: the values of empty fields are
-// never used.
+// computes the third from them. With fewer, the course to steer is solved
+// when own speed, the current and the course are given, heading and ground
+// speed empty. With the leeway given and no current at all, a heading gives
+// the course (course = heading + leeway) and a course the heading, each
+// with the speed of the other side when it is known. Anything else is
+// Nothing: the values of empty fields are never used. The leeway is never
+// solved for.
 CurrentMissing SolveCurrent(const CurrentFields& given, CurrentTriangle& t, VectorCombination& work);
+
+// The fields a solution fills, given what was given.
+CurrentFields Written(CurrentMissing missing, const CurrentFields& given);
 
 // The heading that, with the current, makes good the course, and the speed
 // over the ground along it. No value when the current cannot be stemmed

@@ -79,14 +79,30 @@ double TravelMinutes(double distance, double speed)
     return RoundHalfEven(distance / speed * kMinutesPerHour);
 }
 
-double FuelNeeded(int minutes, double power, double consumption)
+ArrivalTime Arrival(int departure, int total)
 {
-    return Hours(minutes) * (power * consumption) / kFuelGramsPerLitre;
+    const int end = departure + total;
+    return {end % kMinutesPerDay, end / kMinutesPerDay};
 }
 
-double FuelFactor(double fuel, double other, int minutes)
+double LitresPerHour(double power, double consumption, int gramsPerLitre)
 {
-    return fuel * kFuelGramsPerLitre / (other * Hours(minutes));
+    return power * consumption / gramsPerLitre;
+}
+
+double FuelForTime(double litresPerHour, int minutes)
+{
+    return litresPerHour * Hours(minutes);
+}
+
+double FuelNeeded(int minutes, double power, double consumption, int gramsPerLitre)
+{
+    return Hours(minutes) * (power * consumption) / gramsPerLitre;
+}
+
+double FuelFactor(double fuel, double other, int minutes, int gramsPerLitre)
+{
+    return fuel * gramsPerLitre / (other * Hours(minutes));
 }
 
 }  // namespace nav

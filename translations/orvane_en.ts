@@ -407,6 +407,54 @@ Si usa invece %2.</source>
         <source>Deviazione (data)</source>
         <translation>Deviation (given)</translation>
     </message>
+    <message>
+        <source> +%1g</source>
+        <translation> +%1d</translation>
+    </message>
+    <message>
+        <source>Peso Spec. Carburante = %1</source>
+        <translation>Fuel specific gravity = %1</translation>
+    </message>
+    <message>
+        <source>RSu</source>
+        <translation>WT</translation>
+    </message>
+    <message>
+        <source>Scarroccio</source>
+        <translation>Leeway</translation>
+    </message>
+    <message>
+        <source>+ il vento spinge a dritta, - a sinistra</source>
+        <translation>+ the wind sets to starboard, - to port</translation>
+    </message>
+    <message>
+        <source>Ora partenza</source>
+        <translation>Departure</translation>
+    </message>
+    <message>
+        <source>Ora arrivo</source>
+        <translation>Arrival</translation>
+    </message>
+    <message>
+        <source>Consumo orario</source>
+        <translation>Hourly consumption</translation>
+    </message>
+    <message>
+        <source>l / h</source>
+        <translation>l / h</translation>
+    </message>
+    <message>
+        <source>Gasolio 0,833</source>
+        <translation>Diesel 0.833</translation>
+    </message>
+    <message>
+        <source>Benzina 0,750</source>
+        <translation>Petrol 0.750</translation>
+    </message>
+    <message>
+        <source>Altro…</source>
+        <translation>Other…</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

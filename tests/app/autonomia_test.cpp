@@ -9,9 +9,12 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTime>
+#include <QTimeEdit>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -201,6 +204,113 @@ TEST_F(AutonomiaTest, ATypedConsumptionStaysAsTypedAndTheArrowsStepOnFiveGrams)
     EXPECT_EQ(form->SPCS->text(), QStringLiteral("278"));
     form->SPCS->StepUp(true);
     EXPECT_EQ(form->SPCS->text(), QStringLiteral("285"));
+}
+
+struct ArrivalCase {
+    double distance, speed;
+    QTime departure;
+    const char* total;
+    const char* arrival;
+};
+
+class ArrivalTest : public AutonomiaTest, public testing::WithParamInterface<ArrivalCase> {};
+
+TEST_P(ArrivalTest, DeparturePlusTheTotalTimeOnTheDayItFallsOn)
+{
+    const ArrivalCase& c = GetParam();
+    form->SPPART->setTime(c.departure);
+    form->SPCT->setValue(c.distance);
+    form->SPVM->setValue(c.speed);
+    Click("CALCTT");
+    EXPECT_EQ(Time(), QString::fromLatin1(c.total));
+    EXPECT_EQ(form->EDARRIVO->text(), QString::fromLatin1(c.arrival));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ArrivalTest,
+    testing::Values(ArrivalCase{9, 6, QTime(8, 0), "01:30", "09:30"},
+                    ArrivalCase{8.7, 17.4, QTime(10, 0), "00:30", "10:30"},
+                    ArrivalCase{100, 5, QTime(22, 0), "20:00", "18:00 +1g"},
+                    ArrivalCase{1, 60, QTime(23, 59), "00:01", "00:00 +1g"},
+                    ArrivalCase{0, 5, QTime(23, 59), "00:00", "23:59"},
+                    ArrivalCase{5450, 10, QTime(0, 0), "545:00", "17:00 +22g"}));
+
+// Typed, stepped by the arrows or given a new departure: the arrival follows at once.
+TEST_F(AutonomiaTest, TheArrivalFollowsEveryChangeOfTimeOrDeparture)
+{
+    form->SPPART->setFocus();
+    QTest::keyClicks(form->SPPART, QStringLiteral("0800"));
+    EXPECT_EQ(form->EDARRIVO->text(), QStringLiteral("08:00"));
+    form->EDTT->setFocus();
+    form->EDTT->selectAll();
+    QTest::keyClicks(form->EDTT, QStringLiteral("1:30"));
+    EXPECT_EQ(form->EDARRIVO->text(), QStringLiteral("09:30"));
+    QTest::mouseClick(form->SPORE->upButton(), Qt::LeftButton);
+    EXPECT_EQ(form->EDARRIVO->text(), QStringLiteral("10:30"));
+    QTest::mouseClick(form->SPMIN->downButton(), Qt::LeftButton);
+    EXPECT_EQ(form->EDARRIVO->text(), QStringLiteral("10:29"));
+}
+
+struct HourlyFuelCase {
+    const char* what;
+    int fuel;  // TForm1::FuelKind
+    int gramsPerLitre;
+    double power, consumption;
+    const char* typedLitres;  // nullptr: derived from power and consumption
+    int minutes;
+    const char* button;
+    const char* litresPerHour, *litres, *reserve, *density;
+};
+
+class HourlyFuelTest : public AutonomiaTest, public testing::WithParamInterface<HourlyFuelCase> {};
+
+TEST_P(HourlyFuelTest, LitresPerHourByFuelTimesTheTime)
+{
+    const HourlyFuelCase& c = GetParam();
+    form->ChooseFuel(c.fuel, c.gramsPerLitre);
+    form->SPHP->setValue(c.power);
+    form->SPCS->setValue(c.consumption);
+    if (c.typedLitres) {
+        form->SPLH->setFocus();
+        form->SPLH->selectAll();
+        QTest::keyClicks(form->SPLH, QString::fromLatin1(c.typedLitres));
+    }
+    Minutes(c.minutes);
+    Click(c.button);
+    EXPECT_EQ(form->SPLH->text(), QString::fromLatin1(c.litresPerHour)) << c.what;
+    EXPECT_EQ(form->SPAUTO->text(), QString::fromLatin1(c.litres)) << c.what;
+    EXPECT_EQ(form->EDAUTO30->text(), QString::fromLatin1(c.reserve)) << c.what;
+    EXPECT_EQ(form->Label8->text(), QStringLiteral("Peso Spec. Carburante = ") + QLatin1String(c.density)) << c.what;
+    EXPECT_TRUE(recorded.platform.errors.isEmpty()) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HourlyFuelTest,
+    testing::Values(
+        HourlyFuelCase{"10 l/h typed", TForm1::Diesel, 0, 0, 0, "10", 90, "CALCAUTO", "10.0", "15.0", " 19.5", "0.833"},
+        HourlyFuelCase{"typed over the engine's", TForm1::Diesel, 0, 100, 200, "10", 60, "CALCAUTO", "10.0", "10.0",
+                       " 13.0", "0.833"},
+        HourlyFuelCase{"petrol by the hour", TForm1::Petrol, 0, 150, 250, nullptr, 0, "CALCLH", "50.0", "0.0", "",
+                       "0.750"},
+        HourlyFuelCase{"petrol for 2 h 30", TForm1::Petrol, 0, 100, 300, nullptr, 150, "CALCAUTO", "40.0", "100.0",
+                       "130.0", "0.750"},
+        HourlyFuelCase{"another fuel", TForm1::OtherFuel, 800, 20, 180, nullptr, 600, "CALCAUTO", "4.5", "45.0",
+                       " 58.5", "0.800"},
+        HourlyFuelCase{"beyond the lightest", TForm1::OtherFuel, 100, 10, 100, nullptr, 60, "CALCAUTO", "2.0", "2.0",
+                       "  2.6", "0.500"},
+        // Derived, 21.6086 l/h count to the last digit: 216.1 litres, not 216.0.
+        HourlyFuelCase{"derived diesel", TForm1::Diesel, 0, 100, 180, nullptr, 600, "CALCAUTO", "21.6", "216.1",
+                       "280.9", "0.833"}));
+
+TEST_F(AutonomiaTest, PowerAndConsumptionChangedTakeBackTheLitresPerHour)
+{
+    form->SPHP->setValue(100);
+    form->SPCS->setValue(200);
+    form->SPLH->setFocus();
+    form->SPLH->selectAll();
+    QTest::keyClicks(form->SPLH, QStringLiteral("10"));
+    form->SPCS->setValue(250);
+    EXPECT_EQ(form->SPLH->text(), QStringLiteral("30.0"));
 }
 
 struct TypedTimeCase {

@@ -45,6 +45,7 @@ const QSet<QString> kSameInEnglish = {
     QStringLiteral("g / HP / h"),  QStringLiteral("hh:mm"),    QStringLiteral("E"),
     QStringLiteral("W"),           QStringLiteral("Ver. 3.0"), QStringLiteral("  Dev"),
     QStringLiteral("N"),           QStringLiteral("S"),           QStringLiteral("DEVIAZIONI.TXT"),
+    QStringLiteral("l / h"),
     QString::fromUtf8("\u00B0"),   QStringLiteral("'"),        QStringLiteral("\""),
 };
 

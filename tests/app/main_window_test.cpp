@@ -804,9 +804,13 @@ INSTANTIATE_TEST_SUITE_P(
                                         "AZZERARIL", "CALCVB"}},
                     TabOrderCase{1, 1, {"EDPVC", "PVCCLEAR", "EDRP", "RPCLEAR", "EDRVC", "RVCCLEAR", "RBCIRC"}},
                     TabOrderCase{2, 0, {"EDPVCOR", "EDVPCOR", "CLEARPVCOR", "EDDCOR", "EDVCOR", "CLEARDCOR",
-                                        "EDRVCOR", "EDVECOR", "CLEARRVCOR", "AZZERACOR", "CALCCOR"}},
-                    TabOrderCase{3, 0, {"SPCT", "CALCCT", "SPVM", "CALCVM", "EDTT", "CALCTT", "SPHP", "CALCHP",
-                                        "SPCS", "CALCCS", "SPAUTO", "CALCAUTO", "EDAUTO30"}}));
+                                        "EDRVCOR", "EDVECOR", "CLEARRVCOR", "EDSCAR", "CLEARSCAR", "AZZERACOR",
+                                        "CALCCOR"}},
+                    TabOrderCase{3, 0, {"SPCT", "CALCCT", "SPVM", "CALCVM", "EDTT", "CALCTT", "SPPART",
+                                        "SPPART",  // hours, then minutes
+                                        "EDARRIVO",
+                                        "SPHP", "CALCHP", "SPCS", "CALCCS", "SPLH", "CALCLH", "SPAUTO", "CALCAUTO",
+                                        "EDAUTO30", "CBCARB"}}));
 
 // The current triangle through the window.
 

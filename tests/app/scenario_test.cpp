@@ -17,9 +17,11 @@
 #include "widgets/numeric/spin_num_edit.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QRadioButton>
@@ -356,6 +358,55 @@ TEST_F(ScenarioTest, TheCourseToSteerAgainstTheCurrent)
     EXPECT_EQ(form().EDVECOR->text(), QStringLiteral("3.8"));
     EXPECT_EQ(program->state.diagramLines[0].angle, 57);  // drawn as the other problems
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
+}
+
+// The published cases of leeway, through the angle dialog.
+TEST_F(ScenarioTest, LeewayTurnsTheCourseIntoTheHeadingAndBack)
+{
+    Start("0;0\r\n", "1985\r\n1985\r\n0\r\n0\r\n");
+    form().PageControl1->setCurrentWidget(form().TabSheet3);
+    const struct {
+        TAlignedEdit* given;
+        const char* direction;
+        const char* leeway;
+        TAlignedEdit* result;
+        nav::Angle expected;
+    } cases[] = {
+        {form().EDRVCOR, "95", "-4", form().EDPVCOR, 99 * kDeg},
+        {form().EDPVCOR, "186", "-2", form().EDRVCOR, 184 * kDeg},
+        {form().EDRVCOR, "46", "5", form().EDPVCOR, 41 * kDeg},
+    };
+    for (const auto& c : cases) {
+        Click(Button("AZZERACOR"));
+        EnterAngle(c.given, QString::fromLatin1(c.direction));
+        EnterAngle(form().EDSCAR, QString::fromLatin1(c.leeway));
+        Click(Button("CALCCOR"));
+        EXPECT_EQ(c.result->text(), Text(c.expected)) << c.direction;
+        EXPECT_TRUE(form().EDVECOR->text().isEmpty()) << "no speed was given";
+    }
+    EXPECT_EQ(form().EDSCAR->text(), Text(5 * kDeg));
+    EXPECT_EQ(program->state.diagramLineCount, 3);  // heading, course and water track, no current
+    EXPECT_EQ(program->state.diagramLines[2].label, QStringLiteral("RSu"));
+    EXPECT_EQ(program->state.diagramLines[2].angle, 46);
+
+    // Without the leeway a course alone is nothing to solve, as it always was.
+    Click(Button("CLEARSCAR"));
+    form().EDPVCOR->clear();
+    Click(Button("CALCCOR"));
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
+}
+
+TEST_F(ScenarioTest, TheFuelChosenIsRememberedForTheNextStart)
+{
+    Start("0;0\r\n", "1985\r\n1985\r\n0\r\n0\r\n");
+    form().CBCARB->setCurrentIndex(TForm1::OtherFuel);
+    form().SPDENS->setValue(0.8);
+    program.reset();
+    program = std::make_unique<Program>(folder.path());
+    EXPECT_EQ(form().CBCARB->currentIndex(), TForm1::OtherFuel);
+    EXPECT_EQ(form().FuelGramsPerLitre(), 800);
+    EXPECT_EQ(form().Label8->text(), QStringLiteral("Peso Spec. Carburante = 0.800"));
+    form().CBCARB->setCurrentIndex(TForm1::Diesel);  // as the next test expects to find it
 }
 
 // The deviation card: a swing entered on "Tabelle", the table generated

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -97,6 +98,79 @@ INSTANTIATE_TEST_SUITE_P(
                     SolveCase{"heading and own speed only", {true, true}, nav::CurrentMissing::Nothing},
                     SolveCase{"steering without the current's speed", {false, true, true, false, true, false},
                               nav::CurrentMissing::Nothing}));
+
+struct LeewayCase {
+    const char* what;
+    nav::CurrentFields given;
+    nav::CurrentTriangle in;
+    nav::CurrentMissing missing;
+    nav::Angle heading, course;
+    double ownSpeed, groundSpeed;
+    nav::CurrentFields written;
+};
+
+class LeewayTest : public testing::TestWithParam<LeewayCase> {};
+
+// The water track is heading + leeway; with no current it is the course.
+TEST_P(LeewayTest, WorksTheTriangleOnTheWaterTrack)
+{
+    const LeewayCase& c = GetParam();
+    nav::CurrentTriangle t = c.in;
+    nav::VectorCombination work;
+    const nav::CurrentMissing missing = nav::SolveCurrent(c.given, t, work);
+    ASSERT_EQ(missing, c.missing) << c.what;
+    EXPECT_NEAR(t.heading, c.heading, 2) << c.what;
+    EXPECT_NEAR(t.course, c.course, 2) << c.what;
+    EXPECT_NEAR(t.ownSpeed, c.ownSpeed, 1e-3) << c.what;
+    EXPECT_NEAR(t.groundSpeed, c.groundSpeed, 1e-3) << c.what;
+    const nav::CurrentFields w = nav::Written(missing, c.given);
+    EXPECT_EQ((std::array{w.heading, w.ownSpeed, w.current, w.currentSpeed, w.course, w.groundSpeed}),
+              (std::array{c.written.heading, c.written.ownSpeed, c.written.current, c.written.currentSpeed,
+                          c.written.course, c.written.groundSpeed}))
+        << c.what;
+}
+
+namespace {
+
+constexpr nav::CurrentFields kHeadingOnly{true, false, false, false, false, false, true};
+constexpr nav::CurrentFields kCourseOnly{false, false, false, false, true, false, true};
+// 090 at 6 with leeway +10 (water track 100) and the current 180 at 2 make good 117 14' 22" at 6.6459.
+constexpr nav::Angle kMadeGood = 117 * kDeg + 14 * kMin + 22;
+constexpr double kGround = 6.64587;
+
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LeewayTest,
+    testing::Values(
+        LeewayCase{"course 095, leeway -4", kCourseOnly, {0, 0, 0, 0, 95 * kDeg, 0, -4 * kDeg},
+                   nav::CurrentMissing::LeewayHeading, 99 * kDeg, 95 * kDeg, 0, 0, {true}},
+        LeewayCase{"heading 186, leeway -2", kHeadingOnly, {186 * kDeg, 0, 0, 0, 0, 0, -2 * kDeg},
+                   nav::CurrentMissing::LeewayCourse, 186 * kDeg, 184 * kDeg, 0, 0, {.course = true}},
+        LeewayCase{"course 046, leeway +5", kCourseOnly, {0, 0, 0, 0, 46 * kDeg, 0, 5 * kDeg},
+                   nav::CurrentMissing::LeewayHeading, 41 * kDeg, 46 * kDeg, 0, 0, {true}},
+        LeewayCase{"across north to port", {true, true, false, false, false, false, true},
+                   {2 * kDeg, 5, 0, 0, 0, 0, -5 * kDeg}, nav::CurrentMissing::LeewayCourse, 2 * kDeg, 357 * kDeg, 5, 5,
+                   {.course = true, .groundSpeed = true}},
+        LeewayCase{"steering across north", {false, true, false, false, true, false, true},
+                   {0, 5, 0, 0, 2 * kDeg, 0, 5 * kDeg}, nav::CurrentMissing::LeewayHeading, 357 * kDeg, 2 * kDeg, 5, 5,
+                   {.heading = true, .groundSpeed = true}},
+        LeewayCase{"course and ground speed", {false, false, false, false, true, true, true},
+                   {0, 0, 0, 0, 10 * kDeg, 4, 3 * kDeg}, nav::CurrentMissing::LeewayHeading, 7 * kDeg, 10 * kDeg, 4, 4,
+                   {.heading = true, .ownSpeed = true}},
+        LeewayCase{"course with leeway and current", {true, true, true, true, false, false, true},
+                   {90 * kDeg, 6, 180 * kDeg, 2, 0, 0, 10 * kDeg}, nav::CurrentMissing::Course, 90 * kDeg, kMadeGood,
+                   6, kGround, {.course = true, .groundSpeed = true}},
+        LeewayCase{"heading with leeway and current", {false, false, true, true, true, true, true},
+                   {0, 0, 180 * kDeg, 2, kMadeGood, kGround, 10 * kDeg}, nav::CurrentMissing::Heading, 90 * kDeg,
+                   kMadeGood, 6, kGround, {true, true}},
+        LeewayCase{"course to steer with leeway and current", {false, true, true, true, true, false, true},
+                   {0, 6, 180 * kDeg, 2, kMadeGood, 0, 10 * kDeg}, nav::CurrentMissing::CourseToSteer, 90 * kDeg,
+                   kMadeGood, 6, kGround, {.heading = true, .groundSpeed = true}},
+        LeewayCase{"a current half given", {true, false, true, false, false, false, true},
+                   {186 * kDeg, 0, 0, 0, 0, 0, -2 * kDeg}, nav::CurrentMissing::Nothing, 186 * kDeg, 0, 0, 0, {}},
+        LeewayCase{"no leeway, a heading alone", {true}, {186 * kDeg, 0, 0, 0, 0, 0, 0}, nav::CurrentMissing::Nothing,
+                   186 * kDeg, 0, 0, 0, {}}));
 
 struct SteerCase {
     const char* what;
