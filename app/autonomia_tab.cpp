@@ -89,7 +89,7 @@ void TForm1::ChooseFuel(int kind, int gramsPerLitre)
 
 void TForm1::FuelPicked()
 {
-    SPDENS->setEnabled(CBCARB->currentIndex() == OtherFuel);
+    SPDENS->setVisible(CBCARB->currentIndex() == OtherFuel);
     const int grams = FuelGramsPerLitre();
     Label8->setText(tr("Peso Spec. Carburante = %1").arg(grams / kGramsPerKilogram, 0, 'f', kDensityDecimals));
     Label8->adjustSize();

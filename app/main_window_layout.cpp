@@ -471,7 +471,7 @@ void TForm1::BuildDepartureAndFuel(QWidget* page)
     SPDENS->setMaxValue(nav::kHeaviestFuel / kGramsPerKilogram);
     SPDENS->setIncrement(kDensityStep);
     SPDENS->setValue(nav::kDieselGramsPerLitre / kGramsPerKilogram);
-    SPDENS->setEnabled(false);
+    SPDENS->hide();  // shown for another fuel
 }
 
 void TForm1::BuildEnduranceEntries(QWidget* group, QWidget* page)
