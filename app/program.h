@@ -7,11 +7,11 @@
 #include "app/main_window.h"
 #include "app/nav_state.h"
 #include "app/startup.h"
+#include "card/compass_swing.h"
+#include "card/deviation_curve.h"
+#include "card/deviation_editor.h"
 #include "dialogs/angle_dialog.h"
-#include "dialogs/compass_swing.h"
 #include "dialogs/declination_dialog.h"
-#include "dialogs/deviation_curve.h"
-#include "dialogs/deviation_editor.h"
 #include "dialogs/speed_dialog.h"
 
 #include <QSettings>

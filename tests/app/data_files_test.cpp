@@ -6,7 +6,7 @@
 #include "app/data_files.h"
 
 #include "app/program.h"
-#include "dialogs/deviation_rows.h"
+#include "card/deviation_rows.h"
 #include "support/recording_platform.h"
 #include "widgets/numeric/aligned_edit.h"
 

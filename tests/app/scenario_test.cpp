@@ -2,9 +2,8 @@
 // angle is set there and confirmed, and "Calcola" converts it.
 
 #include "app/program.h"
+#include "card/deviation_rows.h"
 #include "dialogs/position_dialog.h"
-
-#include "dialogs/deviation_rows.h"
 #include "toolkit/string_grid.h"
 
 #include "support/recording_platform.h"

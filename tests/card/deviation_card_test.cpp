@@ -3,10 +3,10 @@
 // tables opened and loaded, Escape, the swing's fit, the curve's suspect rows
 // and the card exported to PDF.
 
-#include "dialogs/compass_swing.h"
-#include "dialogs/deviation_curve.h"
-#include "dialogs/deviation_editor.h"
-#include "dialogs/deviation_rows.h"
+#include "card/compass_swing.h"
+#include "card/deviation_curve.h"
+#include "card/deviation_editor.h"
+#include "card/deviation_rows.h"
 #include "nav/deviation_file.h"
 #include "support/disk_full.h"
 #include "support/night_scope.h"

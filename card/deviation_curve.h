@@ -3,7 +3,7 @@
 // curve over 0–360°, its coefficients and RMS residual, the rows that are
 // likely typing errors, and the card exported as PNG or PDF or printed.
 
-#include "dialogs/deviation_card.h"
+#include "card/deviation_card.h"
 
 #include <QDialog>
 

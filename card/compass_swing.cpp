@@ -1,7 +1,7 @@
-#include "dialogs/compass_swing.h"
+#include "card/compass_swing.h"
 
-#include "dialogs/deviation_card.h"
-#include "dialogs/deviation_rows.h"
+#include "card/deviation_card.h"
+#include "card/deviation_rows.h"
 #include "toolkit/color.h"
 #include "toolkit/fonts.h"
 #include "toolkit/form_layout.h"

@@ -1,4 +1,4 @@
-#include "dialogs/deviation_card.h"
+#include "card/deviation_card.h"
 
 #include "nav/angle.h"
 #include "nav/deviation_file.h"

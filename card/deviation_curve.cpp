@@ -1,6 +1,6 @@
-#include "dialogs/deviation_curve.h"
+#include "card/deviation_curve.h"
 
-#include "dialogs/compass_swing.h"
+#include "card/compass_swing.h"
 #include "nav/angle.h"
 #include "nav/deviation_file.h"
 #include "toolkit/color_scheme.h"

@@ -1,7 +1,7 @@
-#include "dialogs/deviation_editor.h"
+#include "card/deviation_editor.h"
 
-#include "dialogs/deviation_card.h"
-#include "dialogs/deviation_rows.h"
+#include "card/deviation_card.h"
+#include "card/deviation_rows.h"
 #include "nav/deviation_file.h"
 #include "toolkit/color.h"
 #include "toolkit/form_layout.h"

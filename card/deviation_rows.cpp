@@ -1,4 +1,4 @@
-#include "dialogs/deviation_rows.h"
+#include "card/deviation_rows.h"
 
 #include "nav/deviation_file.h"
 
