@@ -62,8 +62,13 @@ void TForm1::ConnectDepartureAndFuel()
         if (!derivingLitresPerHour_)
             litresPerHourGiven_ = true;
     });
-    connect(CBCARB, &QComboBox::currentIndexChanged, this, &TForm1::FuelPicked);
+    connect(CBCARB, &QComboBox::currentIndexChanged, this, [this] {
+        FuelPicked();
+        emit FuelChanged(CBCARB->currentIndex(), FuelGramsPerLitre());
+    });
+    // Counted as it is typed; kept once it is whole.
     connect(SPDENS, &TNumEdit::OnChange, this, &TForm1::FuelPicked);
+    connect(SPDENS, &TNumEdit::OnExit, this, [this] { emit FuelChanged(CBCARB->currentIndex(), FuelGramsPerLitre()); });
     ShowArrival();
 }
 
@@ -82,8 +87,7 @@ int TForm1::FuelGramsPerLitre() const
 
 void TForm1::ChooseFuel(int kind, int gramsPerLitre)
 {
-    if (kind == OtherFuel)
-        SPDENS->setValue(std::clamp(gramsPerLitre, nav::kLightestFuel, nav::kHeaviestFuel) / kGramsPerKilogram);
+    SPDENS->setValue(std::clamp(gramsPerLitre, nav::kLightestFuel, nav::kHeaviestFuel) / kGramsPerKilogram);
     CBCARB->setCurrentIndex(std::clamp(kind, int{Diesel}, int{OtherFuel}));
 }
 
@@ -93,8 +97,9 @@ void TForm1::FuelPicked()
     const int grams = FuelGramsPerLitre();
     Label8->setText(tr("Peso Spec. Carburante = %1").arg(grams / kGramsPerKilogram, 0, 'f', kDensityDecimals));
     Label8->adjustSize();
-    DeriveLitresPerHour();
-    emit FuelChanged(CBCARB->currentIndex(), grams);
+    // Litres per hour a skipper gave are litres whatever the fuel.
+    if (!litresPerHourGiven_)
+        DeriveLitresPerHour();
 }
 
 void TForm1::DeriveLitresPerHour()
@@ -162,6 +167,7 @@ toolkit::SpeedButton* TForm1::RowCalcola(const QWidget* focused) const
         {"SPCS", "CALCCS"},   {"SPAUTO", "CALCAUTO"}, {"EDAUTO30", "CALCAUTO"}, {"CALCCT", "CALCCT"},
         {"CALCVM", "CALCVM"}, {"CALCTT", "CALCTT"},   {"CALCHP", "CALCHP"},   {"CALCCS", "CALCCS"},
         {"CALCAUTO", "CALCAUTO"}, {"SPLH", "CALCLH"}, {"CALCLH", "CALCLH"},
+        {"CBCARB", "CALCAUTO"}, {"SPDENS", "CALCAUTO"},
     };
     if (!focused)
         return nullptr;

@@ -43,6 +43,21 @@ void TForm1::CLEARSCARClick()
 {
     EDSCAR->clear();
     state_.valSCAR = 0;
+    LeewayChanged();
+}
+
+void TForm1::LeewayChanged()
+{
+    bool stale = false;
+    for (const auto& [field, text] : correntiResults_) {
+        if (field->text() == text) {
+            field->clear();
+            stale = true;
+        }
+    }
+    correntiResults_.clear();
+    if (stale)
+        SolveCorrenti(false);
 }
 
 void TForm1::AZZERACORClick()
@@ -51,10 +66,16 @@ void TForm1::AZZERACORClick()
         field->clear();
     state_.valPVCOR = state_.valDCOR = state_.valRVCOR = state_.valSCAR = 0;
     state_.valVPCOR = state_.valVCOR = state_.valVECOR = 0.0;
+    correntiResults_.clear();
     IMGCOR->Clear();
 }
 
 void TForm1::CALCCORClick()
+{
+    SolveCorrenti(true);
+}
+
+void TForm1::SolveCorrenti(bool report)
 {
     const auto shows = [](const TAlignedEdit* field) { return !field->text().isEmpty(); };
     const bool leeway = shows(EDSCAR);
@@ -64,15 +85,16 @@ void TForm1::CALCCORClick()
                                    shows(EDRVCOR), shows(EDVECOR), leeway};
     const nav::CurrentMissing missing = nav::SolveCurrent(given, t, state_.vectors);
     if (missing == nav::CurrentMissing::TooStrong) {
-        toolkit::platform().ErrorBox(this, tr("Corrente troppo forte per la rotta !"));
+        if (report)
+            toolkit::platform().ErrorBox(this, tr("Corrente troppo forte per la rotta !"));
         return;
     }
     if (missing == nav::CurrentMissing::Nothing) {
         const bool everything = given.heading && given.ownSpeed && given.current && given.currentSpeed
                                 && given.course && given.groundSpeed;
-        if (everything)
+        if (report && everything)
             EverythingFilled();
-        else
+        else if (report)
             NothingToCompute();
         return;
     }
@@ -84,38 +106,47 @@ void TForm1::CALCCORClick()
     state_.valRVCOR = t.course;
     state_.valVECOR = t.groundSpeed;
     const nav::CurrentFields written = nav::Written(missing, given);
-    const auto show = [this](bool shown, TAlignedEdit* direction, nav::Angle angle) {
-        if (shown)
-            ShowAngle(direction, angle);
+    correntiResults_.clear();
+    const auto show = [this](bool shown, TAlignedEdit* field, const QString& text) {
+        if (!shown)
+            return;
+        field->setText(text);
+        correntiResults_.emplace_back(field, text);
     };
-    const auto showSpeed = [](bool shown, TAlignedEdit* speed, double knots) {
-        if (shown)
-            speed->setText(SpeedText(knots));
-    };
-    show(written.heading, EDPVCOR, t.heading);
-    showSpeed(written.ownSpeed, EDVPCOR, t.ownSpeed);
-    show(written.current, EDDCOR, t.current);
-    showSpeed(written.currentSpeed, EDVCOR, t.currentSpeed);
-    show(written.course, EDRVCOR, t.course);
-    showSpeed(written.groundSpeed, EDVECOR, t.groundSpeed);
+    const auto angle = [](nav::Angle a) { return QString::fromStdString(nav::FormatAngle(a)); };
+    show(written.heading, EDPVCOR, angle(t.heading));
+    show(written.ownSpeed, EDVPCOR, SpeedText(t.ownSpeed));
+    show(written.current, EDDCOR, angle(t.current));
+    show(written.currentSpeed, EDVCOR, SpeedText(t.currentSpeed));
+    show(written.course, EDRVCOR, angle(t.course));
+    show(written.groundSpeed, EDVECOR, SpeedText(t.groundSpeed));
+    DrawCorrenti(t);
+}
 
-    // A leeway problem given without speeds is drawn with its directions
-    // alone, short enough for their labels to stay inside the square.
+void TForm1::DrawCorrenti(const nav::CurrentTriangle& t)
+{
+    const auto shows = [](const TAlignedEdit* field) { return !field->text().isEmpty(); };
+    // A speed not shown was never part of this problem: a leeway problem without
+    // speeds is drawn with its directions alone, short enough for the labels to fit.
+    const auto speed = [&shows](const TAlignedEdit* field, double knots) { return shows(field) ? knots : 0.0; };
     const bool directionsOnly = !shows(EDVPCOR) && !shows(EDVCOR) && !shows(EDVECOR);
     const auto lengths = directionsOnly ? std::array{kDirectionLength, 0, kDirectionLength}
-                                        : nav::VectorLengths(state_.valVPCOR, state_.valVCOR, state_.valVECOR);
+                                        : nav::VectorLengths(speed(EDVPCOR, state_.valVPCOR),
+                                                             speed(EDVCOR, state_.valVCOR),
+                                                             speed(EDVECOR, state_.valVECOR));
     const DiagramLine heading{nav::TruncDegrees(state_.valPVCOR), lengths[0], toolkit::clRed, 1, tr("PVe")};
     const DiagramLine current{nav::TruncDegrees(state_.valDCOR), lengths[1], toolkit::clLime, 1, tr("Cor")};
     const DiagramLine course{nav::TruncDegrees(state_.valRVCOR), lengths[2], toolkit::clYellow, 2, tr("RVe")};
-    if (!leeway) {
+    if (!shows(EDSCAR)) {
         DrawLines(*IMGCOR, {heading, current, course});
+        return;
+    }
+    // Without a current the water track is the course itself.
+    if (!shows(EDDCOR)) {
+        DrawLines(*IMGCOR, {heading, course});
         return;
     }
     // The water track is the side of the triangle the own speed draws.
     const DiagramLine waterTrack{nav::TruncDegrees(nav::WaterTrack(t)), lengths[0], kWaterTrackColor, 1, tr("RSu")};
-    if (!shows(EDDCOR)) {
-        DrawLines(*IMGCOR, {heading, course, waterTrack});
-        return;
-    }
     DrawLines(*IMGCOR, {heading, current, course, waterTrack});
 }

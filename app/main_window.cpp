@@ -25,6 +25,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -430,7 +431,19 @@ void TForm1::EDRVCClick() { OpenAngleFor(state_.valRVC, EDRVC, 0, kFullCircleDeg
 void TForm1::EDPVCORClick() { OpenAngleFor(state_.valPVCOR, EDPVCOR, 0, kFullCircleDegreesMax); }
 void TForm1::EDDCORClick() { OpenAngleFor(state_.valDCOR, EDDCOR, 0, kFullCircleDegreesMax); }
 void TForm1::EDRVCORClick() { OpenAngleFor(state_.valRVCOR, EDRVCOR, 0, kFullCircleDegreesMax); }
-void TForm1::EDSCARClick() { OpenAngleFor(state_.valSCAR, EDSCAR, -kMaxLeeway, kMaxLeeway); }
+void TForm1::EDSCARClick()
+{
+    if (!OpenAngleFor(state_.valSCAR, EDSCAR, -kMaxLeeway, kMaxLeeway))
+        return;
+    // The dialog bounds the degrees only: 45° 30' is beyond the leeway's range.
+    const nav::Angle limit = kMaxLeeway * nav::kSecondsPerDegree;
+    if (std::abs(state_.valSCAR) > limit) {
+        toolkit::platform().Beep();
+        state_.valSCAR = std::clamp(state_.valSCAR, -limit, limit);
+        ShowAngle(EDSCAR, state_.valSCAR);
+    }
+    LeewayChanged();
+}
 
 void TForm1::EDRPClick()
 {

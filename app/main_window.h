@@ -6,6 +6,7 @@
 #include "app/nav_state.h"
 #include "app/startup.h"
 #include "nav/bearings.h"
+#include "nav/currents.h"
 #include "nav/deviation_file.h"
 #include "nav/headings.h"
 
@@ -14,6 +15,8 @@
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -142,8 +145,8 @@ public:
     void CALCLHClick();
     void SPMINClick();
 
-    // The fuel: 0 diesel, 1 petrol, 2 another, of gramsPerLitre (500..1100;
-    // beyond, the nearest). Emits FuelChanged.
+    // The fuel: 0 diesel, 1 petrol, 2 another; gramsPerLitre (500..1100;
+    // beyond, the nearest) is another fuel's density, kept for when it is chosen.
     enum FuelKind { Diesel, Petrol, OtherFuel };
     void ChooseFuel(int kind, int gramsPerLitre);
     // The density in use, in grams per litre.
@@ -158,7 +161,8 @@ signals:
     void DeviationEditorRequested();
     void CompassSwingRequested();
     void DeviationCurveRequested();
-    // The fuel chosen on "Autonomia", to be remembered.
+    // The fuel chosen on "Autonomia", to be remembered: at once, and for
+    // another fuel's density once it is typed whole.
     void FuelChanged(int kind, int gramsPerLitre);
 
 protected:
@@ -237,6 +241,12 @@ private:
     // Before a calculation reads the time: the field shows the time it uses.
     void TidyTime();
     bool TimeKey(QKeyEvent* event);
+    // "Correnti" solved; report says whether a refusal is told.
+    void SolveCorrenti(bool report);
+    void DrawCorrenti(const nav::CurrentTriangle& t);
+    // A new leeway empties what the last solution wrote, while it shows, and
+    // solves the problem again from what was given.
+    void LeewayChanged();
     // "Ora arrivo": the departure plus the total time.
     void ShowArrival();
     // The litres per hour follow power, consumption and density, until the
@@ -274,6 +284,8 @@ private:
     nav::BearingStart vbStart_ = nav::BearingStart::Nothing;
     // The time "Tempo totale" last showed whole, before any typing in it.
     int shownMinutes_ = 0;
+    // The results the last solution of "Correnti" wrote, with their texts.
+    std::vector<std::pair<TAlignedEdit*, QString>> correntiResults_;
     // Whether "Consumo orario" was given by the user rather than derived.
     bool litresPerHourGiven_ = false;
     bool derivingLitresPerHour_ = false;

@@ -447,7 +447,6 @@ void TForm1::BuildDepartureAndFuel(QWidget* page)
     SPPART = new QTimeEdit(page);
     SPPART->setObjectName(QStringLiteral("SPPART"));
     SPPART->setDisplayFormat(QStringLiteral("HH:mm"));
-    SPPART->setWrapping(true);
     SPPART->setAlignment(Qt::AlignCenter);
     SPPART->setFont(tk::UiFont(kWindowFontPx));
     SPPART->setGeometry(180, 137, 60, 24);

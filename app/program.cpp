@@ -51,7 +51,8 @@ void Program::RememberFuel()
                      settings.value(QString::fromLatin1(kFuelDensityKey), nav::kDieselGramsPerLitre).toInt());
     QObject::connect(&form1, &TForm1::FuelChanged, &form1, [this](int kind, int gramsPerLitre) {
         settings.setValue(QString::fromLatin1(kFuelKey), kind);
-        settings.setValue(QString::fromLatin1(kFuelDensityKey), gramsPerLitre);
+        if (kind == TForm1::OtherFuel)
+            settings.setValue(QString::fromLatin1(kFuelDensityKey), gramsPerLitre);
         settings.sync();
     });
 }

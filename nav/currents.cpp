@@ -76,18 +76,22 @@ CurrentMissing SolveLeeway(const CurrentFields& given, CurrentTriangle& t)
 {
     if (!given.leeway || given.current || given.currentSpeed)
         return CurrentMissing::Nothing;
-    if (given.heading && !given.course && !given.groundSpeed) {
-        t.course = t.heading;
+    // One speed, on either side, is the speed of both.
+    const auto sameSpeed = [&given, &t] {
         if (given.ownSpeed)
             t.groundSpeed = t.ownSpeed;
+        else if (given.groundSpeed)
+            t.ownSpeed = t.groundSpeed;
+    };
+    const bool oneSpeed = !(given.ownSpeed && given.groundSpeed);
+    if (given.heading && !given.course && oneSpeed) {
+        t.course = t.heading;
+        sameSpeed();
         return CurrentMissing::LeewayCourse;
     }
-    if (given.course && !given.heading && !(given.ownSpeed && given.groundSpeed)) {
+    if (given.course && !given.heading && oneSpeed) {
         t.heading = t.course;
-        if (given.groundSpeed)
-            t.ownSpeed = t.groundSpeed;
-        else if (given.ownSpeed)
-            t.groundSpeed = t.ownSpeed;
+        sameSpeed();
         return CurrentMissing::LeewayHeading;
     }
     return CurrentMissing::Nothing;
@@ -123,13 +127,11 @@ CurrentFields Written(CurrentMissing missing, const CurrentFields& given)
     case CurrentMissing::Course: w.course = w.groundSpeed = true; break;
     case CurrentMissing::CourseToSteer: w.heading = w.groundSpeed = true; break;
     case CurrentMissing::LeewayCourse:
-        w.course = true;
-        w.groundSpeed = given.ownSpeed;
-        break;
     case CurrentMissing::LeewayHeading:
-        w.heading = true;
-        w.ownSpeed = given.groundSpeed;
-        w.groundSpeed = given.ownSpeed;
+        w.course = missing == CurrentMissing::LeewayCourse;
+        w.heading = !w.course;
+        w.ownSpeed = given.groundSpeed && !given.ownSpeed;
+        w.groundSpeed = given.ownSpeed && !given.groundSpeed;
         break;
     case CurrentMissing::TooStrong:
     case CurrentMissing::Nothing: break;

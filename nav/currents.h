@@ -67,8 +67,8 @@ enum class CurrentMissing {
 // computes the third from them. With fewer, the course to steer is solved
 // when own speed, the current and the course are given, heading and ground
 // speed empty. With the leeway given and no current at all, a heading gives
-// the course (course = heading + leeway) and a course the heading, each
-// with the speed of the other side when it is known. Anything else is
+// the course (course = heading + leeway) and a course the heading, and a
+// speed given on one side is the speed of the other. Anything else is
 // Nothing: the values of empty fields are never used. The leeway is never
 // solved for.
 CurrentMissing SolveCurrent(const CurrentFields& given, CurrentTriangle& t, VectorCombination& work);

@@ -108,16 +108,22 @@ TEST_F(AutonomiaTest, TimeEntryStepsByHoursAndMinutes)
 struct PassageCase {
     double distance, speed;
     const char* time;
+    QTime departure = QTime(0, 0);
+    const char* arrival = nullptr;  // nullptr: not checked
 };
 
 class PassageTimeTest : public AutonomiaTest, public testing::WithParamInterface<PassageCase> {};
 
-TEST_P(PassageTimeTest, TimeFromDistanceAndSpeed)
+TEST_P(PassageTimeTest, TimeFromDistanceAndSpeedAndTheArrivalOnItsDay)
 {
+    form->SPPART->setTime(GetParam().departure);
     form->SPCT->setValue(GetParam().distance);
     form->SPVM->setValue(GetParam().speed);
     Click("CALCTT");
     EXPECT_EQ(Time(), QString::fromLatin1(GetParam().time));
+    if (GetParam().arrival) {
+        EXPECT_EQ(form->EDARRIVO->text(), QString::fromLatin1(GetParam().arrival));
+    }
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
 }
 
@@ -125,10 +131,15 @@ INSTANTIATE_TEST_SUITE_P(Table, PassageTimeTest,
                          testing::Values(PassageCase{12, 8, "01:30"}, PassageCase{10, 3, "03:20"},
                                          PassageCase{1, 7, "00:09"}, PassageCase{0, 5, "00:00"},
                                          PassageCase{1, 24, "00:02"},  // 2.5 minutes: ties to even
-                                         PassageCase{5450, 10, "545:00"},
+                                         PassageCase{5450, 10, "545:00", QTime(0, 0), "17:00 +22g"},
                                          // Figures beyond the boxes' ranges are used as shown:
                                          // 100 knots for 545:00 gives 54500 miles.
-                                         PassageCase{54500, 100, "545:00"}, PassageCase{300, 150, "02:00"}));
+                                         PassageCase{54500, 100, "545:00"}, PassageCase{300, 150, "02:00"},
+                                         PassageCase{9, 6, "01:30", QTime(8, 0), "09:30"},
+                                         PassageCase{8.7, 17.4, "00:30", QTime(10, 0), "10:30"},
+                                         PassageCase{100, 5, "20:00", QTime(22, 0), "18:00 +1g"},
+                                         PassageCase{1, 60, "00:01", QTime(23, 59), "00:00 +1g"},
+                                         PassageCase{0, 5, "00:00", QTime(23, 59), "23:59"}));
 
 TEST_F(AutonomiaTest, SpeedAndDistanceFromTheOtherTwo)
 {
@@ -206,35 +217,6 @@ TEST_F(AutonomiaTest, ATypedConsumptionStaysAsTypedAndTheArrowsStepOnFiveGrams)
     EXPECT_EQ(form->SPCS->text(), QStringLiteral("285"));
 }
 
-struct ArrivalCase {
-    double distance, speed;
-    QTime departure;
-    const char* total;
-    const char* arrival;
-};
-
-class ArrivalTest : public AutonomiaTest, public testing::WithParamInterface<ArrivalCase> {};
-
-TEST_P(ArrivalTest, DeparturePlusTheTotalTimeOnTheDayItFallsOn)
-{
-    const ArrivalCase& c = GetParam();
-    form->SPPART->setTime(c.departure);
-    form->SPCT->setValue(c.distance);
-    form->SPVM->setValue(c.speed);
-    Click("CALCTT");
-    EXPECT_EQ(Time(), QString::fromLatin1(c.total));
-    EXPECT_EQ(form->EDARRIVO->text(), QString::fromLatin1(c.arrival));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, ArrivalTest,
-    testing::Values(ArrivalCase{9, 6, QTime(8, 0), "01:30", "09:30"},
-                    ArrivalCase{8.7, 17.4, QTime(10, 0), "00:30", "10:30"},
-                    ArrivalCase{100, 5, QTime(22, 0), "20:00", "18:00 +1g"},
-                    ArrivalCase{1, 60, QTime(23, 59), "00:01", "00:00 +1g"},
-                    ArrivalCase{0, 5, QTime(23, 59), "00:00", "23:59"},
-                    ArrivalCase{5450, 10, QTime(0, 0), "545:00", "17:00 +22g"}));
-
 // Typed, stepped by the arrows or given a new departure: the arrival follows at once.
 TEST_F(AutonomiaTest, TheArrivalFollowsEveryChangeOfTimeOrDeparture)
 {
@@ -267,7 +249,6 @@ class HourlyFuelTest : public AutonomiaTest, public testing::WithParamInterface<
 TEST_P(HourlyFuelTest, LitresPerHourByFuelTimesTheTime)
 {
     const HourlyFuelCase& c = GetParam();
-    form->ChooseFuel(c.fuel, c.gramsPerLitre);
     form->SPHP->setValue(c.power);
     form->SPCS->setValue(c.consumption);
     if (c.typedLitres) {
@@ -275,6 +256,7 @@ TEST_P(HourlyFuelTest, LitresPerHourByFuelTimesTheTime)
         form->SPLH->selectAll();
         QTest::keyClicks(form->SPLH, QString::fromLatin1(c.typedLitres));
     }
+    form->ChooseFuel(c.fuel, c.gramsPerLitre);  // a typed figure is litres whatever the fuel
     Minutes(c.minutes);
     Click(c.button);
     EXPECT_EQ(form->SPLH->text(), QString::fromLatin1(c.litresPerHour)) << c.what;
@@ -287,7 +269,7 @@ TEST_P(HourlyFuelTest, LitresPerHourByFuelTimesTheTime)
 INSTANTIATE_TEST_SUITE_P(
     Table, HourlyFuelTest,
     testing::Values(
-        HourlyFuelCase{"10 l/h typed", TForm1::Diesel, 0, 0, 0, "10", 90, "CALCAUTO", "10.0", "15.0", " 19.5", "0.833"},
+        HourlyFuelCase{"10 l/h typed", TForm1::Petrol, 0, 0, 0, "10", 90, "CALCAUTO", "10.0", "15.0", " 19.5", "0.750"},
         HourlyFuelCase{"typed over the engine's", TForm1::Diesel, 0, 100, 200, "10", 60, "CALCAUTO", "10.0", "10.0",
                        " 13.0", "0.833"},
         HourlyFuelCase{"petrol by the hour", TForm1::Petrol, 0, 150, 250, nullptr, 0, "CALCLH", "50.0", "0.0", "",

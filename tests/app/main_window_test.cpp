@@ -872,6 +872,24 @@ TEST_F(CorrentiTest, AnEmptySpeedAloneMakesItsPairMissing)
     EXPECT_EQ(form->EDVECOR->text(), QStringLiteral("7,1"));
 }
 
+// A current cleared away is no longer part of the problem, nor of its diagram.
+TEST_F(CorrentiTest, ALeewayProblemIsDrawnWithItsOwnSpeedsOnly)
+{
+    Heading(0, 5);
+    Current(90 * kDeg, 10);
+    form->CALCCORClick();
+    form->CLEARDCORClick();
+    form->CLEARRVCORClick();
+    state.valSCAR = 10 * kDeg;
+    form->EDSCAR->setText(AngleText(10, 0, 0));
+    form->CALCCORClick();
+    EXPECT_EQ(form->EDRVCOR->text(), AngleText(10, 0, 0));
+    EXPECT_EQ(form->EDVECOR->text(), QStringLiteral("5,0"));
+    EXPECT_EQ(state.diagramLineCount, 2);
+    EXPECT_EQ(state.diagramLines[0].length, nav::kLongestVector);
+    EXPECT_EQ(state.diagramLines[1].length, nav::kLongestVector);
+}
+
 TEST_F(CorrentiTest, AllSixFilledReportsAndLeavesTheDiagram)
 {
     Heading(1, 1);

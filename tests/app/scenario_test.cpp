@@ -383,14 +383,17 @@ TEST_F(ScenarioTest, LeewayTurnsTheCourseIntoTheHeadingAndBack)
         EXPECT_EQ(c.result->text(), Text(c.expected)) << c.direction;
         EXPECT_TRUE(form().EDVECOR->text().isEmpty()) << "no speed was given";
     }
-    EXPECT_EQ(form().EDSCAR->text(), Text(5 * kDeg));
-    EXPECT_EQ(program->state.diagramLineCount, 3);  // heading, course and water track, no current
-    EXPECT_EQ(program->state.diagramLines[2].label, QStringLiteral("RSu"));
-    EXPECT_EQ(program->state.diagramLines[2].angle, 46);
+    EXPECT_EQ(program->state.diagramLineCount, 2);  // without a current the water track is the course
 
-    // Without the leeway a course alone is nothing to solve, as it always was.
+    // A new leeway works the problem again; the course entered stays.
+    EnterAngle(form().EDSCAR, QStringLiteral("3"));
+    EXPECT_EQ(form().EDPVCOR->text(), Text(43 * kDeg));
+    EXPECT_EQ(form().EDRVCOR->text(), Text(46 * kDeg));
+    // Without the leeway a course alone is nothing to solve, as it always was:
+    // the heading it gave goes, and only "Calcola" says why.
     Click(Button("CLEARSCAR"));
-    form().EDPVCOR->clear();
+    EXPECT_TRUE(form().EDPVCOR->text().isEmpty());
+    EXPECT_TRUE(recorded.platform.errors.isEmpty());
     Click(Button("CALCCOR"));
     EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
 }
@@ -398,13 +401,19 @@ TEST_F(ScenarioTest, LeewayTurnsTheCourseIntoTheHeadingAndBack)
 TEST_F(ScenarioTest, TheFuelChosenIsRememberedForTheNextStart)
 {
     Start("0;0\r\n", "1985\r\n1985\r\n0\r\n0\r\n");
+    form().PageControl1->setCurrentWidget(form().TabSheet4);
     form().CBCARB->setCurrentIndex(TForm1::OtherFuel);
-    form().SPDENS->setValue(0.8);
+    form().SPDENS->setFocus();
+    form().SPDENS->selectAll();
+    QTest::keyClicks(form().SPDENS, QStringLiteral("0.8"));
+    form().CBCARB->setFocus();
+    form().CBCARB->setCurrentIndex(TForm1::Petrol);
     program.reset();
     program = std::make_unique<Program>(folder.path());
-    EXPECT_EQ(form().CBCARB->currentIndex(), TForm1::OtherFuel);
+    EXPECT_EQ(form().CBCARB->currentIndex(), TForm1::Petrol);
+    EXPECT_EQ(form().Label8->text(), QStringLiteral("Peso Spec. Carburante = 0.750"));
+    form().CBCARB->setCurrentIndex(TForm1::OtherFuel);  // the density typed for it comes back
     EXPECT_EQ(form().FuelGramsPerLitre(), 800);
-    EXPECT_EQ(form().Label8->text(), QStringLiteral("Peso Spec. Carburante = 0.800"));
     form().CBCARB->setCurrentIndex(TForm1::Diesel);  // as the next test expects to find it
 }
 
