@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
 
 namespace nav {
@@ -206,6 +207,110 @@ bool ReadMeasures(Reader& reader, LightCharacteristic& c)
     return true;
 }
 
+
+struct Phrase {
+    std::string_view italian, english;
+
+    std::string_view In(Language language) const { return language == Language::Italian ? italian : english; }
+};
+
+// The counted kinds name one flash (or occultation) and several; every kind
+// but Morse has the adjective that names the light when nothing is counted.
+struct KindPhrases {
+    Phrase one, many, adjective;
+    bool continuous;  // with no group it is not counted, even with a period
+};
+
+// In the order of LightKind.
+constexpr std::array kKindPhrases{
+    KindPhrases{{}, {}, {"fissa", "fixed"}, true},
+    KindPhrases{{"lampo", "flash"}, {"lampi", "flashes"}, {"a lampi", "flashing"}, false},
+    KindPhrases{{"eclisse", "occultation"}, {"eclissi", "occultations"}, {"intermittente", "occulting"}, false},
+    KindPhrases{{}, {}, {"isofase", "isophase"}, true},
+    KindPhrases{{"lampo rapido", "quick flash"}, {"lampi rapidi", "quick flashes"}, {"scintillante", "quick"}, true},
+    KindPhrases{{"lampo rapidissimo", "very quick flash"},
+                {"lampi rapidissimi", "very quick flashes"},
+                {"scintillante rapida", "very quick"},
+                true},
+    KindPhrases{{"lampo lungo", "long flash"}, {"lampi lunghi", "long flashes"}, {"a lampi lunghi", "long-flashing"}, false},
+    KindPhrases{{}, {}, {}, true},
+};
+static_assert(kKindPhrases.size() == static_cast<std::size_t>(LightKind::Morse) + 1);
+
+// Italian agrees with "luce" (feminine) and with "settori" (masculine).
+struct ColourPhrases {
+    Phrase light;
+    Phrase sector;
+};
+
+// In the order of LightColour.
+constexpr std::array kColourPhrases{
+    ColourPhrases{{"bianca", "white"}, {"bianco", "white"}},
+    ColourPhrases{{"rossa", "red"}, {"rosso", "red"}},
+    ColourPhrases{{"verde", "green"}, {"verde", "green"}},
+    ColourPhrases{{"gialla", "yellow"}, {"giallo", "yellow"}},
+};
+static_assert(kColourPhrases.size() == static_cast<std::size_t>(LightColour::Yellow) + 1);
+
+constexpr Phrase kLight{"luce", "light"};
+constexpr Phrase kSectors{"settori", "sectors"};
+constexpr Phrase kEvery{"ogni", "every"};
+constexpr Phrase kPeriod{"periodo", "period"};
+constexpr Phrase kGroupsOf{"gruppi di", "groups of"};
+constexpr Phrase kHeight{"altezza", "height"};
+constexpr Phrase kRange{"portata", "range"};
+
+constexpr int kShownDecimals = 2;
+
+const KindPhrases& PhrasesOf(LightKind kind)
+{
+    return kKindPhrases[static_cast<std::size_t>(kind)];
+}
+
+const ColourPhrases& PhrasesOf(LightColour colour)
+{
+    return kColourPhrases[static_cast<std::size_t>(colour)];
+}
+
+// "10", "2,5": no trailing zeros, no bare decimal mark.
+std::string Number(double x, char decimalMark)
+{
+    std::string text = FixedText(x, kShownDecimals);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    else
+        std::replace(text.begin(), text.end(), '.', decimalMark);
+    return text;
+}
+
+// "luce rossa fissa", "fixed red light"; colour or adjective may be empty.
+std::string NamedLight(Language language, std::string_view colour, std::string_view adjective)
+{
+    const std::array italian{kLight.italian, colour, adjective};
+    const std::array english{adjective, colour, kLight.english};
+    std::string text;
+    for (const std::string_view word : language == Language::Italian ? italian : english)
+        if (!word.empty())
+            text += (text.empty() ? "" : " ") + std::string(word);
+    return text;
+}
+
+// "2 lampi", "gruppi di 2+1 lampi", "gruppi di 3 lampi rapidi" with no period.
+std::string Count(const LightCharacteristic& c, const KindPhrases& kind, Language language)
+{
+    if (c.groups.size() <= 1 && c.period) {
+        const int n = c.groups.empty() ? 1 : c.groups.front();
+        return std::to_string(n) + ' ' + std::string((n == 1 ? kind.one : kind.many).In(language));
+    }
+    std::string joined;
+    for (const int n : c.groups)
+        joined += (joined.empty() ? "" : "+") + std::to_string(n);
+    const bool one = c.groups.size() == 1 && c.groups.front() == 1;
+    return std::string(kGroupsOf.In(language)) + ' ' + joined + ' ' + std::string((one ? kind.one : kind.many).In(language));
+}
+
 }  // namespace
 
 std::optional<LightCharacteristic> ReadCharacteristic(std::string_view text)
@@ -238,6 +343,39 @@ std::optional<LightCharacteristic> ReadCharacteristic(std::string_view text)
     if (c.kind == LightKind::Fixed && c.period)
         return std::nullopt;
     return c;
+}
+
+std::string DescribeCharacteristic(const LightCharacteristic& c, Language language, char decimalMark)
+{
+    const KindPhrases& kind = PhrasesOf(c.kind);
+    const auto words = [language](const Phrase& p) { return std::string(p.In(language)); };
+    const std::string every = c.period ? ' ' + words(kEvery) + ' ' + Number(*c.period, decimalMark) + " s" : "";
+    const bool counted = !kind.many.italian.empty() && (!c.groups.empty() || (c.period && !kind.continuous));
+    // The light named by its adjective takes its one colour along.
+    const bool colourInLight = c.kind != LightKind::Morse && !counted && c.colours.size() == 1;
+    std::string text;
+    if (c.kind == LightKind::Morse) {
+        text = "Morse " + std::string(1, c.morse) + every;
+    } else if (counted) {
+        text = Count(c, kind, language) + every;
+    } else {
+        text = NamedLight(language, colourInLight ? PhrasesOf(c.colours.front()).light.In(language) : "",
+                          kind.adjective.In(language));
+        if (c.period)
+            text += ", " + words(kPeriod) + ' ' + Number(*c.period, decimalMark) + " s";
+    }
+    if (c.colours.size() == 1 && !colourInLight) {
+        text += ", " + NamedLight(language, PhrasesOf(c.colours.front()).light.In(language), "");
+    } else if (c.colours.size() > 1) {
+        text += ", " + words(kSectors);
+        for (std::size_t i = 0; i < c.colours.size(); ++i)
+            text += (i == 0 ? " " : ", ") + words(PhrasesOf(c.colours[i]).sector);
+    }
+    if (c.height)
+        text += ", " + words(kHeight) + ' ' + Number(*c.height, decimalMark) + " m";
+    if (c.range)
+        text += ", " + words(kRange) + ' ' + Number(*c.range, decimalMark) + " M";
+    return text;
 }
 
 }  // namespace nav

@@ -4,8 +4,11 @@
 // "Oc(3)WRG.12s20m15M", "Sc.R.(3)5s", "Mo(A)8s", "F.R.". Periods in seconds,
 // heights in metres above the datum, nominal ranges in nautical miles.
 
+#include "nav/language.h"
+
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -50,5 +53,16 @@ inline constexpr int kMaxLightGroup = 20;
 // ranges by sector ("18/15M") and composite rhythms ("Q(6)+LFl.15s") give
 // no value.
 std::optional<LightCharacteristic> ReadCharacteristic(std::string_view text);
+
+// The characteristic in words, numbers with the decimal mark given and at
+// most two decimals. A count and its period: "2 lampi ogni 10 s" or "2
+// flashes every 10 s", "1 lampo ogni 5 s", "gruppi di 2+1 lampi ogni 10 s";
+// then the colour, "luce rossa" / "red light" or "settori bianco, rosso,
+// verde" / "sectors white, red, green"; then ", altezza 42 m, portata 18 M"
+// / ", height 42 m, range 18 M". A light with no count (fixed, isophase,
+// quick with no group, flashing with neither group nor period) carries its
+// one colour: "luce rossa fissa" / "fixed red light", "luce verde isofase,
+// periodo 4 s". Morse: "Morse A ogni 8 s". Never empty.
+std::string DescribeCharacteristic(const LightCharacteristic& c, Language language, char decimalMark);
 
 }  // namespace nav

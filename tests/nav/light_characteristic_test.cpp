@@ -46,10 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"VQ(3)5s", L{K::VeryQuick, {3}, 0, {}, 5}},
         ReadCase{"Sc.R.(3)5s", L{K::VeryQuick, {3}, 0, {}, 5}},
         ReadCase{"Sc(6)R.15s", L{K::Quick, {6}, 0, {R}, 15}},
+        ReadCase{"Sc.RG", L{K::VeryQuick, {}, 0, {G}}},
         ReadCase{"Q.Y", L{K::Quick, {}, 0, {Y}}},
         ReadCase{"LFl.10s", L{K::LongFlashing, {}, 0, {}, 10}},
         ReadCase{"Lam.L.10s", L{K::LongFlashing, {}, 0, {}, 10}},
         ReadCase{"Mo(A)8s", L{K::Morse, {}, 'A', {}, 8}},
+        ReadCase{"Mo(7)\t10.s", L{K::Morse, {}, '7', {}, 10}},
         ReadCase{"F.R.", L{K::Fixed, {}, 0, {R}}},
         ReadCase{"F.Gi 0m", L{K::Fixed, {}, 0, {Y}, {}, 0}},
         ReadCase{"Lam.(2+1)BRV. 15 s", L{K::Flashing, {2, 1}, 0, {W, R, G}, 15}},
@@ -67,3 +69,54 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Fl.10s18/15M", std::nullopt}, ReadCase{"Q(6)+LFl.15s", std::nullopt},
         ReadCase{"F.R.5s", std::nullopt}, ReadCase{"Iso(2)4s", std::nullopt}, ReadCase{"Mo 8s", std::nullopt},
         ReadCase{"Mo(a)8s", std::nullopt}, ReadCase{"Fl.RR.5s", std::nullopt}, ReadCase{"Fl.WB", std::nullopt}));
+
+struct DescribeCase {
+    const char* text;
+    nav::Language language;
+    const char* words;
+};
+
+class DescribeLightCharacteristicTest : public testing::TestWithParam<DescribeCase> {};
+
+TEST_P(DescribeLightCharacteristicTest, TellsTheReadingInWords)
+{
+    const DescribeCase& c = GetParam();
+    const auto light = nav::ReadCharacteristic(c.text);
+    ASSERT_TRUE(light) << c.text;
+    const char mark = c.language == nav::Language::Italian ? ',' : '.';
+    EXPECT_EQ(nav::DescribeCharacteristic(*light, c.language, mark), c.words) << c.text;
+}
+
+constexpr auto kIt = nav::Language::Italian;
+constexpr auto kEn = nav::Language::English;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DescribeLightCharacteristicTest,
+    testing::Values(
+        DescribeCase{"Lam.(2)10s42m18M", kIt, "2 lampi ogni 10 s, altezza 42 m, portata 18 M"},
+        DescribeCase{"Fl(2)10s42m18M", kEn, "2 flashes every 10 s, height 42 m, range 18 M"},
+        DescribeCase{"Fl.R.5s", kIt, "1 lampo ogni 5 s, luce rossa"},
+        DescribeCase{"Fl.R.5s", kEn, "1 flash every 5 s, red light"},
+        DescribeCase{"Oc(3)WRG.12s20m15M", kIt,
+                     "3 eclissi ogni 12 s, settori bianco, rosso, verde, altezza 20 m, portata 15 M"},
+        DescribeCase{"Oc(3)WRG.12s20m15M", kEn,
+                     "3 occultations every 12 s, sectors white, red, green, height 20 m, range 15 M"},
+        DescribeCase{"Int.5s", kIt, "1 eclisse ogni 5 s"},
+        DescribeCase{"F.R.", kIt, "luce rossa fissa"}, DescribeCase{"F.R.", kEn, "fixed red light"},
+        DescribeCase{"F.BR", kIt, "luce fissa, settori bianco, rosso"},
+        DescribeCase{"Iso.G.4s", kIt, "luce verde isofase, periodo 4 s"},
+        DescribeCase{"Iso.G.4s", kEn, "isophase green light, period 4 s"},
+        DescribeCase{"Sc.R.(3)5s", kIt, "3 lampi rapidissimi ogni 5 s"},
+        DescribeCase{"VQ(3)5s", kEn, "3 very quick flashes every 5 s"},
+        DescribeCase{"Sc.Gi", kIt, "luce gialla scintillante"},
+        DescribeCase{"Q.5s", kEn, "quick light, period 5 s"},
+        DescribeCase{"Q(9)15s", kIt, "9 lampi rapidi ogni 15 s"},
+        DescribeCase{"Oc.R", kEn, "occulting red light"},
+        DescribeCase{"Mo(A)8s", kIt, "Morse A ogni 8 s"},
+        DescribeCase{"Mo(U)Y.15s", kEn, "Morse U every 15 s, yellow light"},
+        DescribeCase{"Lam.L.10s", kIt, "1 lampo lungo ogni 10 s"},
+        DescribeCase{"LFl(2)R.10s", kEn, "2 long flashes every 10 s, red light"},
+        DescribeCase{"Fl(2+1)G.2,5s", kIt, "gruppi di 2+1 lampi ogni 2,5 s, luce verde"},
+        DescribeCase{"Fl(2+1)G.2,5s", kEn, "groups of 2+1 flashes every 2.5 s, green light"},
+        DescribeCase{"Fl(3)", kEn, "groups of 3 flashes"}, DescribeCase{"Fl.W", kIt, "luce bianca a lampi"},
+        DescribeCase{"Fl 3s 10,50m", kIt, "1 lampo ogni 3 s, altezza 10,5 m"}));
