@@ -232,7 +232,10 @@ constexpr std::array kKindPhrases{
                 {"lampi rapidissimi", "very quick flashes"},
                 {"scintillante rapida", "very quick"},
                 true},
-    KindPhrases{{"lampo lungo", "long flash"}, {"lampi lunghi", "long flashes"}, {"a lampi lunghi", "long-flashing"}, false},
+    KindPhrases{{"lampo lungo", "long flash"},
+                {"lampi lunghi", "long flashes"},
+                {"a lampi lunghi", "long-flashing"},
+                false},
     KindPhrases{{}, {}, {}, true},
 };
 static_assert(kKindPhrases.size() == static_cast<std::size_t>(LightKind::Morse) + 1);
@@ -304,11 +307,11 @@ std::string Count(const LightCharacteristic& c, const KindPhrases& kind, Languag
         const int n = c.groups.empty() ? 1 : c.groups.front();
         return std::to_string(n) + ' ' + std::string((n == 1 ? kind.one : kind.many).In(language));
     }
-    std::string joined;
-    for (const int n : c.groups)
-        joined += (joined.empty() ? "" : "+") + std::to_string(n);
+    std::string text(kGroupsOf.In(language));
+    for (std::size_t i = 0; i < c.groups.size(); ++i)
+        text += (i == 0 ? " " : "+") + std::to_string(c.groups[i]);
     const bool one = c.groups.size() == 1 && c.groups.front() == 1;
-    return std::string(kGroupsOf.In(language)) + ' ' + joined + ' ' + std::string((one ? kind.one : kind.many).In(language));
+    return text + ' ' + std::string((one ? kind.one : kind.many).In(language));
 }
 
 }  // namespace
@@ -349,7 +352,8 @@ std::string DescribeCharacteristic(const LightCharacteristic& c, Language langua
 {
     const KindPhrases& kind = PhrasesOf(c.kind);
     const auto words = [language](const Phrase& p) { return std::string(p.In(language)); };
-    const std::string every = c.period ? ' ' + words(kEvery) + ' ' + Number(*c.period, decimalMark) + " s" : "";
+    const std::string period = c.period ? Number(*c.period, decimalMark) + " s" : "";
+    const std::string every = c.period ? ' ' + words(kEvery) + ' ' + period : "";
     const bool counted = !kind.many.italian.empty() && (!c.groups.empty() || (c.period && !kind.continuous));
     // The light named by its adjective takes its one colour along.
     const bool colourInLight = c.kind != LightKind::Morse && !counted && c.colours.size() == 1;
@@ -362,7 +366,7 @@ std::string DescribeCharacteristic(const LightCharacteristic& c, Language langua
         text = NamedLight(language, colourInLight ? PhrasesOf(c.colours.front()).light.In(language) : "",
                           kind.adjective.In(language));
         if (c.period)
-            text += ", " + words(kPeriod) + ' ' + Number(*c.period, decimalMark) + " s";
+            text += ", " + words(kPeriod) + ' ' + period;
     }
     if (c.colours.size() == 1 && !colourInLight) {
         text += ", " + NamedLight(language, PhrasesOf(c.colours.front()).light.In(language), "");

@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Fl.Y.2,5s", L{K::Flashing, {}, 0, {Y}, 2.5}},
         ReadCase{" Fl 2.5 s 12,5 m 8 M ", L{K::Flashing, {}, 0, {}, 2.5, 12.5, 8}},
         ReadCase{"Fl(20)600s1000m50M", L{K::Flashing, {20}, 0, {}, 600, 1000, 50}},
+        ReadCase{"Fl 0,5s", L{K::Flashing, {}, 0, {}, 0.5}},
         ReadCase{Padded(nav::kMaxCharacteristicLength), L{K::Flashing}},
         ReadCase{Padded(nav::kMaxCharacteristicLength + 1), std::nullopt},
         ReadCase{"", std::nullopt}, ReadCase{" . ", std::nullopt}, ReadCase{"Xyz", std::nullopt},
@@ -68,7 +69,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Fl.10", std::nullopt}, ReadCase{"Fl.5m10s", std::nullopt}, ReadCase{"Fl.5s5s", std::nullopt},
         ReadCase{"Fl.10s18/15M", std::nullopt}, ReadCase{"Q(6)+LFl.15s", std::nullopt},
         ReadCase{"F.R.5s", std::nullopt}, ReadCase{"Iso(2)4s", std::nullopt}, ReadCase{"Mo 8s", std::nullopt},
-        ReadCase{"Mo(a)8s", std::nullopt}, ReadCase{"Fl.RR.5s", std::nullopt}, ReadCase{"Fl.WB", std::nullopt}));
+        ReadCase{"Mo(a)8s", std::nullopt}, ReadCase{"Fl.RR.5s", std::nullopt}, ReadCase{"Fl.WB", std::nullopt},
+        ReadCase{"Fl(2 + 1)", std::nullopt}, ReadCase{"Fl 10S", std::nullopt}, ReadCase{"Fl.5s.R", std::nullopt},
+        ReadCase{std::string("Fl\0", 3), std::nullopt}));
 
 struct DescribeCase {
     const char* text;
