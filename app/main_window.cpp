@@ -173,7 +173,7 @@ void TForm1::BuildKeyboard()
         button->setFocusPolicy(Qt::TabFocus);
     // Reading order, tab after tab: each row's field, its clear button, then "Calcola".
     static const char* const order[] = {
-        "NIGHTMODE",
+        "COSTIERA", "NIGHTMODE",
         "EDPB", "PBCLEAR", "EDPM", "PMCLEAR", "EDPV", "PVCLEAR", "EDDEVIAZ", "DEVCLEAR", "AZZERAPRORE", "CALCPRORE",
         "PageControl2",
         "EDPBR", "EDRB", "RBCLEAR", "EDRV", "RVCLEAR", "EDDEVVB", "DEVVBCLEAR", "AZZERARIL", "CALCVB",
@@ -380,6 +380,35 @@ bool TForm1::OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, in
 {
     state_.entryValue = &value;
     return OpenEntryDialog(field, [=, this] { OpenAngleDialog(lowest, highest); });
+}
+
+bool TForm1::EnterAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest)
+{
+    return OpenAngleFor(value, field, lowest, highest);
+}
+
+nav::Headings TForm1::FromTrue(nav::Angle trueCourse) const
+{
+    nav::Headings h{0, 0, trueCourse, 0};
+    nav::ConvertHeadings(state_.deviationTable, state_.valDECL, false, false, true, h);
+    return h;
+}
+
+void TForm1::TakeTrueHeading(nav::Angle heading)
+{
+    state_.valPV = heading;
+    ShowAngle(EDPV, heading);
+    HeadingEntered(EDPV);
+    PageControl1->setCurrentWidget(TabSheet1);
+    activateWindow();
+}
+
+void TForm1::TakeTrueCourse(nav::Angle course)
+{
+    state_.valRVCOR = course;
+    ShowAngle(EDRVCOR, course);
+    PageControl1->setCurrentWidget(TabSheet3);
+    activateWindow();
 }
 
 bool TForm1::OpenSpeedFor(double& value, TAlignedEdit* field)

@@ -78,6 +78,16 @@ public:
 
     // Hand-off to the angle dialog with a range of whole degrees.
     void OpenAngleDialog(int lowest, int highest);
+    // The angle dialog for another window's field: true when a value was
+    // confirmed into `value`.
+    bool EnterAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest);
+
+    // What the coastal window hands over: a true course as magnetic and
+    // compass with the declination and table in use; the course entered as
+    // "Prora Vera" on "Prore" or as "Rotta Vera" on "Correnti", that tab shown.
+    nav::Headings FromTrue(nav::Angle trueCourse) const;
+    void TakeTrueHeading(nav::Angle heading);
+    void TakeTrueCourse(nav::Angle course);
 
     // The declination or the deviation table changed: the tabs whose results
     // rest on them are worked again from the inputs they started from. An
@@ -161,6 +171,7 @@ signals:
     void DeviationEditorRequested();
     void CompassSwingRequested();
     void DeviationCurveRequested();
+    void CoastalRequested();
     // The fuel chosen on "Autonomia", to be remembered: at once, and for
     // another fuel's density once it is typed whole.
     void FuelChanged(int kind, int gramsPerLitre);
@@ -189,6 +200,8 @@ private:
     void BuildExitButton();
     // The night colours' toggle, right of the tabs, and its shortcut.
     void BuildNightToggle();
+    // The coastal window's button, left of the moon, and its shortcut.
+    void BuildCoastalButton();
     // Tab order in reading order, buttons reached by Tab, Alt+C.
     void BuildKeyboard();
     void ConnectHandlers();
@@ -309,6 +322,7 @@ public:
     toolkit::SpeedButton* SBEXIT = nullptr;
     toolkit::SpeedButton* SETDECLI = nullptr;
     toolkit::SpeedButton* NIGHTMODE = nullptr;
+    toolkit::SpeedButton* COSTIERA = nullptr;
     QTimer* SplashTimer = nullptr;
 
     TAlignedEdit* EDPB = nullptr;

@@ -68,6 +68,7 @@ constexpr int kTableNameStep = 18;
 
 // In the tab row, right of the last tab.
 constexpr QRect kNightToggle(470, 1, 26, 20);
+constexpr QRect kCoastalButton(440, 1, 26, 20);
 
 constexpr int kClearButtonWidth = 23;
 constexpr int kClearButtonHeight = 22;
@@ -227,6 +228,7 @@ void TForm1::BuildLayout()
     BuildUscita(TabSheet6);
     BuildExitButton();
     BuildNightToggle();
+    BuildCoastalButton();
 
     SplashTimer = new QTimer(this);
     SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
@@ -599,6 +601,17 @@ void TForm1::BuildNightToggle()
     NIGHTMODE->setGeometry(kNightToggle);
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
     connect(shortcut, &QShortcut::activated, NIGHTMODE, &tk::SpeedButton::click);
+}
+
+void TForm1::BuildCoastalButton()
+{
+    COSTIERA = new tk::SpeedButton(this, QStringLiteral("COSTIERA"), QString(),
+                                   tk::Glyph(tk::GlyphKind::Lighthouse, kSmallGlyph));
+    COSTIERA->setToolTip(tr("Navigazione costiera (Ctrl+K)"));
+    COSTIERA->setGeometry(kCoastalButton);
+    connect(COSTIERA, &tk::SpeedButton::clicked, this, &TForm1::CoastalRequested);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    connect(shortcut, &QShortcut::activated, this, &TForm1::CoastalRequested);
 }
 
 void TForm1::BuildExitButton()

@@ -88,6 +88,7 @@ void Program::CreateDialogs()
                       [this](const QString& path) {
                           form1.DeviationTableSaved(path);
                           RememberTable(path);
+                          form9->RefreshCourse();
                       }},
         &form1);
     form7 = std::make_unique<TForm7>([this](const std::vector<nav::DeviationRow>& rows) { form6->Edit(rows); },
@@ -97,4 +98,15 @@ void Program::CreateDialogs()
                      [this] { form6->Edit(nav::RowsOf(state.deviationTable)); });
     QObject::connect(&form1, &TForm1::CompassSwingRequested, form7.get(), &TForm7::Open);
     QObject::connect(&form1, &TForm1::DeviationCurveRequested, form8.get(), &TForm8::Open);
+
+    form9 = std::make_unique<TForm9>(
+        TForm9::Links{[this](nav::Angle& value, TAlignedEdit* field, int lowest, int highest) {
+                          return form1.EnterAngleFor(value, field, lowest, highest);
+                      },
+                      [this](nav::Angle course) { return form1.FromTrue(course); },
+                      [this](nav::Angle course) { form1.TakeTrueHeading(course); },
+                      [this](nav::Angle course) { form1.TakeTrueCourse(course); }},
+        &settings, &form1);
+    QObject::connect(&form1, &TForm1::CoastalRequested, form9.get(), &TForm9::Open);
+    QObject::connect(form4.get(), &TForm4::DeclinationApplied, form9.get(), &TForm9::RefreshCourse);
 }

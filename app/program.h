@@ -10,6 +10,7 @@
 #include "card/compass_swing.h"
 #include "card/deviation_curve.h"
 #include "card/deviation_editor.h"
+#include "coastal/coastal_window.h"
 #include "dialogs/angle_dialog.h"
 #include "dialogs/declination_dialog.h"
 #include "dialogs/speed_dialog.h"
@@ -44,6 +45,8 @@ public:
     std::unique_ptr<TForm6> form6;
     std::unique_ptr<TForm7> form7;
     std::unique_ptr<TForm8> form8;
+    // The coastal problems, beside the main window.
+    std::unique_ptr<TForm9> form9;
 
 private:
     // The dialogs in their start-up order, wired to the main window.

@@ -144,6 +144,26 @@ void DrawEraser(QPainter& p)
     p.restore();
 }
 
+void DrawLighthouse(QPainter& p)
+{
+    // A banded tower narrowing upwards, its lantern and two beams.
+    p.setPen(QPen(QColor(250, 215, 90), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(9, 5), QPointF(2, 2));
+    p.drawLine(QPointF(15, 5), QPointF(22, 2));
+    p.setPen(QPen(QColor(60, 30, 30), 1));
+    p.setBrush(QColor(250, 215, 90));
+    p.drawRect(QRectF(9.5, 3, 5, 4));
+    const auto band = [&p](double top, double bottom, const QColor& colour) {
+        const auto half = [](double y) { return 2.5 + (y - 7) * 0.25; };
+        p.setBrush(colour);
+        p.drawPolygon(QPolygonF{{12 - half(top), top}, {12 + half(top), top},
+                                {12 + half(bottom), bottom}, {12 - half(bottom), bottom}});
+    };
+    band(7, 12, QColor(200, 40, 50));
+    band(12, 17, QColor(245, 240, 235));
+    band(17, 22, QColor(200, 40, 50));
+}
+
 }  // namespace
 
 QPixmap Glyph(GlyphKind kind, int size)
@@ -186,6 +206,9 @@ QPixmap Glyph(GlyphKind kind, int size)
         break;
     case GlyphKind::ClearAll:
         DrawEraser(p);
+        break;
+    case GlyphKind::Lighthouse:
+        DrawLighthouse(p);
         break;
     }
     return pixmap;

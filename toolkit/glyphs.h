@@ -16,6 +16,7 @@ enum class GlyphKind {
     Position,   // a globe with a red pin: the declination from a position
     Night,      // a crescent moon and a star: the night colours
     ClearAll,   // an eraser: empties every field of a tab
+    Lighthouse, // a lighthouse with its beams: the coastal problems
 };
 
 // A square glyph of `size` pixels on a transparent background.

@@ -68,6 +68,11 @@ bool InstallTranslations(Language language)
     return false;
 }
 
+Language InterfaceLanguage()
+{
+    return Current().program ? Language::English : Language::Italian;
+}
+
 void RemoveTranslations()
 {
     for (auto* slot : {&Current().program, &Current().qt}) {

@@ -19,6 +19,10 @@ Language PreferredLanguage(const QStringList& uiLanguages);
 // English translation could not be loaded: then all of it is Italian.
 bool InstallTranslations(Language language);
 
+// The language the texts show now: English while the program's English
+// translation is installed.
+Language InterfaceLanguage();
+
 // Removes what InstallTranslations installed: the source texts show.
 void RemoveTranslations();
 

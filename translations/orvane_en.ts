@@ -455,6 +455,10 @@ Si usa invece %2.</source>
         <source>Altro…</source>
         <translation>Other…</translation>
     </message>
+    <message>
+        <source>Navigazione costiera (Ctrl+K)</source>
+        <translation>Coastal navigation (Ctrl+K)</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -923,6 +927,196 @@ Si usa invece %2.</source>
     <message>
         <source>Stampa non riuscita.</source>
         <translation>Printing failed.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm9</name>
+    <message>
+        <source>Dati insufficienti.</source>
+        <translation>Not enough data.</translation>
+    </message>
+    <message>
+        <source>Rilevamenti non validi.</source>
+        <translation>Invalid bearings.</translation>
+    </message>
+    <message>
+        <source>Traverso passato da</source>
+        <translation>Abeam passed</translation>
+    </message>
+    <message>
+        <source>Cammino al traverso</source>
+        <translation>Run to abeam</translation>
+    </message>
+    <message>
+        <source>Angolo doppio: distanza al 2° rilevamento = cammino.</source>
+        <translation>Doubled angle: distance at the 2nd bearing = run.</translation>
+    </message>
+    <message>
+        <source>45° e traverso: distanza al traverso = cammino.</source>
+        <translation>45° and abeam: distance abeam = run.</translation>
+    </message>
+    <message>
+        <source>22,5° e 45°: distanza al traverso ≈ 7/10 del cammino.</source>
+        <translation>22.5° and 45°: distance abeam ≈ 7/10 of the run.</translation>
+    </message>
+    <message>
+        <source>La rotta passa per il polo.</source>
+        <translation>The rhumb line runs over the pole.</translation>
+    </message>
+    <message>
+        <source>Caratteristica non riconosciuta.</source>
+        <translation>Characteristic not recognised.</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Orvane 2004 - Navigazione costiera</source>
+        <translation>Orvane 2004 - Coastal navigation</translation>
+    </message>
+    <message>
+        <source>Traverso</source>
+        <translation>Abeam</translation>
+    </message>
+    <message>
+        <source>Lossodromia</source>
+        <translation>Rhumb line</translation>
+    </message>
+    <message>
+        <source>Fari</source>
+        <translation>Lights</translation>
+    </message>
+    <message>
+        <source>1° rilevamento polare</source>
+        <translation>1st relative bearing</translation>
+    </message>
+    <message>
+        <source>2° rilevamento polare</source>
+        <translation>2nd relative bearing</translation>
+    </message>
+    <message>
+        <source>Cammino tra i due</source>
+        <translation>Run between them</translation>
+    </message>
+    <message>
+        <source>miglia</source>
+        <translation>miles</translation>
+    </message>
+    <message>
+        <source>oppure minuti e nodi</source>
+        <translation>or minutes and knots</translation>
+    </message>
+    <message>
+        <source>Distanza al 2° ril.</source>
+        <translation>Distance at 2nd</translation>
+    </message>
+    <message>
+        <source>Distanza al traverso</source>
+        <translation>Distance abeam</translation>
+    </message>
+    <message>
+        <source>Punto di partenza</source>
+        <translation>Departure point</translation>
+    </message>
+    <message>
+        <source>Punto di arrivo</source>
+        <translation>Arrival point</translation>
+    </message>
+    <message>
+        <source>Rotta vera</source>
+        <translation>True course</translation>
+    </message>
+    <message>
+        <source>Distanza</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Rotta magnetica</source>
+        <translation>Magnetic course</translation>
+    </message>
+    <message>
+        <source>Rotta bussola</source>
+        <translation>Compass course</translation>
+    </message>
+    <message>
+        <source>→ Prore</source>
+        <translation>→ Headings</translation>
+    </message>
+    <message>
+        <source>→ Correnti</source>
+        <translation>→ Currents</translation>
+    </message>
+    <message>
+        <source> Da un faro </source>
+        <translation> From a light </translation>
+    </message>
+    <message>
+        <source>Faro</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Ril. vero, distanza</source>
+        <translation>True brg, distance</translation>
+    </message>
+    <message>
+        <source>Altezza dell&apos;occhio</source>
+        <translation>Height of eye</translation>
+    </message>
+    <message>
+        <source>metri</source>
+        <translation>metres</translation>
+    </message>
+    <message>
+        <source>Altezza del faro</source>
+        <translation>Height of light</translation>
+    </message>
+    <message>
+        <source>Portata nominale</source>
+        <translation>Nominal range</translation>
+    </message>
+    <message>
+        <source>Caratteristica</source>
+        <translation>Characteristic</translation>
+    </message>
+    <message>
+        <source>Distanza dell&apos;orizzonte</source>
+        <translation>Distance of horizon</translation>
+    </message>
+    <message>
+        <source>Portata geografica</source>
+        <translation>Geographic range</translation>
+    </message>
+    <message>
+        <source>Visibile da</source>
+        <translation>Seen from</translation>
+    </message>
+    <message>
+        <source>d = %1 · (√h + √H), h e H in metri, d in miglia</source>
+        <translation>d = %1 · (√h + √H), h and H in metres, d in miles</translation>
+    </message>
+</context>
+<context>
+    <name>TPositionEntry</name>
+    <message>
+        <source>Orvane 2004 - Posizione</source>
+        <translation>Orvane 2004 - Position</translation>
+    </message>
+    <message>
+        <source>Latitudine</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitudine</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>CONFERMA</source>
+        <translation>CONFIRM</translation>
+    </message>
+    <message>
+        <source>ANNULLA</source>
+        <translation>CANCEL</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // The night colours: every window on screen dark red on black, pixel by
 // pixel; back to the day colours; remembered across a restart.
 
+#include "coastal/coastal_window.h"
+#include "coastal/position_entry.h"
 #include "dialogs/position_dialog.h"
 
 #include "support/night_scope.h"
@@ -121,6 +123,21 @@ const Shown kShown[] = {
          w.program->form8->Refresh();
          return Dialog(w.program->form8.get());
      }},
+    {"the coastal window's three tabs",
+     [](ProgramWindows& w) {
+         TForm9& coastal = *w.program->form9;
+         coastal.EDCARATT->setText(QStringLiteral("Lam.(2)10s42m18M"));
+         coastal.CharacteristicTyped(coastal.EDCARATT->text());
+         coastal.CALCFARIClick();
+         coastal.PageControl9->setCurrentIndex(2);
+         return Dialog(&coastal);
+     }},
+    {"Lossodromia", [](ProgramWindows& w) {
+         w.program->form9->PageControl9->setCurrentIndex(1);
+         return Dialog(w.program->form9.get());
+     }},
+    {"Traverso", [](ProgramWindows& w) { return Dialog(w.program->form9.get()); }},
+    {"the coastal position dialog", [](ProgramWindows& w) { return Dialog(w.program->form9->positionEntry); }},
     {"a file dialog, icons and all",
      [](ProgramWindows& w) {
          auto* dialog = new QFileDialog(w.program->form8.get());

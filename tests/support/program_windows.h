@@ -1,8 +1,9 @@
 #pragma once
-// The program's eight windows on a deviation table in a folder of their
+// The program's windows on a deviation table in a folder of their
 // own, with recorded message boxes, in whatever language is installed.
 
 #include "app/program.h"
+#include "coastal/position_entry.h"
 #include "support/recording_platform.h"
 
 #include <QFile>
@@ -26,7 +27,8 @@ public:
     QList<QWidget*> All() const
     {
         return {&program->form1, program->form2.get(), program->form3.get(), program->form4.get(),
-                program->form4->Form5, program->form6.get(), program->form7.get(), program->form8.get()};
+                program->form4->Form5, program->form6.get(), program->form7.get(), program->form8.get(),
+                program->form9.get(), program->form9->positionEntry};
     }
 
     QString Folder() const { return folder_.path(); }
