@@ -145,6 +145,10 @@ void TForm1::ConnectPageHandlers()
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    // A line edit would take Ctrl+K for itself (delete to the end of the line).
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->keyCombination() == kCoastalShortcut)
+        return true;
     if (watched == EDTT && event->type() == QEvent::KeyPress && TimeKey(static_cast<QKeyEvent*>(event)))
         return true;
     // Left for another field or button, not for another window: the time as it holds.
@@ -168,6 +172,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::BuildKeyboard()
 {
+    for (auto* edit : findChildren<QLineEdit*>())
+        edit->installEventFilter(this);
     // Buttons are reached with Tab, and a click still leaves the focus where it was.
     for (auto* button : findChildren<toolkit::SpeedButton*>())
         button->setFocusPolicy(Qt::TabFocus);

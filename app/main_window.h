@@ -281,6 +281,7 @@ private:
     // A deviation a problem gives, in whole degrees, West negative: as much
     // as a table row may hold.
     static constexpr int kMaxGivenDeviation = static_cast<int>(nav::kMaxRowDeviation);
+    static constexpr QKeyCombination kCoastalShortcut{Qt::ControlModifier, Qt::Key_K};
     // The leeway a problem may give, in whole degrees to either side.
     static constexpr int kMaxLeeway = 45;
     // Another fuel's density, in kg/l as the light lists print it.

@@ -610,7 +610,7 @@ void TForm1::BuildCoastalButton()
     COSTIERA->setToolTip(tr("Navigazione costiera (Ctrl+K)"));
     COSTIERA->setGeometry(kCoastalButton);
     connect(COSTIERA, &tk::SpeedButton::clicked, this, &TForm1::CoastalRequested);
-    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    auto* shortcut = new QShortcut(QKeySequence(kCoastalShortcut), this);
     connect(shortcut, &QShortcut::activated, this, &TForm1::CoastalRequested);
 }
 

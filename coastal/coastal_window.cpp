@@ -76,6 +76,8 @@ void TForm9::ConnectHandlers()
     connect(CALCFARI, &tk::SpeedButton::clicked, this, &TForm9::CALCFARIClick);
     connect(RVLOXCLEAR, &tk::SpeedButton::clicked, this, &TForm9::ClearCourse);
     connect(DISTLOXCLEAR, &tk::SpeedButton::clicked, this, [this] { SPDISTLOX->setValue(0); });
+    connect(POS1CLEAR, &tk::SpeedButton::clicked, this, [this] { EDPOS1->SetPosition(std::nullopt); });
+    connect(POS2CLEAR, &tk::SpeedButton::clicked, this, [this] { EDPOS2->SetPosition(std::nullopt); });
     const auto send = [this](const std::function<void(nav::Angle)>& to) {
         if (EDRVLOX->text().isEmpty())
             Refuse(tr("Dati insufficienti."));

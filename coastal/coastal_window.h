@@ -78,6 +78,8 @@ public:
     // Lossodromia
     TPositionEdit* EDPOS1 = nullptr;
     TPositionEdit* EDPOS2 = nullptr;
+    toolkit::SpeedButton* POS1CLEAR = nullptr;
+    toolkit::SpeedButton* POS2CLEAR = nullptr;
     TAlignedEdit* EDRVLOX = nullptr;
     TSpinNumEdit* SPDISTLOX = nullptr;
     toolkit::SpeedButton* RVLOXCLEAR = nullptr;

@@ -179,6 +179,8 @@ void TForm9::BuildLossodromia(QWidget* page)
     EDPOS1 = MakeField<TPositionEdit>(page, "EDPOS1", 140, 10, kPositionWidth, false);
     MakeLabel(page, "LabelPOS2", tr("Punto di arrivo"), 10, 40, tk::clYellow);
     EDPOS2 = MakeField<TPositionEdit>(page, "EDPOS2", 140, 40, kPositionWidth, false);
+    POS1CLEAR = MakeClear(page, "POS1CLEAR", EDPOS1);
+    POS2CLEAR = MakeClear(page, "POS2CLEAR", EDPOS2);
     MakeLabel(page, "LabelRVLOX", tr("Rotta vera"), 10, 75);
     EDRVLOX = MakeField(page, "EDRVLOX", 140, 75, kAngleWidth, false);
     RVLOXCLEAR = MakeClear(page, "RVLOXCLEAR", EDRVLOX);

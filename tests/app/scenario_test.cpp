@@ -3,6 +3,9 @@
 
 #include "app/program.h"
 #include "card/deviation_rows.h"
+#include "coastal/coastal_window.h"
+#include "coastal/position_edit.h"
+#include "coastal/position_entry.h"
 #include "dialogs/position_dialog.h"
 #include "toolkit/string_grid.h"
 
@@ -16,6 +19,7 @@
 #include "widgets/numeric/spin_num_edit.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
@@ -415,6 +419,119 @@ TEST_F(ScenarioTest, TheFuelChosenIsRememberedForTheNextStart)
     form().CBCARB->setCurrentIndex(TForm1::OtherFuel);  // the density typed for it comes back
     EXPECT_EQ(form().FuelGramsPerLitre(), 800);
     form().CBCARB->setCurrentIndex(TForm1::Diesel);  // as the next test expects to find it
+}
+
+// The coastal window, each tab through its real controls.
+class CoastalScenarioTest : public ScenarioTest {
+protected:
+    void SetUp() override
+    {
+        Start("0;0\r\n", "1985\r\n1985\r\n0\r\n0\r\n");
+        coastal().Open();
+    }
+    void TearDown() override { program->settings.remove(QStringLiteral("coastal")); }
+
+    TForm9& coastal() { return *program->form9; }
+    void Press(toolkit::SpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void Type(TSpinNumEdit* spin, const QString& text)
+    {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, text);
+    }
+};
+
+// Ctrl+K reaches the window from any field, though a line edit deletes to the end of its line with it.
+TEST_F(CoastalScenarioTest, CtrlKOpensTheWindowFromAnyField)
+{
+    for (QWidget* field : std::initializer_list<QWidget*>{form().EDPB, form().EDTT, form().SPCT}) {
+        coastal().hide();
+        form().activateWindow();
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_K, Qt::ControlModifier);
+        EXPECT_TRUE(coastal().isVisible()) << field->objectName().toStdString();
+    }
+    EXPECT_EQ(form().COSTIERA->toolTip(), QStringLiteral("Navigazione costiera (Ctrl+K)"));
+}
+
+TEST_F(CoastalScenarioTest, TraversoFromTheBearingsAndTheLog)
+{
+    toolkit::ScopedFormatSettings english({QLatin1Char('.'), QLatin1Char(',')});
+    EnterAngle(coastal().EDRP1, QStringLiteral("45"));
+    EnterAngle(coastal().EDRP2, QStringLiteral("90"));
+    Type(coastal().SPMINUTI, QStringLiteral("22"));
+    Type(coastal().SPVELTRAV, QStringLiteral("6"));
+    Press(coastal().CALCTRAV);
+    EXPECT_EQ(coastal().SPCAMMINO->text(), QStringLiteral("2.20"));
+    EXPECT_EQ(coastal().EDDISTTRAV->text(), QStringLiteral("2.20"));
+    EXPECT_EQ(coastal().LBREGOLA->text(), QStringLiteral("45\u00B0 e traverso: distanza al traverso = cammino."));
+
+    EnterAngle(coastal().EDRP1, QStringLiteral("60"));
+    EnterAngle(coastal().EDRP2, QStringLiteral("120"));
+    Type(coastal().SPMINUTI, QStringLiteral("0"));
+    Type(coastal().SPCAMMINO, QStringLiteral("3"));
+    Press(coastal().CALCTRAV);
+    EXPECT_EQ(coastal().EDCAMTRAV->text(), QStringLiteral("1.50"));
+    EXPECT_EQ(coastal().LBCAMTRAV->text(), QStringLiteral("Traverso passato da"));
+
+    EnterAngle(coastal().EDRP2, QStringLiteral("30"));
+    Press(coastal().CALCTRAV);
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Rilevamenti non validi.")});
+    EXPECT_EQ(coastal().EDCAMTRAV->text(), QStringLiteral("1.50"));
+}
+
+TEST_F(CoastalScenarioTest, LossodromiaBetweenTwoPointsAndOnToCorrenti)
+{
+    toolkit::ScopedFormatSettings english({QLatin1Char('.'), QLatin1Char(',')});
+    TPositionEntry& entry = *coastal().positionEntry;
+    QTimer::singleShot(0, &entry, [&entry] {
+        for (auto [box, text] : {std::pair{entry.EDLATG, "42"}, std::pair{entry.EDLATM, "30"},
+                                 std::pair{entry.EDLONG, "10"}, std::pair{entry.EDLONM, "18.5"}}) {
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, QString::fromLatin1(text));
+        }
+        QTest::mouseClick(entry.POSOK, Qt::LeftButton);
+    });
+    QTest::mouseClick(coastal().EDPOS1, Qt::LeftButton);
+    EXPECT_EQ(coastal().EDPOS1->text(), QStringLiteral("42\u00B0 30.00' N  010\u00B0 18.50' E"));
+    QApplication::clipboard()->setText(QStringLiteral("42 34.2N 10 25E"));
+    coastal().EDPOS2->setFocus();
+    QTest::keyClick(coastal().EDPOS2, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_NEAR(coastal().EDPOS2->Latitude(), 42.57, 1e-9);
+
+    Press(coastal().CALCLOX);
+    EXPECT_EQ(coastal().EDRVLOX->text(), Text(48 * kDeg + 51 * kMin + 23));
+    EXPECT_EQ(coastal().SPDISTLOX->text(), QStringLiteral("6.38"));
+    EXPECT_EQ(coastal().EDRMLOX->text(), coastal().EDRVLOX->text());  // no declination, no deviation
+    Press(coastal().BTNCORRENTI);
+    EXPECT_EQ(form().PageControl1->currentWidget(), form().TabSheet3);
+    EXPECT_EQ(form().EDRVCOR->text(), coastal().EDRVLOX->text());
+
+    // The start, the course and the distance: the arrival, kept for the next start.
+    Press(coastal().POS2CLEAR);
+    Press(coastal().CALCLOX);
+    EXPECT_EQ(coastal().EDPOS2->text(), QStringLiteral("42\u00B0 34.20' N  010\u00B0 25.00' E"));
+    program.reset();
+    program = std::make_unique<Program>(folder.path());
+    EXPECT_EQ(coastal().EDPOS2->text(), QStringLiteral("42\u00B0 34.20' N  010\u00B0 25.00' E"));
+    EXPECT_EQ(coastal().EDRVLOX->text(), Text(48 * kDeg + 51 * kMin + 23));
+}
+
+TEST_F(CoastalScenarioTest, FariFromTheCharacteristicAsPrinted)
+{
+    toolkit::ScopedFormatSettings english({QLatin1Char('.'), QLatin1Char(',')});
+    coastal().EDCARATT->setFocus();
+    QTest::keyClicks(coastal().EDCARATT, QStringLiteral("Fl(2)10s42m18M"));
+    EXPECT_EQ(coastal().SPHFARO->text(), QStringLiteral("42.0"));
+    EXPECT_EQ(coastal().SPPORTNOM->text(), QStringLiteral("18.0"));
+    Type(coastal().SPHOCCHIO, QStringLiteral("3"));
+    Press(coastal().CALCFARI);
+    EXPECT_EQ(coastal().EDORIZZ->text(), QStringLiteral("3.60"));
+    EXPECT_EQ(coastal().EDPORTGEO->text(), QStringLiteral("17.08"));
+    EXPECT_EQ(coastal().EDPORTEFF->text(), QStringLiteral("17.08"));
+    QTest::keyClicks(coastal().EDCARATT, QStringLiteral("x"));
+    EXPECT_EQ(coastal().LBCARATT->text(), QStringLiteral("Caratteristica non riconosciuta."));
 }
 
 // The deviation card: a swing entered on "Tabelle", the table generated
