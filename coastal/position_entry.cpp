@@ -8,7 +8,6 @@
 #include "toolkit/speed_button.h"
 #include "widgets/numeric/num_edit.h"
 
-#include <QButtonGroup>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -23,6 +22,9 @@ constexpr int kClientWidth = 330;
 constexpr int kClientHeight = 130;
 constexpr int kWindowFontPx = 11;
 constexpr int kGlyph = 24;
+// The hemispheres' radio buttons, right of the boxes.
+constexpr int kFirstRadioX = 230;
+constexpr int kSecondRadioX = 275;
 constexpr int kMinuteDecimals = 2;
 constexpr double kLargestMinutes = 59.99;
 constexpr double kMinutesPerDegree = 60.0;
@@ -41,22 +43,6 @@ TNumEdit* MakeBox(QWidget* parent, const char* name, int x, int y, int width, in
     return edit;
 }
 
-std::pair<QRadioButton*, QRadioButton*> MakeHemispheres(QWidget* parent, const char* first, const char* second,
-                                                        const QString& firstCaption, const QString& secondCaption,
-                                                        int y)
-{
-    auto* group = new QButtonGroup(parent);
-    std::pair<QRadioButton*, QRadioButton*> pair;
-    for (auto [radio, name, caption, x] : {std::tuple{&pair.first, first, firstCaption, 230},
-                                           std::tuple{&pair.second, second, secondCaption, 275}}) {
-        *radio = new QRadioButton(caption, parent);
-        (*radio)->setObjectName(QString::fromLatin1(name));
-        (*radio)->setGeometry(x, y, 40, 17);
-        group->addButton(*radio);
-    }
-    pair.first->setChecked(true);
-    return pair;
-}
 
 }  // namespace
 
@@ -78,14 +64,16 @@ void TPositionEntry::BuildLayout()
     tk::MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("\u00B0"), 133, 17, tk::clWindowText, plain);
     EDLATM = MakeBox(this, "EDLATM", 145, 14, 65, kMinuteDecimals, kLargestMinutes);
     tk::MakeLabel(this, QStringLiteral("Label3"), QStringLiteral("'"), 213, 17, tk::clWindowText, plain);
-    std::tie(RBNORD, RBSUD) = MakeHemispheres(this, "RBNORD", "RBSUD", QStringLiteral("N"), QStringLiteral("S"), 18);
+    std::tie(RBNORD, RBSUD) = tk::MakeRadioPair(this, "RBNORD", "RBSUD", QStringLiteral("N"), QStringLiteral("S"),
+                                                kFirstRadioX, kSecondRadioX, 18);
 
     tk::MakeLabel(this, QStringLiteral("Label4"), tr("Longitudine"), 10, 51, tk::clWindowText, plain);
     EDLONG = MakeBox(this, "EDLONG", 85, 46, 45, 0, kAntimeridian);
     tk::MakeLabel(this, QStringLiteral("Label5"), QStringLiteral("\u00B0"), 133, 49, tk::clWindowText, plain);
     EDLONM = MakeBox(this, "EDLONM", 145, 46, 65, kMinuteDecimals, kLargestMinutes);
     tk::MakeLabel(this, QStringLiteral("Label6"), QStringLiteral("'"), 213, 49, tk::clWindowText, plain);
-    std::tie(RBEST, RBOVEST) = MakeHemispheres(this, "RBEST", "RBOVEST", QStringLiteral("E"), QStringLiteral("W"), 50);
+    std::tie(RBEST, RBOVEST) = tk::MakeRadioPair(this, "RBEST", "RBOVEST", QStringLiteral("E"), QStringLiteral("W"),
+                                                 kFirstRadioX, kSecondRadioX, 50);
 
     POSOK = new tk::SpeedButton(this, QStringLiteral("POSOK"), tr("CONFERMA"), tk::Glyph(tk::GlyphKind::Confirm, kGlyph));
     POSOK->setGeometry(40, 88, 101, 31);

@@ -9,10 +9,11 @@
 #include "toolkit/speed_button.h"
 #include "widgets/numeric/num_edit.h"
 
-#include <QButtonGroup>
 #include <QDateEdit>
 #include <QLabel>
 #include <QRadioButton>
+
+#include <tuple>
 
 namespace tk = toolkit;
 
@@ -22,6 +23,9 @@ constexpr int kClientWidth = 310;
 constexpr int kClientHeight = 218;
 constexpr int kWindowFontPx = 11;
 constexpr int kGlyph = 24;
+// The hemispheres' radio buttons, right of the boxes.
+constexpr int kFirstRadioX = 190;
+constexpr int kSecondRadioX = 240;
 constexpr int kDecimals = 4;
 constexpr tk::TColor kResultColor = tk::RGB(255, 255, 196);
 
@@ -38,23 +42,6 @@ TNumEdit* MakeDegrees(QWidget* parent, const char* name, int y, double largest)
     return edit;
 }
 
-// The two hemispheres of one coordinate, exclusive of each other only.
-std::pair<QRadioButton*, QRadioButton*> MakeHemispheres(QWidget* parent, const char* first, const char* second,
-                                                        const QString& firstCaption, const QString& secondCaption,
-                                                        int y)
-{
-    auto* group = new QButtonGroup(parent);
-    std::pair<QRadioButton*, QRadioButton*> pair;
-    for (auto [radio, name, caption, x] : {std::tuple{&pair.first, first, firstCaption, 190},
-                                           std::tuple{&pair.second, second, secondCaption, 240}}) {
-        *radio = new QRadioButton(caption, parent);
-        (*radio)->setObjectName(QString::fromLatin1(name));
-        (*radio)->setGeometry(x, y, 40, 17);
-        group->addButton(*radio);
-    }
-    pair.first->setChecked(true);
-    return pair;
-}
 
 }  // namespace
 
@@ -67,12 +54,14 @@ void TForm5::BuildLayout()
     tk::MakeLabel(this, QStringLiteral("Label1"), tr("Latitudine"), 10, 19, tk::clWindowText, plain);
     EDLAT = MakeDegrees(this, "EDLAT", 14, 90);
     std::tie(RBNORD, RBSUD) =
-        MakeHemispheres(this, "RBNORD", "RBSUD", QStringLiteral("N"), QStringLiteral("S"), 18);
+        tk::MakeRadioPair(this, "RBNORD", "RBSUD", QStringLiteral("N"), QStringLiteral("S"), kFirstRadioX,
+                          kSecondRadioX, 18);
 
     tk::MakeLabel(this, QStringLiteral("Label2"), tr("Longitudine"), 10, 51, tk::clWindowText, plain);
     EDLON = MakeDegrees(this, "EDLON", 46, 180);
     std::tie(RBEST2, RBOVEST) =
-        MakeHemispheres(this, "RBEST2", "RBOVEST", QStringLiteral("E"), QStringLiteral("W"), 50);
+        tk::MakeRadioPair(this, "RBEST2", "RBOVEST", QStringLiteral("E"), QStringLiteral("W"), kFirstRadioX,
+                          kSecondRadioX, 50);
 
     tk::MakeLabel(this, QStringLiteral("Label3"), tr("Data"), 10, 83, tk::clWindowText, plain);
     DTDATA = new QDateEdit(this);

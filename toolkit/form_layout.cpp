@@ -10,7 +10,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QGroupBox>
+#include <QButtonGroup>
 #include <QLabel>
+#include <QRadioButton>
+
+#include <tuple>
 
 namespace toolkit {
 
@@ -88,6 +92,25 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
     label->adjustSize();
     label->move(x, y);
     return label;
+}
+
+std::pair<QRadioButton*, QRadioButton*> MakeRadioPair(QWidget* parent, const char* first, const char* second,
+                                                      const QString& firstCaption, const QString& secondCaption,
+                                                      int x1, int x2, int y)
+{
+    constexpr int kRadioWidth = 40;
+    constexpr int kRadioHeight = 17;
+    auto* group = new QButtonGroup(parent);
+    std::pair<QRadioButton*, QRadioButton*> pair;
+    for (auto [radio, name, caption, x] : {std::tuple{&pair.first, first, firstCaption, x1},
+                                           std::tuple{&pair.second, second, secondCaption, x2}}) {
+        *radio = new QRadioButton(caption, parent);
+        (*radio)->setObjectName(QString::fromLatin1(name));
+        (*radio)->setGeometry(x, y, kRadioWidth, kRadioHeight);
+        group->addButton(*radio);
+    }
+    pair.first->setChecked(true);
+    return pair;
 }
 
 QGroupBox* MakeGroupBox(QWidget* parent, const QString& name, const QString& caption, int x, int y,

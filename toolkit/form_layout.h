@@ -8,8 +8,11 @@
 #include <QSize>
 #include <QString>
 
+#include <utility>
+
 class QFont;
 class QLabel;
+class QRadioButton;
 class QWidget;
 
 namespace toolkit {
@@ -56,6 +59,12 @@ private:
     static constexpr int kCaptionLeft = 8;
     static constexpr int kCaptionPadding = 2;
 };
+
+// The two hemispheres of one coordinate (N and S, E and W), exclusive of each
+// other only, at x1 and x2 on the line y; the first is checked.
+std::pair<QRadioButton*, QRadioButton*> MakeRadioPair(QWidget* parent, const char* first, const char* second,
+                                                      const QString& firstCaption, const QString& secondCaption,
+                                                      int x1, int x2, int y);
 
 QGroupBox* MakeGroupBox(QWidget* parent, const QString& name, const QString& caption, int x, int y,
                         int width, int height, TColor captionColor, const QFont& font);
