@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -53,6 +54,7 @@ TForm9::TForm9(Links links, QSettings* memory, QWidget* parent)
 {
     BuildLayout();
     ConnectHandlers();
+    BuildKeyboard();
     LoadInputs();
 }
 
@@ -62,9 +64,13 @@ void TForm9::ConnectHandlers()
     onClick(EDRP1, [this] { EnterAngle(rp1_, EDRP1, kHalfCircleDegrees); });
     onClick(EDRP2, [this] { EnterAngle(rp2_, EDRP2, kHalfCircleDegrees); });
     onClick(EDRVLOX, [this] {
+        const QString before = EDRVLOX->text();
         EnterAngle(course_, EDRVLOX, kFullCircleDegreesMax);
-        if (!EDRVLOX->text().isEmpty())
-            ShowCourse(course_);
+        if (EDRVLOX->text().isEmpty())
+            return;
+        ShowCourse(course_);
+        if (EDRVLOX->text() != before)
+            LegInputChanged(EDRVLOX);
     });
     onClick(EDRLFARO, [this] { EnterAngle(lightBearing_, EDRLFARO, kFullCircleDegreesMax); });
     for (TPositionEdit* position : {EDPOS1, EDPOS2, EDFARO})
@@ -74,10 +80,21 @@ void TForm9::ConnectHandlers()
     connect(CALCLOX, &tk::SpeedButton::clicked, this, &TForm9::CALCLOXClick);
     connect(CALCFARO, &tk::SpeedButton::clicked, this, &TForm9::CALCFAROClick);
     connect(CALCFARI, &tk::SpeedButton::clicked, this, &TForm9::CALCFARIClick);
-    connect(RVLOXCLEAR, &tk::SpeedButton::clicked, this, &TForm9::ClearCourse);
+    connect(RVLOXCLEAR, &tk::SpeedButton::clicked, this, [this] {
+        ClearCourse();
+        LegInputChanged(EDRVLOX);
+    });
     connect(DISTLOXCLEAR, &tk::SpeedButton::clicked, this, [this] { SPDISTLOX->setValue(0); });
     connect(POS1CLEAR, &tk::SpeedButton::clicked, this, [this] { EDPOS1->SetPosition(std::nullopt); });
     connect(POS2CLEAR, &tk::SpeedButton::clicked, this, [this] { EDPOS2->SetPosition(std::nullopt); });
+    for (TPositionEdit* position : {EDPOS1, EDPOS2})
+        connect(position, &TPositionEdit::PositionChanged, this, [this, position] { LegInputChanged(position); });
+    connect(SPDISTLOX, &TNumEdit::OnChange, this, [this] { LegInputChanged(SPDISTLOX); });
+    // A run typed is the run: the minutes that made the last one go.
+    connect(SPCAMMINO, &TNumEdit::OnChange, this, [this] {
+        if (!writing_)
+            SPMINUTI->setValue(0);
+    });
     const auto send = [this](const std::function<void(nav::Angle)>& to) {
         if (EDRVLOX->text().isEmpty())
             Refuse(tr("Dati insufficienti."));
@@ -89,15 +106,62 @@ void TForm9::ConnectHandlers()
     connect(EDCARATT, &QLineEdit::textEdited, this, &TForm9::CharacteristicTyped);
 }
 
+void TForm9::BuildKeyboard()
+{
+    for (auto* button : findChildren<tk::SpeedButton*>())
+        button->setFocusPolicy(Qt::TabFocus);
+    const std::vector<std::vector<QWidget*>> pages = {
+        {EDRP1, EDRP2, SPCAMMINO, SPMINUTI, SPVELTRAV, CALCTRAV},
+        {EDPOS1, POS1CLEAR, EDPOS2, POS2CLEAR, EDRVLOX, RVLOXCLEAR, SPDISTLOX, DISTLOXCLEAR, CALCLOX, BTNPRORE,
+         BTNCORRENTI, EDFARO, EDRLFARO, SPDISTFARO, CALCFARO},
+        {SPHOCCHIO, SPHFARO, SPPORTNOM, EDCARATT, CALCFARI},
+    };
+    for (const auto& order : pages)
+        for (std::size_t i = 1; i < order.size(); ++i)
+            setTabOrder(order[i - 1], order[i]);
+    auto* calcola = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_C), this);
+    connect(calcola, &QShortcut::activated, this, [this] {
+        const auto* light = findChild<QWidget*>(QStringLiteral("GroupFARO"));
+        const bool fromLight = focusWidget() && light->isAncestorOf(focusWidget());
+        tk::SpeedButton* const buttons[] = {CALCTRAV, fromLight ? CALCFARO : CALCLOX, CALCFARI};
+        buttons[PageControl9->currentIndex()]->click();
+    });
+}
+
+void TForm9::LegInputChanged(const QObject* input)
+{
+    if (writing_)
+        return;
+    const LegResult result = std::exchange(legResult_, LegResult::None);
+    // A position emptied leaves what was worked from it: the course and the
+    // distance of a leg become the data of the arrival to be found.
+    const auto* position = qobject_cast<const TPositionEdit*>(input);
+    if (position && !position->Position())
+        return;
+    writing_ = true;
+    if (result == LegResult::CourseAndDistance && (input == EDPOS1 || input == EDPOS2)) {
+        ClearCourse();
+        SPDISTLOX->setValue(0);
+    } else if (result == LegResult::Arrival && input != EDPOS2) {
+        EDPOS2->SetPosition(std::nullopt);
+    }
+    writing_ = false;
+}
+
 void TForm9::Open()
 {
     RefreshCourse();
     // The first time beside the main window, so that both can be seen.
     if (!placed_ && parentWidget()) {
         const QRect screen = parentWidget()->screen()->availableGeometry();
-        QPoint at = parentWidget()->frameGeometry().topRight() + QPoint(kBesideGap, 0);
-        at.setX(std::min(at.x(), screen.right() - frameGeometry().width()));
-        move(std::max(at.x(), screen.left()), std::max(at.y(), screen.top()));
+        const QRect main = parentWidget()->frameGeometry();
+        const int width = frameGeometry().width();
+        const int right = main.right() + kBesideGap;
+        const int left = main.left() - kBesideGap - width;
+        if (right + width <= screen.right())
+            move(right, std::max(main.top(), screen.top()));
+        else if (left >= screen.left())
+            move(left, std::max(main.top(), screen.top()));
         placed_ = true;
     }
     show();
@@ -142,8 +206,11 @@ void TForm9::CALCTRAVClick()
         Refuse(tr("Rilevamenti non validi."));
         return;
     }
-    if (timed)
+    if (timed) {
+        writing_ = true;
         SPCAMMINO->setValue(run);
+        writing_ = false;
+    }
     EDDIST2->setText(Miles(off->atSecond));
     EDDISTTRAV->setText(Miles(off->abeam));
     EDCAMTRAV->setText(Miles(std::abs(off->toAbeam)));
@@ -191,16 +258,22 @@ void TForm9::CALCLOXClick()
     const auto to = EDPOS2->Position();
     if (from && to) {
         const nav::RhumbLeg leg = nav::RhumbBetween(*from, *to);
+        writing_ = true;
         ShowCourse(leg.course);
         SPDISTLOX->setValue(leg.miles);
+        writing_ = false;
+        legResult_ = LegResult::CourseAndDistance;
     } else if (from && !EDRVLOX->text().isEmpty() && *miles > 0) {
         const auto reached = nav::RhumbDestination(*from, course_, *miles);
         if (!reached) {
             Refuse(tr("La rotta passa per il polo."));
             return;
         }
+        writing_ = true;
         EDPOS2->SetPosition(reached);
+        writing_ = false;
         ShowCourse(course_);
+        legResult_ = LegResult::Arrival;
     } else {
         Refuse(tr("Dati insufficienti."));
         return;
@@ -227,25 +300,31 @@ void TForm9::CALCFAROClick()
     SaveInputs();
 }
 
-void TForm9::CharacteristicTyped(const QString& text)
+std::optional<nav::LightCharacteristic> TForm9::DescribeCharacteristic(const QString& text)
 {
     if (text.trimmed().isEmpty()) {
         LBCARATT->clear();
-        return;
+        return std::nullopt;
     }
     const auto light = nav::ReadCharacteristic(text.toStdString());
     if (!light) {
         LBCARATT->setText(tr("Caratteristica non riconosciuta."));
-        return;
+        return std::nullopt;
     }
-    if (light->height)
-        SPHFARO->setValue(*light->height);
-    if (light->range)
-        SPPORTNOM->setValue(*light->range);
     const auto language =
         tk::InterfaceLanguage() == tk::Language::English ? nav::Language::English : nav::Language::Italian;
     LBCARATT->setText(QString::fromStdString(
         nav::DescribeCharacteristic(*light, language, tk::DecimalSeparator().toLatin1())));
+    return light;
+}
+
+void TForm9::CharacteristicTyped(const QString& text)
+{
+    const auto light = DescribeCharacteristic(text);
+    if (light && light->height)
+        SPHFARO->setValue(*light->height);
+    if (light && light->range)
+        SPPORTNOM->setValue(*light->range);
 }
 
 void TForm9::CALCFARIClick()
@@ -313,18 +392,20 @@ void TForm9::LoadInputs()
 {
     if (!memory_)
         return;
+    writing_ = true;
     const QSettings& m = *memory_;
-    const auto angle = [&m](const char* name, TAlignedEdit* field, nav::Angle& value, int highest) {
+    // Any content is safe: a value beyond its field's range is left out.
+    const auto angle = [&m](const char* name, TAlignedEdit* field, nav::Angle& value, nav::Angle largest) {
         bool ok = false;
         const int stored = m.value(Key(name)).toInt(&ok);
-        if (!ok || stored < 0 || stored > (highest + 1) * nav::kSecondsPerDegree)
+        if (!ok || stored < 0 || stored > largest)
             return;
         value = stored;
         field->setText(AngleText(stored));
     };
-    angle("rp1", EDRP1, rp1_, kHalfCircleDegrees);
-    angle("rp2", EDRP2, rp2_, kHalfCircleDegrees);
-    angle("lightBearing", EDRLFARO, lightBearing_, kFullCircleDegreesMax);
+    angle("rp1", EDRP1, rp1_, kHalfCircleDegrees * nav::kSecondsPerDegree);
+    angle("rp2", EDRP2, rp2_, kHalfCircleDegrees * nav::kSecondsPerDegree);
+    angle("lightBearing", EDRLFARO, lightBearing_, nav::kFullCircle - 1);
     const auto position = [&m](const char* name, TPositionEdit* field) {
         const QStringList parts = m.value(Key(name)).toStringList();
         bool latOk = false;
@@ -347,9 +428,10 @@ void TForm9::LoadInputs()
     }
     const QString characteristic = m.value(Key("characteristic")).toString().left(EDCARATT->maxLength());
     EDCARATT->setText(characteristic);
-    CharacteristicTyped(characteristic);
+    DescribeCharacteristic(characteristic);  // the heights kept stay as they were
     bool ok = false;
     const int course = m.value(Key("course")).toInt(&ok);
     if (ok && course >= 0 && course < nav::kFullCircle)
         ShowCourse(course);
+    writing_ = false;
 }

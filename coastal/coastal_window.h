@@ -7,6 +7,7 @@
 
 #include "nav/angle.h"
 #include "nav/headings.h"
+#include "nav/light_characteristic.h"
 #include "nav/rhumb.h"
 
 #include <QDialog>
@@ -61,6 +62,8 @@ public:
     void CALCFARIClick();
     // The characteristic as typed: height and range filled, its meaning shown.
     void CharacteristicTyped(const QString& text);
+    // Its meaning alone; the light as read, if it reads.
+    std::optional<nav::LightCharacteristic> DescribeCharacteristic(const QString& text);
 
     QTabWidget* PageControl9 = nullptr;
     // Traverso
@@ -115,6 +118,12 @@ private:
     void BuildLossodromia(QWidget* page);
     void BuildFari(QWidget* page);
     void ConnectHandlers();
+    // Tab through each tab in reading order, buttons too; Alt+C presses the
+    // shown tab's "Calcola".
+    void BuildKeyboard();
+    // An input of "Lossodromia" given anew by the user: what the last
+    // calculation worked out from the old one is emptied.
+    void LegInputChanged(const QObject* input);
     void EnterAngle(nav::Angle& value, TAlignedEdit* field, int highest);
     void EnterPosition(TPositionEdit* field);
     // The course shown, with its magnetic and compass equivalents.
@@ -134,4 +143,9 @@ private:
     nav::Angle course_ = 0;
     nav::Angle lightBearing_ = 0;
     bool placed_ = false;
+    // What "Calcola" of "Lossodromia" last wrote, while it shows; writing
+    // it is no input of the user's.
+    enum class LegResult { None, CourseAndDistance, Arrival };
+    LegResult legResult_ = LegResult::None;
+    bool writing_ = false;
 };

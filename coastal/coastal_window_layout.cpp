@@ -229,7 +229,7 @@ void TForm9::BuildFari(QWidget* page)
     EDCARATT->setGeometry(kFieldX, 100, 160, kFieldHeight);
     EDCARATT->setFont(tk::UiFont(kFieldFontPx));
     EDCARATT->setMaxLength(static_cast<int>(nav::kMaxCharacteristicLength));
-    EDCARATT->setPlaceholderText(QStringLiteral("Lam.(2)10s42m18M"));
+    EDCARATT->setPlaceholderText(tr("Lam.(2)10s42m18M"));
     LBCARATT = new QLabel(page);
     LBCARATT->setObjectName(QStringLiteral("LBCARATT"));
     LBCARATT->setGeometry(10, 128, kClientWidth - 25, 34);

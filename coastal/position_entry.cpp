@@ -79,9 +79,12 @@ void TPositionEntry::BuildLayout()
     POSOK->setGeometry(40, 88, 101, 31);
     POSABO = new tk::SpeedButton(this, QStringLiteral("POSABO"), tr("ANNULLA"), tk::Glyph(tk::GlyphKind::Cancel, kGlyph));
     POSABO->setGeometry(190, 88, 106, 31);
+    // Each coordinate with its hemisphere, as a chart writes it.
     setTabOrder(EDLATG, EDLATM);
-    setTabOrder(EDLATM, EDLONG);
+    setTabOrder(EDLATM, RBNORD);
+    setTabOrder(RBNORD, EDLONG);
     setTabOrder(EDLONG, EDLONM);
+    setTabOrder(EDLONM, RBEST);
 }
 
 void TPositionEntry::Show(nav::GeoPosition p)

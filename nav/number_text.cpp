@@ -142,9 +142,9 @@ std::string FixedText(double x, int decimals)
         digits.insert(0, static_cast<std::size_t>(1 - integerDigits), '0');
         integerDigits = 1;
     }
+    // A value rounded away altogether has only zeros, as many as the places.
     const auto total = static_cast<std::size_t>(integerDigits + decimals);
-    if (digits.size() < total)
-        digits.append(total - digits.size(), '0');
+    digits.resize(total, '0');
 
     std::string text = digits.substr(0, static_cast<std::size_t>(integerDigits));
     if (decimals > 0)

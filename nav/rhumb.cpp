@@ -30,20 +30,103 @@ bool IsHemisphere(char c, std::string_view letters)
     return letters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(c)))) != std::string_view::npos;
 }
 
+// The marks a written position may use, brought to the ASCII ones that
+// GeographicLib reads; anything else refuses the text, so that no stray
+// character reaches the library's reader.
+constexpr std::pair<std::string_view, char> kMarks[] = {
+    {"\u00B0", 'd'},  {"\u00BA", 'd'},  {"\u2032", '\''}, {"\u2019", '\''}, {"\u00B4", '\''},
+    {"\u2033", '"'},  {"\u201D", '"'},  {"\u00A0", ' '},  {"\u2212", '-'},  {"\u2013", '-'},
+};
+constexpr std::string_view kPlain = "0123456789.,:+-'\" dNSEWnsew\t\r\n";
+// Degrees, minutes and seconds at most, each of a sensible length.
+constexpr std::size_t kMostNumbers = 3;
+constexpr std::size_t kLongestNumber = 12;
+
 // "," is the decimal mark when no "." is written; otherwise a separator.
-std::string Normalised(std::string_view text)
+std::optional<std::string> Normalised(std::string_view text)
 {
-    const bool dots = text.find('.') != std::string_view::npos;
+    std::string plain;
+    for (std::size_t i = 0; i < text.size();) {
+        bool marked = false;
+        for (const auto& [mark, ascii] : kMarks) {
+            if (text.substr(i).starts_with(mark)) {
+                plain += ascii;
+                i += mark.size();
+                marked = true;
+                break;
+            }
+        }
+        if (marked)
+            continue;
+        if (kPlain.find(text[i]) == std::string_view::npos)
+            return std::nullopt;
+        plain += text[i] == '\t' || text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+        ++i;
+    }
+    // A sign and a hemisphere letter together could only contradict each other.
+    const bool signed_ = plain.find_first_of("+-") != std::string::npos;
+    const bool lettered = plain.find_first_of("NSEWnsew") != std::string::npos;
+    if (signed_ && lettered)
+        return std::nullopt;
+    const bool dots = plain.find('.') != std::string::npos;
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const bool between = i > 0 && i + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[i - 1]))
-                             && std::isdigit(static_cast<unsigned char>(text[i + 1]));
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        const char c = plain[i];
+        const bool between = i > 0 && i + 1 < plain.size() && std::isdigit(static_cast<unsigned char>(plain[i - 1]))
+                             && std::isdigit(static_cast<unsigned char>(plain[i + 1]));
         if (c == ',')
             out += !dots && between ? '.' : ' ';
         else
             out += c;
     }
+    return out;
+}
+
+// One coordinate as GeographicLib reads it, "42d30.5'N" or "-33d52'": at
+// most degrees, minutes and seconds, with one sign before them or one
+// hemisphere letter; no value for anything else. Written afresh, so that
+// no odd spacing or run of marks reaches the library's reader.
+std::optional<std::string> Canonical(const std::string& half)
+{
+    std::vector<std::string> numbers;
+    std::string number;
+    char sign = 0;
+    char letter = 0;
+    const auto flush = [&numbers, &number] {
+        if (!number.empty())
+            numbers.push_back(std::exchange(number, {}));
+    };
+    for (const char c : half) {
+        if (std::isdigit(static_cast<unsigned char>(c)) || c == '.') {
+            number += c;
+            continue;
+        }
+        flush();
+        if (c == '+' || c == '-') {
+            if (sign || !numbers.empty())
+                return std::nullopt;
+            sign = c;
+        } else if (IsHemisphere(c, "NSEW")) {
+            if (letter)
+                return std::nullopt;
+            letter = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        } else if (std::string_view(" :d'\"").find(c) == std::string_view::npos) {
+            return std::nullopt;
+        }
+    }
+    flush();
+    if (numbers.empty() || numbers.size() > kMostNumbers)
+        return std::nullopt;
+    constexpr char kUnits[] = {'d', '\'', '"'};
+    std::string out = sign ? std::string(1, sign) : std::string();
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const std::string& n = numbers[i];
+        if (n.size() > kLongestNumber || n == "." || std::count(n.begin(), n.end(), '.') > 1)
+            return std::nullopt;
+        out += n + kUnits[i];
+    }
+    if (letter)
+        out += letter;
     return out;
 }
 
@@ -64,16 +147,11 @@ std::vector<std::string> Words(const std::string& text)
     return words;
 }
 
-// Bare numbers side by side are degrees and minutes: "42 30.0" as 42:30.0.
 std::string Joined(const std::vector<std::string>& words, std::size_t from, std::size_t to)
 {
     std::string out;
-    for (std::size_t i = from; i < to; ++i) {
-        if (i > from && std::isdigit(static_cast<unsigned char>(out.back()))
-            && std::isdigit(static_cast<unsigned char>(words[i].front())))
-            out += ':';
-        out += words[i];
-    }
+    for (std::size_t i = from; i < to; ++i)
+        out += (i > from ? " " : "") + words[i];
     return out;
 }
 
@@ -138,13 +216,16 @@ std::optional<GeoPosition> ReadPosition(std::string_view text)
 {
     if (text.size() > kLongestPosition)
         return std::nullopt;
-    const auto halves = Halves(Normalised(text));
-    if (!halves)
+    const auto plain = Normalised(text);
+    const auto halves = plain ? Halves(*plain) : std::nullopt;
+    const auto latitudeText = halves ? Canonical(halves->first) : std::nullopt;
+    const auto longitudeText = halves ? Canonical(halves->second) : std::nullopt;
+    if (!latitudeText || !longitudeText)
         return std::nullopt;
     try {
         double latitude = 0.0;
         double longitude = 0.0;
-        GeographicLib::DMS::DecodeLatLon(halves->first, halves->second, latitude, longitude);
+        GeographicLib::DMS::DecodeLatLon(*latitudeText, *longitudeText, latitude, longitude);
         if (!std::isfinite(latitude) || !std::isfinite(longitude))
             return std::nullopt;
         return GeoPosition{latitude, GeographicLib::Math::AngNormalize(longitude)};
@@ -159,9 +240,11 @@ std::string FormatPosition(GeoPosition p, char decimalMark)
         // Hundredths of a minute, rounded once, so that 59.996' carries into the degrees.
         const auto hundredths = static_cast<long long>(std::llround(std::abs(degrees) * kMinutesPerDegree * kHundredths));
         const long long perDegree = static_cast<long long>(kMinutesPerDegree * kHundredths);
+        // What rounds to nothing has no side to the South or West.
+        const char side = degrees < 0 && hundredths > 0 ? negative : positive;
         char text[48];
         std::snprintf(text, sizeof text, "%0*lld\u00B0 %02lld%c%02lld' %c", width, hundredths / perDegree,
-                      hundredths % perDegree / 100, decimalMark, hundredths % 100, degrees < 0 ? negative : positive);
+                      hundredths % perDegree / 100, decimalMark, hundredths % 100, side);
         return std::string(text);
     };
     return part(p.latitude, 2, 'N', 'S') + "  " + part(p.longitude, 3, 'E', 'W');

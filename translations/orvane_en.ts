@@ -1095,6 +1095,10 @@ Si usa invece %2.</source>
         <source>d = %1 · (√h + √H), h e H in metri, d in miglia</source>
         <translation>d = %1 · (√h + √H), h and H in metres, d in miles</translation>
     </message>
+    <message>
+        <source>Lam.(2)10s42m18M</source>
+        <translation>Fl(2)10s42m18M</translation>
+    </message>
 </context>
 <context>
     <name>TPositionEntry</name>

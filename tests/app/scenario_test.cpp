@@ -428,6 +428,7 @@ protected:
     {
         Start("0;0\r\n", "1985\r\n1985\r\n0\r\n0\r\n");
         coastal().Open();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &coastal(); }));
     }
     void TearDown() override { program->settings.remove(QStringLiteral("coastal")); }
 
@@ -447,6 +448,7 @@ TEST_F(CoastalScenarioTest, CtrlKOpensTheWindowFromAnyField)
     for (QWidget* field : std::initializer_list<QWidget*>{form().EDPB, form().EDTT, form().SPCT}) {
         coastal().hide();
         form().activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &form(); }));
         field->setFocus();
         QTest::keyClick(field, Qt::Key_K, Qt::ControlModifier);
         EXPECT_TRUE(coastal().isVisible()) << field->objectName().toStdString();
@@ -457,6 +459,14 @@ TEST_F(CoastalScenarioTest, CtrlKOpensTheWindowFromAnyField)
 TEST_F(CoastalScenarioTest, TraversoFromTheBearingsAndTheLog)
 {
     toolkit::ScopedFormatSettings english({QLatin1Char('.'), QLatin1Char(',')});
+    // The keyboard alone: Tab reaches "Calcola", and Alt+C presses it.
+    coastal().SPVELTRAV->setFocus();
+    QTest::keyClick(coastal().SPVELTRAV, Qt::Key_Tab);
+
+    EXPECT_EQ(QApplication::focusWidget(), coastal().CALCTRAV);
+    QTest::keyClick(coastal().CALCTRAV, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Dati insufficienti.")});
+    recorded.platform.errors.clear();
     EnterAngle(coastal().EDRP1, QStringLiteral("45"));
     EnterAngle(coastal().EDRP2, QStringLiteral("90"));
     Type(coastal().SPMINUTI, QStringLiteral("22"));
@@ -464,12 +474,14 @@ TEST_F(CoastalScenarioTest, TraversoFromTheBearingsAndTheLog)
     Press(coastal().CALCTRAV);
     EXPECT_EQ(coastal().SPCAMMINO->text(), QStringLiteral("2.20"));
     EXPECT_EQ(coastal().EDDISTTRAV->text(), QStringLiteral("2.20"));
+    EXPECT_EQ(coastal().EDCAMTRAV->text(), QStringLiteral("0.00"));  // abeam: cos 90 in floating point
     EXPECT_EQ(coastal().LBREGOLA->text(), QStringLiteral("45\u00B0 e traverso: distanza al traverso = cammino."));
 
+    // A run typed after the clock's is the run.
     EnterAngle(coastal().EDRP1, QStringLiteral("60"));
     EnterAngle(coastal().EDRP2, QStringLiteral("120"));
-    Type(coastal().SPMINUTI, QStringLiteral("0"));
     Type(coastal().SPCAMMINO, QStringLiteral("3"));
+    EXPECT_EQ(coastal().SPMINUTI->text(), QStringLiteral("0"));
     Press(coastal().CALCTRAV);
     EXPECT_EQ(coastal().EDCAMTRAV->text(), QStringLiteral("1.50"));
     EXPECT_EQ(coastal().LBCAMTRAV->text(), QStringLiteral("Traverso passato da"));
@@ -510,6 +522,12 @@ TEST_F(CoastalScenarioTest, LossodromiaBetweenTwoPointsAndOnToCorrenti)
 
     // The start, the course and the distance: the arrival, kept for the next start.
     Press(coastal().POS2CLEAR);
+    Press(coastal().CALCLOX);
+    EXPECT_EQ(coastal().EDPOS2->text(), QStringLiteral("42\u00B0 34.20' N  010\u00B0 25.00' E"));
+    // A new start makes the arrival worked from the old one stale; "Calcola" works it anew.
+    coastal().EDPOS1->setLatitude(42.4);
+    EXPECT_TRUE(coastal().EDPOS2->text().isEmpty());
+    coastal().EDPOS1->setLatitude(42.5);
     Press(coastal().CALCLOX);
     EXPECT_EQ(coastal().EDPOS2->text(), QStringLiteral("42\u00B0 34.20' N  010\u00B0 25.00' E"));
     program.reset();

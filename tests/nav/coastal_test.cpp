@@ -134,7 +134,14 @@ INSTANTIATE_TEST_SUITE_P(
                     PositionTextCase{"42 30 10 18", nav::GeoPosition{42.5, 10.3}},
                     PositionTextCase{"", std::nullopt}, PositionTextCase{"42.5", std::nullopt},
                     PositionTextCase{"95 10", std::nullopt}, PositionTextCase{"faro di Genova", std::nullopt},
-                    PositionTextCase{"42 30 N", std::nullopt}));
+                    PositionTextCase{"42 30 N", std::nullopt},
+                    PositionTextCase{"42\u00A030.0N\n10\u00A018.5E", nav::GeoPosition{42.5, 10 + 18.5 / 60}},
+                    // A sign beside a hemisphere letter would turn East into West.
+                    PositionTextCase{"42 30 N - 10 18 E", std::nullopt},
+                    // More numbers than degrees, minutes and seconds.
+                    PositionTextCase{"S 33 520,12 312 3 52.5 W12", std::nullopt},
+                    PositionTextCase{"S3.1500\u00B4'130,154 :::::::::: E2W11", std::nullopt},
+                    PositionTextCase{"42 30 N; 10 18 E", std::nullopt}));
 
 struct PositionFormatCase {
     nav::GeoPosition position;
@@ -154,4 +161,5 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PositionFormatCase{{42.5, 10 + 18.5 / 60}, ',', "42\u00B0 30,00' N  010\u00B0 18,50' E"},
                     // 59.9994' carries into the degrees.
                     PositionFormatCase{{-0.99999, -179.99999}, '.', "01\u00B0 00.00' S  180\u00B0 00.00' W"},
-                    PositionFormatCase{{0, 0}, '.', "00\u00B0 00.00' N  000\u00B0 00.00' E"}));
+                    PositionFormatCase{{0, 0}, '.', "00\u00B0 00.00' N  000\u00B0 00.00' E"},
+                    PositionFormatCase{{-1e-9, -1e-9}, '.', "00\u00B0 00.00' N  000\u00B0 00.00' E"}));

@@ -64,4 +64,6 @@ INSTANTIATE_TEST_SUITE_P(Table, FixedTextTest,
                                          FixedCase{0.06, 1, "0.1"}, FixedCase{9.96, 1, "10.0"},
                                          FixedCase{6.3245553, 1, "6.3"}, FixedCase{93.6, 1, "93.6"},
                                          FixedCase{0.0, 0, "0"}, FixedCase{1e20, 1, "100000000000000000000.0"},
-                                         FixedCase{0.0004, 3, "0.000"}, FixedCase{-7.5, 0, "-8"}, FixedCase{199.92, 14, "199.92000000000000"}));
+                                         FixedCase{0.0004, 3, "0.000"}, FixedCase{-7.5, 0, "-8"}, FixedCase{199.92, 14, "199.92000000000000"},
+                                         // Far below the last decimal: nothing but its zeros.
+                                         FixedCase{1.2e-16, 2, "0.00"}, FixedCase{-3e-20, 1, "0.0"}));
