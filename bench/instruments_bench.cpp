@@ -4,10 +4,12 @@
 // speed slider through 0..50 knots with the meter and the spin edit
 // following. Run headless by `./test bench`.
 
+#include "app/program.h"
 #include "dialogs/angle_dialog.h"
 #include "dialogs/speed_dialog.h"
 #include "dialogs/speed_log.h"
 #include "toolkit/application.h"
+#include "toolkit/color_scheme.h"
 #include "widgets/instruments/inst_angular_meter.h"
 #include "widgets/instruments/inst_compass.h"
 #include "widgets/instruments/inst_jog_meter.h"
@@ -16,6 +18,8 @@
 #include "widgets/numeric/spin_num_edit.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -72,6 +76,17 @@ TInstAngularMeter& SpeedMeter()
     });
 }
 
+// The degree bar's kind on its own: the track bar instrument alone.
+TInstTrackBar& TrackBar()
+{
+    return Shown<TInstTrackBar>([](TInstTrackBar& bar) {
+        bar.resize(331, 14);
+        bar.setMaxValue(kFullCircle - 1);
+        bar.setGutterColor(toolkit::clGreen);
+        bar.setTickMarks(TInstTickMarks::tmNone);
+    });
+}
+
 TInstSlider& SpeedSlider()
 {
     return Shown<TInstSlider>([](TInstSlider& slider) {
@@ -80,11 +95,25 @@ TInstSlider& SpeedSlider()
     });
 }
 
+// The colours of a run: day for argument 0, night for 1; day again after it.
+class Colours {
+public:
+    explicit Colours(const benchmark::State& state)
+    {
+        toolkit::ColorScheme::instance().setNight(state.range(0) != 0);
+        QApplication::processEvents();
+    }
+    ~Colours() { toolkit::ColorScheme::instance().setNight(false); }
+    Colours(const Colours&) = delete;
+    Colours& operator=(const Colours&) = delete;
+};
+
 // One repaint after a change of the moving part (needle, scale, thumb), for
-// values 1 .. period - 1 and round again.
+// values 1 .. period - 1 and round again, by day or at night.
 template <class Change>
 void Repaint(benchmark::State& state, QWidget* widget, Change change, int period = kFullCircle)
 {
+    const Colours colours(state);
     int step = 0;
     for (auto _ : state) {
         change(++step % period);
@@ -114,9 +143,17 @@ void BM_DegreeScaleRepaint(benchmark::State& state)
     Repaint(state, meter, [meter](int v) { meter->Value()->setValue(v); });
 }
 
+// The bar in the dialog: the fields it drives (the scale, the spin edit, the
+// compass) are painted in the same pass.
 void BM_DegreeBarRepaint(benchmark::State& state)
 {
     TInstTrackBar* bar = Panel().POGRADI;
+    Repaint(state, bar, [bar](int v) { bar->setPosition(v); });
+}
+
+void BM_TrackBarRepaint(benchmark::State& state)
+{
+    TInstTrackBar* bar = &TrackBar();
     Repaint(state, bar, [bar](int v) { bar->setPosition(v); });
 }
 
@@ -173,16 +210,45 @@ void BM_SpeedSweep(benchmark::State& state)
     }
 }
 
+// Day to night and back, with the main window shown and all its tabs built,
+// each switch painted before the next.
+void BM_NightSwitch(benchmark::State& state)
+{
+    static QTemporaryDir folder;
+    static Program* program = [] {
+        // A table of its own, so that no message box waits for an answer.
+        QFile table(folder.filePath(QStringLiteral("DEVIAZIONI.TXT")));
+        if (table.open(QIODevice::WriteOnly))
+            table.write("0;1\r\n");
+        table.close();
+        auto* p = new Program(folder.path());
+        p->form1.SplashTimerTimer();
+        p->form1.show();
+        QApplication::processEvents();
+        return p;
+    }();
+    toolkit::ColorScheme& scheme = toolkit::ColorScheme::instance();
+    for (auto _ : state) {
+        scheme.setNight(true);
+        program->form1.repaint();
+        scheme.setNight(false);
+        program->form1.repaint();
+    }
+}
+
 }  // namespace
 
-BENCHMARK(BM_CompassRepaint)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CompassFullRepaint)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DegreeScaleRepaint)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DegreeBarRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NightSwitch)->Unit(benchmark::kMillisecond);
+// Each instrument by day (night:0) and at night (night:1), side by side.
+BENCHMARK(BM_CompassRepaint)->ArgName("night")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CompassFullRepaint)->ArgName("night")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DegreeScaleRepaint)->ArgName("night")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DegreeBarRepaint)->ArgName("night")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TrackBarRepaint)->ArgName("night")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DegreeSweep)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SpeedMeterRepaint)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SpeedMeterDialRebuild)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SpeedSliderRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpeedMeterRepaint)->ArgName("night")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpeedMeterDialRebuild)->ArgName("night")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpeedSliderRepaint)->ArgName("night")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SpeedSweep)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[])

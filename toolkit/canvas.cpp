@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cmath>
 #include <cstdlib>
+#include <deque>
 #include <numbers>
 
 namespace toolkit {
@@ -14,9 +15,28 @@ namespace {
 constexpr int kDotRun = 3;
 constexpr int kSixteenthsPerDegree = 16;
 
-QRgb ToRgb(TColor c)
+// Pictures in their night colours, made once each: an instrument draws the
+// same few bitmaps at every repaint. Few enough to be kept without a limit
+// in practice; the oldest go when there are more.
+constexpr int kNightPictures = 64;
+
+QImage CachedNightImage(const QImage& day, Tone tone)
 {
-    return ToQColor(c).rgb();
+    struct Entry {
+        qint64 key;
+        Tone tone;
+        QImage night;
+    };
+    static std::deque<Entry> cache;
+    for (const Entry& e : cache)
+        if (e.key == day.cacheKey() && e.tone == tone)
+            return e.night;
+    if (static_cast<int>(cache.size()) == kNightPictures)
+        cache.pop_front();
+    QImage night = NightImage(day, tone);
+    night.setDevicePixelRatio(day.devicePixelRatio());
+    cache.push_back({day.cacheKey(), tone, night});
+    return night;
 }
 
 QRect ToQRect(const TRect& r)
@@ -33,6 +53,23 @@ QRect DeviceRect(const TRect& r, qreal ratio)
 }
 
 }  // namespace
+
+QColor Canvas::Ink(TColor color) const
+{
+    if (!nightTone_)
+        return ToQColor(color);
+    // A drawing uses a few colours many times over: each is worked out once.
+    if (color != inkDay_) {
+        inkDay_ = color;
+        inkNight_ = NightColor(ToQColor(color), *nightTone_);
+    }
+    return inkNight_;
+}
+
+QImage Canvas::Shown(const QImage& picture) const
+{
+    return nightTone_ && !picture.isNull() ? CachedNightImage(picture, *nightTone_) : picture;
+}
 
 QImage CanvasImage(QSize size, qreal ratio)
 {
@@ -84,7 +121,7 @@ void Canvas::ApplyPen(QPainter& painter) const
         painter.setPen(Qt::NoPen);
         return;
     }
-    QPen qpen(ToQColor(pen.color));
+    QPen qpen(Ink(pen.color));
     qpen.setWidth(pen.width);
     qpen.setCapStyle(Qt::RoundCap);
     qpen.setJoinStyle(Qt::RoundJoin);
@@ -103,7 +140,7 @@ void Canvas::PlotLine(QPoint from, QPoint to)
         return;
     }
     // Bresenham from `from` up to, not including, `to`.
-    const QRgb rgb = ToRgb(pen.color);
+    const QRgb rgb = InkRgb(pen.color);
     const int dx = std::abs(to.x() - from.x());
     const int dy = -std::abs(to.y() - from.y());
     const int sx = from.x() < to.x() ? 1 : -1;
@@ -154,7 +191,7 @@ void Canvas::Polygon(const QVector<QPoint>& points)
         QPainter painter(image_);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ToQColor(brush.color));
+        painter.setBrush(Ink(brush.color));
         painter.drawPolygon(points.data(), static_cast<int>(points.size()));
     }
     const QPoint saved = penPos_;
@@ -178,14 +215,14 @@ void Canvas::FillRect(const TRect& r)
     if (brush.style != BrushStyle::Solid || r.Width() <= 0 || r.Height() <= 0)
         return;
     QPainter painter(image_);
-    painter.fillRect(ToQRect(r), ToQColor(brush.color));
+    painter.fillRect(ToQRect(r), Ink(brush.color));
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2)
 {
     QPainter painter(image_);
     ApplyPen(painter);
-    painter.setBrush(brush.style == BrushStyle::Solid ? QBrush(ToQColor(brush.color)) : QBrush());
+    painter.setBrush(brush.style == BrushStyle::Solid ? QBrush(Ink(brush.color)) : QBrush());
     painter.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
@@ -202,7 +239,7 @@ void Canvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
         span += 360.0;
     QPainter painter(image_);
     ApplyPen(painter);
-    painter.setBrush(brush.style == BrushStyle::Solid ? QBrush(ToQColor(brush.color)) : QBrush());
+    painter.setBrush(brush.style == BrushStyle::Solid ? QBrush(Ink(brush.color)) : QBrush());
     painter.drawPie(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1),
                     static_cast<int>(std::lround(start * kSixteenthsPerDegree)),
                     static_cast<int>(std::lround(span * kSixteenthsPerDegree)));
@@ -232,9 +269,9 @@ void Canvas::TextOut(int x, int y, const QString& text)
     const int width = metrics.horizontalAdvance(text);
     QPainter painter(image_);
     if (brush.style == BrushStyle::Solid)
-        painter.fillRect(QRect(x, y, width, metrics.height()), ToQColor(brush.color));
+        painter.fillRect(QRect(x, y, width, metrics.height()), Ink(brush.color));
     painter.setFont(f);
-    painter.setPen(ToQColor(fontColor));
+    painter.setPen(Ink(fontColor));
     painter.drawText(QPoint(x, y + metrics.ascent()), text);
     penPos_ = QPoint(x + width, y);
 }
@@ -242,13 +279,13 @@ void Canvas::TextOut(int x, int y, const QString& text)
 void Canvas::Draw(int x, int y, const QImage& picture)
 {
     QPainter painter(image_);
-    painter.drawImage(QPoint(x, y), picture);
+    painter.drawImage(QPoint(x, y), Shown(picture));
 }
 
 void Canvas::StretchDraw(const TRect& r, const QImage& picture)
 {
     QPainter painter(image_);
-    painter.drawImage(ToQRect(r), picture);
+    painter.drawImage(ToQRect(r), Shown(picture));
 }
 
 void Canvas::BrushCopy(const TRect& dest, const QImage& picture, const TRect& source,
@@ -257,19 +294,26 @@ void Canvas::BrushCopy(const TRect& dest, const QImage& picture, const TRect& so
     if (dest.Width() <= 0 || dest.Height() <= 0)
         return;
     const QRect target = DeviceRect(dest, Ratio());
-    const QImage part = picture.copy(DeviceRect(source, picture.devicePixelRatio()))
-                            .convertToFormat(QImage::Format_RGB32)
-                            .scaled(target.size());
-    const QRgb clear = ToRgb(transparent) & 0x00FFFFFF;
+    const auto partOf = [&](const QImage& image) {
+        return image.copy(DeviceRect(source, picture.devicePixelRatio()))
+            .convertToFormat(QImage::Format_RGB32)
+            .scaled(target.size());
+    };
+    // Which pixels are left out is decided on the picture's own colours: at
+    // night several of them may share one red with the transparent colour.
+    const QImage mask = partOf(picture);
+    const QImage part = nightTone_ ? partOf(Shown(picture)) : mask;
+    const QRgb clear = ToQColor(transparent).rgb() & 0x00FFFFFF;
     for (int y = 0; y < part.height(); ++y) {
         const int ty = target.top() + y;
         if (ty < 0 || ty >= image_->height())
             continue;
         const auto* from = reinterpret_cast<const QRgb*>(part.constScanLine(y));
+        const auto* key = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
         auto* to = reinterpret_cast<QRgb*>(image_->scanLine(ty));
         for (int x = 0; x < part.width(); ++x) {
             const int tx = target.left() + x;
-            if (tx >= 0 && tx < image_->width() && (from[x] & 0x00FFFFFF) != clear)
+            if (tx >= 0 && tx < image_->width() && (key[x] & 0x00FFFFFF) != clear)
                 to[tx] = from[x];
         }
     }
@@ -277,9 +321,11 @@ void Canvas::BrushCopy(const TRect& dest, const QImage& picture, const TRect& so
 
 void Canvas::CopyRect(const TRect& dest, const Canvas& from, const TRect& source)
 {
+    // Already in the colours it shows.
     QImage part = from.image_->copy(DeviceRect(source, from.Ratio()));
     part.setDevicePixelRatio(from.Ratio());
-    StretchDraw(dest, part);
+    QPainter painter(image_);
+    painter.drawImage(ToQRect(dest), part);
 }
 
 void Canvas::BitBlt(int x, int y, int width, int height, const QImage& picture, int sx, int sy)
@@ -287,7 +333,7 @@ void Canvas::BitBlt(int x, int y, int width, int height, const QImage& picture, 
     QPainter painter(image_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const qreal ratio = picture.devicePixelRatio();
-    painter.drawImage(QRectF(x, y, width, height), picture,
+    painter.drawImage(QRectF(x, y, width, height), Shown(picture),
                       QRectF(sx * ratio, sy * ratio, width * ratio, height * ratio));
 }
 
@@ -303,7 +349,7 @@ void Canvas::SetPixel(int x, int y, TColor color)
 {
     const PenMode saved = pen.mode;
     pen.mode = PenMode::Copy;
-    Plot(x, y, ToRgb(color));
+    Plot(x, y, InkRgb(color));
     pen.mode = saved;
 }
 

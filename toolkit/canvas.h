@@ -8,11 +8,14 @@
 // at the device's resolution, and the pixel rules hold in logical pixels.
 
 #include "toolkit/color.h"
+#include "toolkit/color_scheme.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QVector>
+
+#include <optional>
 
 class QPainter;
 
@@ -61,6 +64,16 @@ public:
     TColor fontColor = clBlack;
 
     QImage* Target() const { return image_; }
+
+    // At night every colour and picture drawn takes its night colours in
+    // this tone as it is drawn, so that the finished picture needs no pass
+    // of its own; none draws them as given.
+    void SetNightTone(std::optional<Tone> tone)
+    {
+        nightTone_ = tone;
+        inkDay_ = kNoInk;
+    }
+    std::optional<Tone> NightTone() const { return nightTone_; }
     // The picture's size in logical pixels.
     int Width() const;
     int Height() const;
@@ -107,8 +120,17 @@ private:
     void Plot(int x, int y, QRgb rgb);
     void ApplyPen(QPainter& painter) const;
     QFont DrawingFont() const;
+    // A colour, or a picture, as this canvas draws it.
+    QColor Ink(TColor color) const;
+    QRgb InkRgb(TColor color) const { return Ink(color).rgb(); }
+    QImage Shown(const QImage& picture) const;
 
     QImage* image_;
+    std::optional<Tone> nightTone_;
+    // The last colour inked at night, and its night colour.
+    static constexpr TColor kNoInk = -1;
+    mutable TColor inkDay_ = kNoInk;
+    mutable QColor inkNight_;
     QPoint penPos_;
 };
 

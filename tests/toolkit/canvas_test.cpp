@@ -182,6 +182,31 @@ TEST(Canvas, BrushCopyLeavesTheTransparentColourOut)
     EXPECT_EQ(s.CountBlack(), 4);
 }
 
+// At night a canvas draws in night colours, and leaves out what was the
+// transparent colour by day, not whatever shares its night red.
+TEST(Canvas, AtNightInksInNightColoursAndMasksOnTheDayOnes)
+{
+    constexpr auto kTone = tk::Tone::Picture;
+    const QColor olive = tk::ToQColor(tk::clOlive);
+    const QColor nightOlive = tk::NightColor(olive, kTone);
+    QRgb twin = 0;
+    for (int level = 0; level < 256 && !twin; ++level)
+        if (QColor grey(level, level, level); tk::NightColor(grey, kTone) == nightOlive)
+            twin = grey.rgb();
+    ASSERT_NE(twin, 0u) << "a grey with olive's night red";
+    QImage glyph(2, 1, QImage::Format_RGB32);
+    glyph.setPixel(0, 0, olive.rgb());
+    glyph.setPixel(1, 0, twin);
+    Surface s;
+    s.canvas.SetNightTone(kTone);
+    s.canvas.BrushCopy(TRect{10, 10, 12, 11}, glyph, TRect{0, 0, 2, 1}, tk::clOlive);
+    EXPECT_EQ(s.image.pixelColor(10, 10), QColor(Qt::white));
+    EXPECT_EQ(s.image.pixelColor(11, 10), nightOlive);
+    s.canvas.MoveTo(0, 0);
+    s.canvas.LineTo(5, 0);
+    EXPECT_EQ(s.image.pixelColor(2, 0), tk::NightColor(Qt::black, kTone));
+}
+
 TEST(Canvas, StretchDrawAndBitBltCopyPictures)
 {
     QImage red(1, 1, QImage::Format_RGB32);

@@ -118,6 +118,8 @@ const QImage& TInstBlotter::Render()
     if (picture_.isNull())
         return picture_;
     toolkit::Canvas canvas(&picture_);
+    if (toolkit::NightColors())
+        canvas.SetNightTone(toolkit::Tone::Picture);
     DrawBackground(canvas);
     DrawBevel(canvas);
     return picture_;
@@ -144,5 +146,5 @@ void TInstBlotter::DrawBevel(toolkit::Canvas& canvas)
 void TInstBlotter::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, toolkit::SchemeImage(Render()));
+    painter.drawImage(0, 0, Render());
 }

@@ -82,14 +82,19 @@ void TInstSharedComponent::NotifyClients()
 void TInstBuffer::Begin(QSize size, qreal ratio, const std::function<void()>& drawLayer)
 {
     pictureValid_ = true;
-    if (layerValid_ && layer_.size() == size * ratio && layer_.devicePixelRatio() == ratio) {
+    const bool night = toolkit::NightColors();
+    const auto tone = night ? std::optional(toolkit::Tone::Picture) : std::nullopt;
+    if (layerValid_ && night == night_ && layer_.size() == size * ratio && layer_.devicePixelRatio() == ratio) {
         // Implicitly shared: the first drawing detaches the picture from the layer.
         image_ = layer_;
         canvas_ = std::make_unique<toolkit::Canvas>(&image_);
+        canvas_->SetNightTone(tone);
         return;
     }
+    night_ = night;
     image_ = toolkit::CanvasImage(size, ratio);
     canvas_ = std::make_unique<toolkit::Canvas>(&image_);
+    canvas_->SetNightTone(tone);
     drawLayer();
     layer_ = image_;
     layerValid_ = true;
@@ -98,7 +103,7 @@ void TInstBuffer::Begin(QSize size, qreal ratio, const std::function<void()>& dr
 void TInstBuffer::Show(QWidget* widget) const
 {
     QPainter painter(widget);
-    painter.drawImage(0, 0, toolkit::SchemeImage(image_));
+    painter.drawImage(0, 0, image_);
 }
 
 TInstGraphicControl::TInstGraphicControl(QWidget* parent)

@@ -110,7 +110,9 @@ public:
     // Starts a picture of the given logical size at the screen's device
     // pixel ratio: a copy of the cached layer, or, when the layer is out of
     // date, a fresh one drawn by `drawLayer` and kept as the new layer. The
-    // picture counts as current from here on.
+    // picture counts as current from here on. At night everything is drawn
+    // in its night colours (the layer too, once per switch), so that a
+    // repaint costs what it costs by day.
     void Begin(QSize size, qreal ratio, const std::function<void()>& drawLayer);
     void InvalidateLayer()
     {
@@ -123,7 +125,8 @@ public:
     // a paint that Qt asks for (an overlapping sibling, an expose) can reuse it.
     bool PictureCurrent(QSize size, qreal ratio) const
     {
-        return pictureValid_ && image_.size() == size * ratio && image_.devicePixelRatio() == ratio;
+        return pictureValid_ && image_.size() == size * ratio && image_.devicePixelRatio() == ratio
+               && night_ == toolkit::NightColors();
     }
     // Copies the picture onto the widget, in its paint event.
     void Show(QWidget* widget) const;
@@ -134,6 +137,8 @@ private:
     std::unique_ptr<toolkit::Canvas> canvas_;
     bool layerValid_ = false;
     bool pictureValid_ = false;
+    // The colours the layer and the picture were drawn in.
+    bool night_ = false;
 };
 
 // The windowless kind of control: the compass and the meters. It takes no
