@@ -418,6 +418,10 @@ void TForm1::BuildAutonomia(QWidget* page)
     for (const auto& l : labels)
         tk::MakeLabel(l.parent, QString::fromLatin1(l.name), tr(l.text), l.x, l.y,
                       l.color, LabelFont(l.px));
+    // The litres of fuel the passage needs, which English does not call the tab's endurance.
+    auto* fuel = page->findChild<QLabel*>(QStringLiteral("Label32"));
+    fuel->setText(tr("Autonomia", "litri di carburante necessari"));
+    fuel->adjustSize();
 
     BuildEnduranceEntries(group, page);
 

@@ -76,7 +76,7 @@ void TForm7::BuildLayout()
     tk::SetUpDialog(this, {QStringLiteral("Form7"), tr("Orvane2004 - Giro bussola"),
                            {kClientWidth, kClientHeight}, kWindowFontPx, tk::clBtnFace});
 
-    tk::MakeLabel(this, QStringLiteral("Label1"), tr("Deviazioni osservate (da 4 a 36 prore)"), 10, 8,
+    tk::MakeLabel(this, QStringLiteral("Label1"), tr("Deviazioni osservate (da 5 a 36 prore)"), 10, 8,
                   tk::clWindowText, tk::UiFont(kWindowFontPx, true));
     SGGIRO = new DeviationRows(this, QStringLiteral("SGGIRO"), kMaxSwingHeadings);
     SGGIRO->setGeometry(10, 28, 240, 330);
@@ -123,7 +123,7 @@ void TForm7::Refit()
     if (static_cast<int>(rows.size()) < kMinSwingHeadings) {
         LBCOEFF->clear();
         tk::SetColoredText(LBSTATO, tk::clWindowText,
-                           tr("Scrivere la deviazione osservata su ogni prora: almeno 4, meglio 8 o più, "
+                           tr("Scrivere la deviazione osservata su ogni prora: almeno 5, meglio 8 o più, "
                               "distribuite su tutto l'orizzonte (%1 finora).")
                                .arg(rows.size()));
         return;

@@ -22,7 +22,8 @@ class TForm7 : public QDialog {
     Q_OBJECT
 
 public:
-    inline static constexpr int kMinSwingHeadings = 4;
+    // As many as the fit's five coefficients need.
+    inline static constexpr int kMinSwingHeadings = nav::kMinFitHeadings;
     inline static constexpr int kMaxSwingHeadings = 36;
 
     // proposeTable: opens the editor on the generated rows.

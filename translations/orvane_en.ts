@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Autonomia  +30%</source>
-        <translation>Endurance +30%</translation>
+        <translation>Fuel needed +30%</translation>
     </message>
     <message>
         <source>Peso Spec. Carburante = 0.833</source>
@@ -458,6 +458,11 @@ Si usa invece %2.</source>
     <message>
         <source>Navigazione costiera (Ctrl+K)</source>
         <translation>Coastal navigation (Ctrl+K)</translation>
+    </message>
+    <message>
+        <source>Autonomia</source>
+        <comment>litri di carburante necessari</comment>
+        <translation>Fuel needed</translation>
     </message>
 </context>
 <context>
@@ -796,8 +801,8 @@ Si usa invece %2.</source>
         <translation>Orvane2004 - Compass swing</translation>
     </message>
     <message>
-        <source>Deviazioni osservate (da 4 a 36 prore)</source>
-        <translation>Observed deviations (4 to 36 headings)</translation>
+        <source>Deviazioni osservate (da 5 a 36 prore)</source>
+        <translation>Observed deviations (5 to 36 headings)</translation>
     </message>
     <message>
         <source>Aggiungi prora</source>
@@ -820,8 +825,8 @@ Si usa invece %2.</source>
         <translation>Close</translation>
     </message>
     <message>
-        <source>Scrivere la deviazione osservata su ogni prora: almeno 4, meglio 8 o più, distribuite su tutto l&apos;orizzonte (%1 finora).</source>
-        <translation>Enter the deviation observed on each heading: at least 4, better 8 or more, spread all round the horizon (%1 so far).</translation>
+        <source>Scrivere la deviazione osservata su ogni prora: almeno 5, meglio 8 o più, distribuite su tutto l&apos;orizzonte (%1 finora).</source>
+        <translation>Enter the deviation observed on each heading: at least 5, better 8 or more, spread all round the horizon (%1 so far).</translation>
     </message>
     <message>
         <source>%1 prore, scarto quadratico medio %2°.</source>

@@ -202,6 +202,8 @@ TEST(LanguagesTest, TheMainCaptionsUseTheTermsOfNavigation)
     } expected[] = {
         {"Form1/PageControl1#0", "Headings"},
         {"Form1/PageControl1#3", "Endurance"},
+        {"Form1/Label32", "Fuel needed"},  // litres, not the tab's endurance
+        {"Form1/Label26", "Fuel needed +30%"},
         {"Form1/LabelPB", "Compass heading"},
         {"Form1/LabelPM", "Magnetic heading"},
         {"Form1/LabelPV", "True heading"},

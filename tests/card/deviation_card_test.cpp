@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QTableWidgetItem>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -419,6 +420,7 @@ TEST_F(CompassSwingTest, TheClassicSwingGivesItsCoefficientsAndATableEveryTenDeg
     EXPECT_DOUBLE_EQ(proposed[9].Dev, 2.9);
 }
 
+// The texts ask for as many headings as the fit needs: five.
 TEST_F(CompassSwingTest, FourHeadingsAreRefusedPlainly)
 {
     TForm7 swing(nullptr);
@@ -430,6 +432,12 @@ TEST_F(CompassSwingTest, FourHeadingsAreRefusedPlainly)
     EXPECT_FALSE(swing.fit());
     EXPECT_FALSE(swing.BTNGENERA->isEnabled());
     EXPECT_TRUE(swing.LBCOEFF->text().isEmpty());
+    EXPECT_TRUE(swing.LBSTATO->text().contains(QStringLiteral("almeno 5, meglio 8 o più")))
+        << swing.LBSTATO->text().toStdString();
+    // Five rows on four headings: the fit says why.
+    swing.SGGIRO->insertRow(4);
+    swing.SGGIRO->setItem(4, 0, new QTableWidgetItem(QStringLiteral("0")));
+    swing.SGGIRO->setItem(4, 1, new QTableWidgetItem(QStringLiteral("1")));
     EXPECT_TRUE(swing.LBSTATO->text().startsWith(QStringLiteral("Con 4 prore distinte la curva non è determinata")))
         << swing.LBSTATO->text().toStdString();
 }
