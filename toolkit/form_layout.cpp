@@ -56,7 +56,9 @@ void SetUpDialog(QWidget* dialog, const DialogFrame& frame)
     new KeyboardReturn(dialog);
     dialog->setObjectName(frame.name);
     dialog->setWindowTitle(frame.title);
-    Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    // Only these buttons, and no maximise button for a fixed size.
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                            | Qt::WindowCloseButtonHint;
     if (frame.minimizeButton)
         flags |= Qt::WindowMinimizeButtonHint;
     dialog->setWindowFlags(flags);

@@ -396,6 +396,9 @@ TEST(WindowFramesTest, TitleBarButtonsAndFixedSizes)
         const Qt::WindowFlags flags = window->windowFlags();
         EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint)) << name;
         EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), minimizable.contains(window->objectName())) << name;
+        // Without it the desktop shows all its buttons, a maximise button too.
+        EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)) << name;
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint)) << name;
         EXPECT_EQ(window->minimumSize(), window->maximumSize()) << name;
         if (window != &windows.program->form1) {
             EXPECT_EQ(window->windowType(), Qt::Dialog) << name;
