@@ -14,6 +14,12 @@ namespace {
 
 constexpr int kDirectionLength = nav::kLongestVector * 3 / 4;
 
+// A field counts as given, or as part of the problem, while it shows text.
+bool Shows(const TAlignedEdit* field)
+{
+    return !field->text().isEmpty();
+}
+
 QString SpeedText(double knots)
 {
     return toolkit::Format(QStringLiteral("%-2.1f"), {knots});
@@ -77,12 +83,11 @@ void TForm1::CALCCORClick()
 
 void TForm1::SolveCorrenti(bool report)
 {
-    const auto shows = [](const TAlignedEdit* field) { return !field->text().isEmpty(); };
-    const bool leeway = shows(EDSCAR);
+    const bool leeway = Shows(EDSCAR);
     nav::CurrentTriangle t{state_.valPVCOR, state_.valVPCOR, state_.valDCOR,          state_.valVCOR,
                            state_.valRVCOR, state_.valVECOR, leeway ? state_.valSCAR : 0};
-    const nav::CurrentFields given{shows(EDPVCOR), shows(EDVPCOR), shows(EDDCOR), shows(EDVCOR),
-                                   shows(EDRVCOR), shows(EDVECOR), leeway};
+    const nav::CurrentFields given{Shows(EDPVCOR), Shows(EDVPCOR), Shows(EDDCOR), Shows(EDVCOR),
+                                   Shows(EDRVCOR), Shows(EDVECOR), leeway};
     const nav::CurrentMissing missing = nav::SolveCurrent(given, t, state_.vectors);
     if (missing == nav::CurrentMissing::TooStrong) {
         if (report)
@@ -125,11 +130,10 @@ void TForm1::SolveCorrenti(bool report)
 
 void TForm1::DrawCorrenti(const nav::CurrentTriangle& t)
 {
-    const auto shows = [](const TAlignedEdit* field) { return !field->text().isEmpty(); };
     // A speed not shown was never part of this problem: a leeway problem without
     // speeds is drawn with its directions alone, short enough for the labels to fit.
-    const auto speed = [&shows](const TAlignedEdit* field, double knots) { return shows(field) ? knots : 0.0; };
-    const bool directionsOnly = !shows(EDVPCOR) && !shows(EDVCOR) && !shows(EDVECOR);
+    const auto speed = [](const TAlignedEdit* field, double knots) { return Shows(field) ? knots : 0.0; };
+    const bool directionsOnly = !Shows(EDVPCOR) && !Shows(EDVCOR) && !Shows(EDVECOR);
     const auto lengths = directionsOnly ? std::array{kDirectionLength, 0, kDirectionLength}
                                         : nav::VectorLengths(speed(EDVPCOR, state_.valVPCOR),
                                                              speed(EDVCOR, state_.valVCOR),
@@ -137,12 +141,12 @@ void TForm1::DrawCorrenti(const nav::CurrentTriangle& t)
     const DiagramLine heading{nav::TruncDegrees(state_.valPVCOR), lengths[0], toolkit::clRed, 1, tr("PVe")};
     const DiagramLine current{nav::TruncDegrees(state_.valDCOR), lengths[1], toolkit::clLime, 1, tr("Cor")};
     const DiagramLine course{nav::TruncDegrees(state_.valRVCOR), lengths[2], toolkit::clYellow, 2, tr("RVe")};
-    if (!shows(EDSCAR)) {
+    if (!Shows(EDSCAR)) {
         DrawLines(*IMGCOR, {heading, current, course});
         return;
     }
     // Without a current the water track is the course itself.
-    if (!shows(EDDCOR)) {
+    if (!Shows(EDDCOR)) {
         DrawLines(*IMGCOR, {heading, course});
         return;
     }
