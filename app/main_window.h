@@ -9,6 +9,7 @@
 #include "nav/currents.h"
 #include "nav/deviation_file.h"
 #include "nav/headings.h"
+#include "nav/worked.h"
 
 #include <QWidget>
 
@@ -164,6 +165,8 @@ public:
     void SPOREClick(toolkit::UpDownButton button);
 
 signals:
+    // A calculation that succeeded, worked out for the log.
+    void Solved(const nav::Worked& worked);
     // The entry dialogs, opened by the field clicks once they are attached.
     void AngleDialogRequested(int lowest, int highest);
     void SpeedDialogRequested();

@@ -4,6 +4,7 @@
 // table every 10°, proposed in the table editor for review.
 
 #include "nav/deviation_fit.h"
+#include "nav/worked.h"
 
 #include <QDialog>
 
@@ -49,6 +50,10 @@ public:
     toolkit::SpeedButton* BTNELIMINA = nullptr;
     toolkit::SpeedButton* BTNGENERA = nullptr;
     toolkit::SpeedButton* BTNCHIUDI = nullptr;
+
+signals:
+    // A fit that succeeded, worked out for the log.
+    void Solved(const nav::Worked& worked);
 
 private:
     void BuildLayout();

@@ -9,6 +9,7 @@
 #include "nav/headings.h"
 #include "nav/light_characteristic.h"
 #include "nav/rhumb.h"
+#include "nav/worked.h"
 
 #include <QDialog>
 
@@ -108,6 +109,10 @@ public:
     TAlignedEdit* EDPORTEFF = nullptr;
     // The dialog of the position fields.
     TPositionEntry* positionEntry = nullptr;
+
+signals:
+    // A calculation that succeeded, worked out for the log.
+    void Solved(const nav::Worked& worked);
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -17,6 +17,7 @@
 #include "dialogs/hand_off.h"
 
 #include "dialogs/entry_dialog.h"
+#include "nav/worked.h"
 
 #include <functional>
 
@@ -105,6 +106,8 @@ public:
     TForm5* Form5 = nullptr;
 
 signals:
+    // A declination worked out, from chart data or from the model.
+    void Solved(const nav::Worked& worked);
     // "CONFERMA" changed the declination the calculations apply.
     void DeclinationApplied();
 
