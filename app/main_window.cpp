@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "toolkit/accessible_names.h"
 #include "toolkit/color_scheme.h"
 #include "toolkit/first_paint.h"
 #include "toolkit/image.h"
@@ -76,6 +77,8 @@ void TForm1::ConnectPageHandlers()
 {
     const auto onClick = [this](const char* name, void (TForm1::*handler)()) {
         auto* field = findChild<TAlignedEdit*>(QString::fromLatin1(name));
+        const bool speed = field == EDVPCOR || field == EDVCOR || field == EDVECOR;
+        toolkit::SetEntryHint(field, speed ? toolkit::Entry::Speed : toolkit::Entry::Angle);
         connect(field, &TAlignedEdit::OnClick, this, handler);
     };
     onClick("EDPB", &TForm1::EDPBClick);

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "nav/endurance.h"
+#include "toolkit/accessible_names.h"
 #include "toolkit/color_scheme.h"
 #include "toolkit/first_paint.h"
 #include "toolkit/fonts.h"
@@ -265,6 +266,7 @@ void TForm1::BuildPages()
         if (page->isVisible())
             for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 control->show();
+    toolkit::NameControls(this);
 }
 
 void TForm1::BuildProre(QWidget* page)
@@ -430,6 +432,7 @@ void TForm1::BuildAutonomia(QWidget* page)
     SPORE->setGeometry(160, 86, 16, 24);
     // Typed as "1:30" or as minutes, and stepped with Up and Down, besides its arrows.
     EDTT = MakeField(group, QStringLiteral("EDTT"), 175, 86, 56, 24, false, Align::taCenter);
+    tk::SetEntryHint(EDTT, tk::Entry::Time);
     EDTT->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}(:[0-9]{0,2})?")), EDTT));
     EDTT->setText(QStringLiteral("00:00"));
     SPMIN = new tk::UpDown(group, QStringLiteral("SPMIN"), 0, nav::kMaxMinutes, 0);
@@ -445,6 +448,7 @@ void TForm1::BuildAutonomia(QWidget* page)
 
     EDAUTO30 = MakeField(page, QStringLiteral("EDAUTO30"), 180, 296, 61, 24, false, Align::taCenter,
                          kReserveFieldColor);
+    tk::SetEntryHint(EDAUTO30, tk::Entry::Result);
     Label8 = page->findChild<QLabel*>(QStringLiteral("Label8"));
     BuildDepartureAndFuel(page);
 }
@@ -464,6 +468,7 @@ void TForm1::BuildDepartureAndFuel(QWidget* page)
 
     CBCARB = new QComboBox(page);
     CBCARB->setObjectName(QStringLiteral("CBCARB"));
+    CBCARB->setAccessibleName(tr("Carburante"));
     CBCARB->setFont(tk::UiFont(kWindowFontPx));
     CBCARB->addItems({tr("Gasolio 0,833"), tr("Benzina 0,750"), tr("Altro…")});
     CBCARB->setGeometry(200, 345, 115, 22);

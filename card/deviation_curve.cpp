@@ -3,6 +3,7 @@
 #include "card/compass_swing.h"
 #include "nav/angle.h"
 #include "nav/deviation_file.h"
+#include "toolkit/accessible_names.h"
 #include "toolkit/color_scheme.h"
 #include "toolkit/fonts.h"
 #include "toolkit/form_layout.h"
@@ -147,6 +148,7 @@ void TForm8::BuildLayout()
 
     tk::MakeLabel(this, QStringLiteral("Label2"), tr("Imbarcazione"), 10, 414, tk::clWindowText, bold);
     EDNAVE = new QLineEdit(this);
+    toolkit::SetEntryHint(EDNAVE, toolkit::Entry::Text);
     EDNAVE->setObjectName(QStringLiteral("EDNAVE"));
     EDNAVE->setGeometry(100, 410, 250, 24);
     EDNAVE->setMaxLength(60);

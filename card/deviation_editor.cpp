@@ -131,6 +131,7 @@ void TForm6::BuildLayout()
                            {kClientWidth, kClientHeight}, kWindowFontPx, tk::clBtnFace});
 
     SGRIGHE = new DeviationRows(this, QStringLiteral("SGRIGHE"), nav::kDeviationCapacity);
+    SGRIGHE->setAccessibleName(tr("Tabella deviazioni"));
     SGRIGHE->setGeometry(10, 10, 230, 390);
     BTNAGGIUNGI = MakeButton(this, "BTNAGGIUNGI", tr("Aggiungi riga"), 10);
     BTNELIMINA = MakeButton(this, "BTNELIMINA", tr("Elimina righe"), 46);

@@ -4,6 +4,7 @@
 #include "coastal/position_entry.h"
 #include "nav/coastal.h"
 #include "nav/light_characteristic.h"
+#include "toolkit/accessible_names.h"
 #include "toolkit/languages.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
@@ -60,7 +61,10 @@ TForm9::TForm9(Links links, QSettings* memory, QWidget* parent)
 
 void TForm9::ConnectHandlers()
 {
-    const auto onClick = [this](TAlignedEdit* field, auto handler) { connect(field, &TAlignedEdit::OnClick, this, handler); };
+    const auto onClick = [this](TAlignedEdit* field, auto handler) {
+        tk::SetEntryHint(field, qobject_cast<TPositionEdit*>(field) ? tk::Entry::Position : tk::Entry::Angle);
+        connect(field, &TAlignedEdit::OnClick, this, handler);
+    };
     onClick(EDRP1, [this] { EnterAngle(rp1_, EDRP1, kHalfCircleDegrees); });
     onClick(EDRP2, [this] { EnterAngle(rp2_, EDRP2, kHalfCircleDegrees); });
     onClick(EDRVLOX, [this] {

@@ -8,6 +8,7 @@
 #include "nav/coastal.h"
 #include "nav/light_characteristic.h"
 #include "toolkit/color.h"
+#include "toolkit/accessible_names.h"
 #include "toolkit/color_scheme.h"
 #include "toolkit/fonts.h"
 #include "toolkit/form_layout.h"
@@ -154,6 +155,8 @@ void TForm9::BuildTraverso(QWidget* page)
     SPMINUTI = MakeSpin(page, "SPMINUTI", 105, 0, kLongestTime, 1);
     SPVELTRAV = MakeSpin(page, "SPVELTRAV", 105, 1, kFastest, 0.5, kFieldX + kNumberWidth + kUnitGap);
     CALCTRAV = MakeCalc(page, "CALCTRAV", 60);
+    SPMINUTI->setAccessibleName(tr("Minuti"));
+    SPVELTRAV->setAccessibleName(tr("Nodi"));
 
     MakeLabel(page, "LabelDIST2", tr("Distanza al 2° ril."), 10, 145, kComputedFieldColor);
     EDDIST2 = MakeField(page, "EDDIST2", kFieldX, 145, kNumberWidth, true);
@@ -209,6 +212,8 @@ void TForm9::BuildLossodromia(QWidget* page)
     EDRLFARO = MakeField(group, "EDRLFARO", 135, 55, kAngleWidth, false);
     SPDISTFARO = MakeSpin(group, "SPDISTFARO", 55, 2, kLongestLeg, 0.1, 135 + kAngleWidth + kUnitGap);
     CALCFARO = MakeCalc(group, "CALCFARO", 45);
+    EDRLFARO->setAccessibleName(tr("Rilevamento vero del faro"));
+    SPDISTFARO->setAccessibleName(tr("Distanza dal faro"));
     CALCFARO->move(kCalcX - 5, 45);
 }
 
@@ -225,6 +230,7 @@ void TForm9::BuildFari(QWidget* page)
     MakeUnit(page, "LabelMIGLIA3", tr("miglia"), SPPORTNOM);
     MakeLabel(page, "LabelCARATT", tr("Caratteristica"), 10, 100);
     EDCARATT = new QLineEdit(page);
+    tk::SetEntryHint(EDCARATT, tk::Entry::Text);
     EDCARATT->setObjectName(QStringLiteral("EDCARATT"));
     EDCARATT->setGeometry(kFieldX, 100, 160, kFieldHeight);
     EDCARATT->setFont(tk::UiFont(kFieldFontPx));

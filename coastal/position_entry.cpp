@@ -72,6 +72,8 @@ void TPositionEntry::BuildLayout()
     tk::MakeLabel(this, QStringLiteral("Label5"), QStringLiteral("\u00B0"), 133, 49, tk::clWindowText, plain);
     EDLONM = MakeBox(this, "EDLONM", 145, 46, 65, kMinuteDecimals, kLargestMinutes);
     tk::MakeLabel(this, QStringLiteral("Label6"), QStringLiteral("'"), 213, 49, tk::clWindowText, plain);
+    EDLATM->setAccessibleName(tr("Primi di latitudine"));
+    EDLONM->setAccessibleName(tr("Primi di longitudine"));
     std::tie(RBEST, RBOVEST) = tk::MakeRadioPair(this, "RBEST", "RBOVEST", QStringLiteral("E"), QStringLiteral("W"),
                                                  kFirstRadioX, kSecondRadioX, 50);
 

@@ -123,6 +123,11 @@ void TForm2::BuildLayout()
     GRADICLEAR = new tk::SpeedButton(this, QStringLiteral("GRADICLEAR"), QString(),
                                      tk::Glyph(tk::GlyphKind::Clear, kSmallGlyph));
     GRADICLEAR->setGeometry(295, 30, 23, 22);
+    GRADICLEAR->setToolTip(tr("Azzera"));
+    // The signs between the boxes would name them.
+    SPGRADI->setAccessibleName(tr("Gradi"));
+    SPPRIMI->setAccessibleName(tr("Primi"));
+    SPSECONDI->setAccessibleName(tr("Secondi"));
 
     VUSECONDI = MakeScale(this, {"VUSECONDI", QRect(40, 62, 251, 25), "%s\"", 30, 10, 6});
     POSECONDI = MakeBar(this, "POSECONDI", QRect(30, 87, 271, 14), kMaxMinutes);

@@ -2,6 +2,7 @@
 
 #include "dialogs/position_dialog.h"
 #include "nav/declination.h"
+#include "toolkit/accessible_names.h"
 #include "toolkit/color.h"
 #include "toolkit/form_layout.h"
 #include "toolkit/platform.h"
@@ -117,6 +118,8 @@ void TForm4::ConnectHandlers()
         connect(sense, &QRadioButton::clicked, this, [this] { towardChosen_ = false; });
     for (QRadioButton* toward : {RBVERSOE, RBVERSOW})
         connect(toward, &QRadioButton::clicked, this, [this] { towardChosen_ = true; });
+    for (TAlignedEdit* field : {EDDECLIBASE, EDDELTADECLI, EDDECLREAL})
+        toolkit::SetEntryHint(field, toolkit::Entry::Angle);
     connect(EDDECLIBASE, &TAlignedEdit::OnClick, this, &TForm4::EDDECLIBASEClick);
     connect(EDDELTADECLI, &TAlignedEdit::OnClick, this, &TForm4::EDDELTADECLIClick);
     connect(EDDECLREAL, &TAlignedEdit::OnClick, this, &TForm4::EDDECLREALClick);

@@ -89,6 +89,11 @@ void TForm5::BuildLayout()
                                  tk::Glyph(tk::GlyphKind::Cancel, kGlyph));
     WMMABO->setGeometry(180, 176, 106, 31);
 
+    // Widened for its title: the controls stand in the middle.
+    const int margin = (width() - kClientWidth) / 2;
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->move(control->pos() + QPoint(margin, 0));
+
     setTabOrder(EDLAT, EDLON);
     setTabOrder(EDLON, DTDATA);
 }

@@ -44,6 +44,7 @@ void TForm3::BuildLayout()
     SPSOLCO->setDecimals(1);
     SPSOLCO->setMaxValue(kMaxKnots);
     SPSOLCO->setIncrement(kKnotStep);
+    SPSOLCO->setAccessibleName(tr("Velocità"));
 
     PONODI = new TInstSlider(this);
     PONODI->setObjectName(QStringLiteral("PONODI"));

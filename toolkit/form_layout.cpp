@@ -1,5 +1,6 @@
 #include "toolkit/form_layout.h"
 
+#include "toolkit/accessible_names.h"
 #include "toolkit/color_scheme.h"
 #include "toolkit/fonts.h"
 
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <tuple>
 
 namespace toolkit {
@@ -39,6 +41,7 @@ protected:
             QWidget* active = QApplication::activeWindow();
             QWidget* parent = dialog->parentWidget();
             opener_ = active && active != dialog ? active : (parent ? parent->window() : nullptr);
+            NameControls(dialog);
         } else if (event->type() == QEvent::Hide && !event->spontaneous() && opener_ && opener_->isVisible()) {
             opener_->activateWindow();
         }
@@ -49,7 +52,21 @@ private:
     QPointer<QWidget> opener_;
 };
 
+// Room on a title bar for the window's icon, each button, and the margins.
+constexpr int kTitleIconRoom = 32;
+constexpr int kTitleButtonRoom = 32;
+constexpr int kTitleMargins = 24;
+constexpr qreal kTitleFontGrowth = 1.0;  // points
+
 }  // namespace
+
+int TitleBarWidth(const QString& title, int buttons)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() + kTitleFontGrowth);
+    return QFontMetrics(font).horizontalAdvance(title) + kTitleIconRoom + buttons * kTitleButtonRoom + kTitleMargins;
+}
 
 void SetUpDialog(QWidget* dialog, const DialogFrame& frame)
 {
@@ -62,7 +79,10 @@ void SetUpDialog(QWidget* dialog, const DialogFrame& frame)
     if (frame.minimizeButton)
         flags |= Qt::WindowMinimizeButtonHint;
     dialog->setWindowFlags(flags);
-    dialog->setFixedSize(frame.clientSize);
+    // A window narrower than its title has it cut by the desktop.
+    const int buttons = frame.minimizeButton ? 2 : 1;
+    dialog->setFixedSize(std::max(frame.clientSize.width(), TitleBarWidth(frame.title, buttons)),
+                         frame.clientSize.height());
     dialog->setFont(UiFont(frame.fontPx));
     SetBackground(dialog, frame.background);
 }

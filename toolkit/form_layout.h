@@ -28,9 +28,17 @@ struct DialogFrame {
     TColor background;
     bool minimizeButton = false;
 };
+// The window is widened, its controls left where they are, when the title
+// needs more room (see TitleBarWidth).
 // Also gives the keyboard back, when the dialog closes, to the window that
-// had it when the dialog opened, where no window manager would.
+// had it when the dialog opened, where no window manager would, and names
+// its controls for screen readers as it is shown (see NameControls).
 void SetUpDialog(QWidget* dialog, const DialogFrame& frame);
+
+// The width a desktop's title bar needs to show `title` whole beside the
+// window's icon and `buttons` buttons, in a bold title font a point larger
+// than the interface's.
+int TitleBarWidth(const QString& title, int buttons);
 
 // Paints the widget's background in `color`.
 void SetBackground(QWidget* widget, TColor color);

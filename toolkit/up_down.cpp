@@ -1,5 +1,6 @@
 #include "toolkit/up_down.h"
 
+#include "toolkit/accessible_names.h"
 #include "toolkit/color_scheme.h"
 
 #include <QToolButton>
@@ -37,6 +38,8 @@ UpDown::UpDown(QWidget* parent, const QString& name, int min, int max, int posit
     , down_(MakeArrow(this, Qt::DownArrow))
 {
     setObjectName(name);
+    MarkArrow(up_, Arrow::Up);
+    MarkArrow(down_, Arrow::Down);
     connect(up_, &QToolButton::clicked, this, [this] { Step(UpDownButton::Next); });
     connect(down_, &QToolButton::clicked, this, [this] { Step(UpDownButton::Prev); });
 }

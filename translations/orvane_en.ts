@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Aumenta %1</source>
+        <translation>Increase %1</translation>
+    </message>
+    <message>
+        <source>Diminuisci %1</source>
+        <translation>Decrease %1</translation>
+    </message>
+    <message>
+        <source>Clic, Invio o una cifra: inserisci l&apos;angolo</source>
+        <translation>Click, Enter or a digit: enter the angle</translation>
+    </message>
+    <message>
+        <source>Clic, Invio o una cifra: inserisci la velocità</source>
+        <translation>Click, Enter or a digit: enter the speed</translation>
+    </message>
+    <message>
+        <source>Clic, Invio o una cifra: inserisci la posizione</source>
+        <translation>Click, Enter or a digit: enter the position</translation>
+    </message>
+    <message>
+        <source>Scrivi ore e minuti (1:30) o i minuti</source>
+        <translation>Type hours and minutes (1:30) or minutes</translation>
+    </message>
+    <message>
+        <source>Scrivi il testo</source>
+        <translation>Type the text</translation>
+    </message>
+    <message>
+        <source>Risultato del calcolo</source>
+        <translation>Result of the calculation</translation>
+    </message>
+    <message>
+        <source>Scegli dall&apos;elenco</source>
+        <translation>Choose from the list</translation>
+    </message>
+    <message>
+        <source>Scrivi il valore o usa le frecce</source>
+        <translation>Type the value or use the arrows</translation>
+    </message>
+    <message>
+        <source>Scrivi il valore</source>
+        <translation>Type the value</translation>
+    </message>
+    <message>
+        <source>Cancella %1</source>
+        <translation>Clear %1</translation>
+    </message>
+</context>
+<context>
     <name>DeviationCard</name>
     <message>
         <source>Prora bussola</source>
@@ -464,6 +515,10 @@ Si usa invece %2.</source>
         <comment>litri di carburante necessari</comment>
         <translation>Fuel needed</translation>
     </message>
+    <message>
+        <source>Carburante</source>
+        <translation>Fuel</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -483,6 +538,22 @@ Si usa invece %2.</source>
         <source>ANNULLA</source>
         <translation>CANCEL</translation>
     </message>
+    <message>
+        <source>Azzera</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Gradi</source>
+        <translation>Degrees</translation>
+    </message>
+    <message>
+        <source>Primi</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Secondi</source>
+        <translation>Seconds</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>
@@ -501,6 +572,10 @@ Si usa invece %2.</source>
     <message>
         <source>||Mg/h|NODI</source>
         <translation>||NM/h|KNOTS</translation>
+    </message>
+    <message>
+        <source>Velocità</source>
+        <translation>Speed</translation>
     </message>
 </context>
 <context>
@@ -780,6 +855,10 @@ Si usa invece %2.</source>
     <message>
         <source>Le modifiche non salvate andranno perse. Continuare ?</source>
         <translation>The unsaved changes will be lost. Continue?</translation>
+    </message>
+    <message>
+        <source>Tabella deviazioni</source>
+        <translation>Deviation table</translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1183,22 @@ Si usa invece %2.</source>
         <source>Lam.(2)10s42m18M</source>
         <translation>Fl(2)10s42m18M</translation>
     </message>
+    <message>
+        <source>Minuti</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Nodi</source>
+        <translation>Knots</translation>
+    </message>
+    <message>
+        <source>Rilevamento vero del faro</source>
+        <translation>True bearing of the light</translation>
+    </message>
+    <message>
+        <source>Distanza dal faro</source>
+        <translation>Distance from the light</translation>
+    </message>
 </context>
 <context>
     <name>TPositionEntry</name>
@@ -1126,6 +1221,14 @@ Si usa invece %2.</source>
     <message>
         <source>ANNULLA</source>
         <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>Primi di latitudine</source>
+        <translation>Minutes of latitude</translation>
+    </message>
+    <message>
+        <source>Primi di longitudine</source>
+        <translation>Minutes of longitude</translation>
     </message>
 </context>
 <context>

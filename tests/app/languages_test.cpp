@@ -7,17 +7,26 @@
 
 #include "support/program_windows.h"
 #include "support/recording_platform.h"
+#include "toolkit/form_layout.h"
 #include "toolkit/languages.h"
 #include "toolkit/string_grid.h"
 #include "widgets/instruments/inst_angular_meter.h"
 #include "widgets/numeric/aligned_edit.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStackedWidget>
 #include <QContextMenuEvent>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
@@ -400,8 +409,66 @@ TEST(WindowFramesTest, TitleBarButtonsAndFixedSizes)
         EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)) << name;
         EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint)) << name;
         EXPECT_EQ(window->minimumSize(), window->maximumSize()) << name;
+        const int buttons = minimizable.contains(window->objectName()) ? 2 : 1;
+        EXPECT_GE(window->width(), toolkit::TitleBarWidth(window->windowTitle(), buttons)) << name << " cuts its title";
         if (window != &windows.program->form1) {
             EXPECT_EQ(window->windowType(), Qt::Dialog) << name;
         }
     }
 }
+
+// A control the user can reach, on whichever tab its page is.
+bool Reachable(const QWidget* control, const QWidget* window)
+{
+    for (const QWidget* w = control; w && w != window; w = w->parentWidget()) {
+        const bool page = qobject_cast<const QStackedWidget*>(w->parentWidget());
+        if (w->isHidden() && !page)
+            return false;
+    }
+    return true;
+}
+
+// What a screen reader or a pointer meets: fields, number boxes, lists and
+// buttons, not the parts Qt builds inside its own widgets.
+bool IsControl(const QWidget* w)
+{
+    const QWidget* parent = w->parentWidget();
+    if (qobject_cast<const QAbstractSpinBox*>(parent) || qobject_cast<const QComboBox*>(parent)
+        || qobject_cast<const QAbstractItemView*>(parent) || qobject_cast<const QTabBar*>(parent)
+        || qobject_cast<const QHeaderView*>(w))
+        return false;
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractButton*>(w)
+           || qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QComboBox*>(w)
+           || qobject_cast<const QAbstractItemView*>(w);
+}
+
+class ScreenReaderTest : public testing::TestWithParam<Language> {};
+
+// Every control of every window, on every tab, has a name a screen reader
+// reads, and a tooltip, in the interface's language; a field's value is its text.
+TEST_P(ScreenReaderTest, EveryControlHasANameAndATooltip)
+{
+    LanguageScope scope(GetParam());
+    ProgramWindows windows;
+    for (QWidget* window : windows.All()) {
+        window->show();
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (w->window() != window || !IsControl(w) || !Reachable(w, window))
+                continue;
+            const std::string name = Key(window, w->objectName()).toStdString();
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+            ASSERT_NE(reader, nullptr) << name;
+            EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty()) << name;
+            EXPECT_FALSE(w->toolTip().isEmpty()) << name;
+            if (const auto* field = qobject_cast<const QLineEdit*>(w)) {
+                EXPECT_EQ(reader->text(QAccessible::Value), field->text()) << name;
+            }
+        }
+        window->hide();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, ScreenReaderTest, testing::Values(Language::Italian, Language::English),
+                         [](const testing::TestParamInfo<Language>& info) {
+                             return info.param == Language::English ? "English" : "Italian";
+                         });

@@ -1,5 +1,6 @@
 #include "widgets/numeric/spin_num_edit.h"
 
+#include "toolkit/accessible_names.h"
 #include "toolkit/color.h"
 #include "toolkit/color_scheme.h"
 #include "toolkit/platform.h"
@@ -128,6 +129,8 @@ TSpinButton::TSpinButton(QWidget* parent)
     up_->setIconSize(upGlyph.deviceIndependentSize().toSize());
     toolkit::SetSchemeIcon(down_, downGlyph, toolkit::Tone::Glyph);
     down_->setIconSize(downGlyph.deviceIndependentSize().toSize());
+    toolkit::MarkArrow(up_, toolkit::Arrow::Up);
+    toolkit::MarkArrow(down_, toolkit::Arrow::Down);
     connect(up_, &QToolButton::clicked, this, &TSpinButton::OnUpClick);
     connect(down_, &QToolButton::clicked, this, &TSpinButton::OnDownClick);
     connect(up_, &QToolButton::pressed, this, [this] { Pressed(up_); });
