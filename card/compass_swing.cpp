@@ -2,9 +2,11 @@
 
 #include "card/deviation_card.h"
 #include "card/deviation_rows.h"
+#include "nav/worked_tools.h"
 #include "toolkit/color.h"
 #include "toolkit/fonts.h"
 #include "toolkit/form_layout.h"
+#include "toolkit/languages.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
 
@@ -162,6 +164,8 @@ void TForm7::BTNGENERAClick()
 {
     if (!fit_)
         return;
+    // The fit is worked out for the log when it is put to use, not at every cell typed.
+    emit Solved(nav::WorkedCompassSwing(SGGIRO->CompleteRows(), *fit_, tk::NavLanguage()));
     if (proposeTable_)
         proposeTable_(nav::TableFromCurve(fit_->coefficients));
 }

@@ -227,6 +227,7 @@ void TForm9::CALCTRAVClick()
     case nav::DistanceOffRule::None: LBREGOLA->clear(); break;
     }
     SaveInputs();
+    emit Solved(nav::WorkedDistanceOff({rp1_, rp2_, run, timed, *minutes, *speed}, *off, tk::NavLanguage()));
 }
 
 void TForm9::ShowCourse(nav::Angle course)
@@ -244,6 +245,13 @@ void TForm9::RefreshCourse()
 {
     if (!EDRVLOX->text().isEmpty())
         ShowCourse(course_);
+}
+
+std::optional<nav::CourseConversion> TForm9::Conversion(nav::Angle course) const
+{
+    if (!links_.fromTrue)
+        return std::nullopt;
+    return nav::CourseConversion{course, links_.fromTrue(course)};
 }
 
 void TForm9::ClearCourse()
@@ -267,6 +275,7 @@ void TForm9::CALCLOXClick()
         SPDISTLOX->setValue(leg.miles);
         writing_ = false;
         legResult_ = LegResult::CourseAndDistance;
+        emit Solved(nav::WorkedRhumbBetween(*from, *to, leg, Conversion(leg.course), tk::NavLanguage()));
     } else if (from && !EDRVLOX->text().isEmpty() && *miles > 0) {
         const auto reached = nav::RhumbDestination(*from, course_, *miles);
         if (!reached) {
@@ -278,6 +287,7 @@ void TForm9::CALCLOXClick()
         writing_ = false;
         ShowCourse(course_);
         legResult_ = LegResult::Arrival;
+        emit Solved(nav::WorkedRhumbArrival(*from, course_, *miles, *reached, Conversion(course_), tk::NavLanguage()));
     } else {
         Refuse(tr("Dati insufficienti."));
         return;
@@ -302,6 +312,7 @@ void TForm9::CALCFAROClick()
     }
     EDPOS1->SetPosition(boat);
     SaveInputs();
+    emit Solved(nav::WorkedPositionFromLight(*light, lightBearing_, *miles, *boat, tk::NavLanguage()));
 }
 
 std::optional<nav::LightCharacteristic> TForm9::DescribeCharacteristic(const QString& text)
@@ -315,10 +326,8 @@ std::optional<nav::LightCharacteristic> TForm9::DescribeCharacteristic(const QSt
         LBCARATT->setText(tr("Caratteristica non riconosciuta."));
         return std::nullopt;
     }
-    const auto language =
-        tk::InterfaceLanguage() == tk::Language::English ? nav::Language::English : nav::Language::Italian;
     LBCARATT->setText(QString::fromStdString(
-        nav::DescribeCharacteristic(*light, language, tk::DecimalSeparator().toLatin1())));
+        nav::DescribeCharacteristic(*light, tk::NavLanguage(), tk::DecimalSeparator().toLatin1())));
     return light;
 }
 
@@ -348,6 +357,7 @@ void TForm9::CALCFARIClick()
     // A light is seen no farther than its own power carries, nor beyond the horizon.
     EDPORTEFF->setText(Miles(*nominal > 0 ? std::min(geographic, *nominal) : geographic));
     SaveInputs();
+    emit Solved(nav::WorkedLightRange(*eye, *height, *nominal, tk::NavLanguage()));
 }
 
 void TForm9::hideEvent(QHideEvent* event)

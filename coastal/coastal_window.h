@@ -10,6 +10,7 @@
 #include "nav/light_characteristic.h"
 #include "nav/rhumb.h"
 #include "nav/worked.h"
+#include "nav/worked_tools.h"
 
 #include <QDialog>
 
@@ -133,6 +134,8 @@ private:
     void EnterPosition(TPositionEdit* field);
     // The course shown, with its magnetic and compass equivalents.
     void ShowCourse(nav::Angle course);
+    // The course as magnetic and compass, for the worked steps.
+    std::optional<nav::CourseConversion> Conversion(nav::Angle course) const;
     void ClearCourse();
     // "Dati insufficienti." and the like, in the error box.
     void Refuse(const QString& message);

@@ -2,9 +2,11 @@
 
 #include "dialogs/position_dialog.h"
 #include "nav/declination.h"
+#include "nav/worked_tools.h"
 #include "toolkit/accessible_names.h"
 #include "toolkit/color.h"
 #include "toolkit/form_layout.h"
+#include "toolkit/languages.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/whole_file.h"
@@ -13,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateEdit>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -216,6 +219,7 @@ void TForm4::Open()
     if (!Known())
         ShowChartData();
     ComputeDeclination();
+    lastChart_ = {};
     exec();
 }
 
@@ -364,7 +368,21 @@ bool TForm4::Calculate()
 
 void TForm4::CALCDECLREALClick()
 {
-    Calculate();
+    if (Calculate())
+        AnnounceChart();
+}
+
+void TForm4::AnnounceChart()
+{
+    // A declination entered as known is no calculation.
+    if (Known())
+        return;
+    nav::Worked worked = nav::WorkedChartDeclination(values_.Chart(), values_.valDECLREAL, toolkit::NavLanguage());
+    // "Calcola" and then "CONFERMA" on the same data are one calculation.
+    if (worked == lastChart_)
+        return;
+    lastChart_ = std::move(worked);
+    emit Solved(lastChart_);
 }
 
 void TForm4::SpeedButton1Click()
@@ -389,6 +407,7 @@ void TForm4::DECLIOKClick()
     // What is applied is what the data on screen give, "Calcola" pressed or not.
     if (!Calculate())
         return;
+    AnnounceChart();
     const bool changed = values_.valDECL != values_.valDECLREAL;
     values_.valDECL = values_.valDECLREAL;
     ShowApplied();
@@ -404,10 +423,19 @@ void TForm4::DECLIABOClick()
 
 void TForm4::WMMDECLClick()
 {
-    if (const std::optional<ChartFields> chart = Form5->Open()) {
-        ShowChart(*chart);
-        CALCDECLREALClick();
-    }
+    const std::optional<ChartFields> chart = Form5->Open();
+    if (!chart)
+        return;
+    ShowChart(*chart);
+    const std::optional<PositionEntry> entry = Form5->Entry();
+    if (!Calculate() || !entry)
+        return;
+    const nav::GeoPosition position{entry->south ? -entry->latitude : entry->latitude,
+                                    entry->west ? -entry->longitude : entry->longitude};
+    // The chart's data are the model's: "CONFERMA" on them adds nothing.
+    lastChart_ = nav::WorkedChartDeclination(values_.Chart(), values_.valDECLREAL, toolkit::NavLanguage());
+    emit Solved(nav::WorkedModelDeclination(position, Form5->DTDATA->text().toStdString(), values_.Chart(),
+                                            toolkit::NavLanguage()));
 }
 
 void TForm4::ShowChart(const ChartFields& chart)

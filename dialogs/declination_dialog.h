@@ -136,6 +136,8 @@ private:
     bool Known() const;
     // The years within their range, then the declination.
     bool Calculate();
+    // The declination worked out from the chart's data, for the log.
+    void AnnounceChart();
 
     DeclinationValues& values_;
     EntryHandOff& handOff_;
@@ -146,4 +148,6 @@ private:
     // The annual change as the user chose it last: by the side it moves to
     // ("verso E/W"), or by its sense. That one stays when the base changes side.
     bool towardChosen_ = false;
+    // The chart's data as Solved last announced them since the dialog opened.
+    nav::Worked lastChart_;
 };

@@ -33,6 +33,8 @@ public:
 
     // The model's answer for what the fields show now.
     nav::ModelAnswer Answer() const;
+    // The position typed; nothing when a box's text cannot be read (already reported).
+    std::optional<PositionEntry> Entry() const;
     // The text of a refusal, in the user's language.
     static QString RefusalText(nav::ModelRefusal refusal);
 
@@ -58,8 +60,6 @@ private:
     void ConnectHandlers();
     void LoadPosition();
     void SavePosition();
-    // Nothing when a box's text cannot be read (already reported).
-    std::optional<PositionEntry> Entry() const;
 
     QSettings* memory_;
     std::optional<ChartFields> confirmed_;

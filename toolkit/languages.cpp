@@ -73,6 +73,11 @@ Language InterfaceLanguage()
     return Current().program ? Language::English : Language::Italian;
 }
 
+nav::Language NavLanguage()
+{
+    return InterfaceLanguage() == Language::English ? nav::Language::English : nav::Language::Italian;
+}
+
 void RemoveTranslations()
 {
     for (auto* slot : {&Current().program, &Current().qt}) {

@@ -3,6 +3,8 @@
 // or English from the translation embedded in the executable. Qt's own
 // translation gives the standard buttons and menus the same language.
 
+#include "nav/language.h"
+
 #include <QLocale>
 #include <QStringList>
 
@@ -28,5 +30,8 @@ void RemoveTranslations();
 
 // Installs the translators for the user's locale.
 void InstallUserTranslations(const QLocale& locale = QLocale::system());
+
+// The interface's language for the texts nav/ writes.
+nav::Language NavLanguage();
 
 }  // namespace toolkit

@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -305,6 +306,7 @@ TEST_F(ScenarioTest, TheDeclinationFromAPositionReachesTheBottomPanel)
     Start("0;0\r\n", "1985\r\n2004\r\n3600\r\n240\r\n");
     TForm4& declination = *program->form4;
     TForm5& position = *declination.Form5;
+    const QSignalSpy solved(&declination, &TForm4::Solved);
     QTimer::singleShot(0, &declination, [&] {
         QTimer::singleShot(0, &position, [&] {
             // Cagliari
@@ -324,6 +326,11 @@ TEST_F(ScenarioTest, TheDeclinationFromAPositionReachesTheBottomPanel)
     Click(Button("SETDECLI"));
     EXPECT_EQ(program->state.valDECL, -(3 * kDeg + 21 * kMin));
     EXPECT_EQ(form().EDDECL->text(), QString::fromUtf8("  3° 21'  0\" E"));
+    // The model's answer is the calculation; confirming its chart data adds none.
+    ASSERT_EQ(solved.count(), 1);
+    const auto worked = solved.at(0).at(0).value<nav::Worked>();
+    EXPECT_EQ(worked.data.at(1), (nav::WorkedValue{"Data", "09/12/2026"}));
+    EXPECT_EQ(worked.steps.at(0), "d = WMM2025(φ, λ, data) = +3° 21' E, al primo intero");
     // Magnetic north there is 3 deg 21 min East of true north.
     EnterAngle(form().EDPM, QStringLiteral("0"));
     Click(Button("CALCPRORE"));
@@ -464,8 +471,10 @@ TEST_F(CoastalScenarioTest, TraversoFromTheBearingsAndTheLog)
     QTest::keyClick(coastal().SPVELTRAV, Qt::Key_Tab);
 
     EXPECT_EQ(QApplication::focusWidget(), coastal().CALCTRAV);
+    const QSignalSpy solved(&coastal(), &TForm9::Solved);
     QTest::keyClick(coastal().CALCTRAV, Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Dati insufficienti.")});
+    EXPECT_EQ(solved.count(), 0);
     recorded.platform.errors.clear();
     EnterAngle(coastal().EDRP1, QStringLiteral("45"));
     EnterAngle(coastal().EDRP2, QStringLiteral("90"));
@@ -476,6 +485,8 @@ TEST_F(CoastalScenarioTest, TraversoFromTheBearingsAndTheLog)
     EXPECT_EQ(coastal().EDDISTTRAV->text(), QStringLiteral("2.20"));
     EXPECT_EQ(coastal().EDCAMTRAV->text(), QStringLiteral("0.00"));  // abeam: cos 90 in floating point
     EXPECT_EQ(coastal().LBREGOLA->text(), QStringLiteral("45\u00B0 e traverso: distanza al traverso = cammino."));
+    ASSERT_EQ(solved.count(), 1);
+    EXPECT_EQ(solved.at(0).at(0).value<nav::Worked>().steps.at(0), "m = v·t = 6,0 kn · 22,0 min / 60 = 2,20 M");
 
     // A run typed after the clock's is the run.
     EnterAngle(coastal().EDRP1, QStringLiteral("60"));
@@ -490,6 +501,7 @@ TEST_F(CoastalScenarioTest, TraversoFromTheBearingsAndTheLog)
     Press(coastal().CALCTRAV);
     EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Rilevamenti non validi.")});
     EXPECT_EQ(coastal().EDCAMTRAV->text(), QStringLiteral("1.50"));
+    EXPECT_EQ(solved.count(), 2);
 }
 
 TEST_F(CoastalScenarioTest, LossodromiaBetweenTwoPointsAndOnToCorrenti)
@@ -512,7 +524,10 @@ TEST_F(CoastalScenarioTest, LossodromiaBetweenTwoPointsAndOnToCorrenti)
     QTest::keyClick(coastal().EDPOS2, Qt::Key_V, Qt::ControlModifier);
     EXPECT_NEAR(coastal().EDPOS2->Latitude(), 42.57, 1e-9);
 
+    const QSignalSpy solved(&coastal(), &TForm9::Solved);
     Press(coastal().CALCLOX);
+    ASSERT_EQ(solved.count(), 1);
+    EXPECT_EQ(solved.at(0).at(0).value<nav::Worked>().data.back(), (nav::WorkedValue{"δ", "0° 00'", nav::Origin::Table}));
     EXPECT_EQ(coastal().EDRVLOX->text(), Text(48 * kDeg + 51 * kMin + 23));
     EXPECT_EQ(coastal().SPDISTLOX->text(), QStringLiteral("6.38"));
     EXPECT_EQ(coastal().EDRMLOX->text(), coastal().EDRVLOX->text());  // no declination, no deviation
@@ -523,6 +538,8 @@ TEST_F(CoastalScenarioTest, LossodromiaBetweenTwoPointsAndOnToCorrenti)
     // The start, the course and the distance: the arrival, kept for the next start.
     Press(coastal().POS2CLEAR);
     Press(coastal().CALCLOX);
+    EXPECT_EQ(solved.count(), 2);
+    EXPECT_EQ(solved.at(1).at(0).value<nav::Worked>().results.at(0).name, "Arrivo");
     EXPECT_EQ(coastal().EDPOS2->text(), QStringLiteral("42\u00B0 34.20' N  010\u00B0 25.00' E"));
     // A new start makes the arrival worked from the old one stale; "Calcola" works it anew.
     coastal().EDPOS1->setLatitude(42.4);
@@ -544,7 +561,10 @@ TEST_F(CoastalScenarioTest, FariFromTheCharacteristicAsPrinted)
     EXPECT_EQ(coastal().SPHFARO->text(), QStringLiteral("42.0"));
     EXPECT_EQ(coastal().SPPORTNOM->text(), QStringLiteral("18.0"));
     Type(coastal().SPHOCCHIO, QStringLiteral("3"));
+    const QSignalSpy solved(&coastal(), &TForm9::Solved);
     Press(coastal().CALCFARI);
+    ASSERT_EQ(solved.count(), 1);
+    EXPECT_EQ(solved.at(0).at(0).value<nav::Worked>().results.at(1), (nav::WorkedValue{"Portata geografica", "17,08 M"}));
     EXPECT_EQ(coastal().EDORIZZ->text(), QStringLiteral("3.60"));
     EXPECT_EQ(coastal().EDPORTGEO->text(), QStringLiteral("17.08"));
     EXPECT_EQ(coastal().EDPORTEFF->text(), QStringLiteral("17.08"));

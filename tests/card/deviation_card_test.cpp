@@ -28,6 +28,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -400,6 +401,7 @@ TEST_F(CompassSwingTest, TheClassicSwingGivesItsCoefficientsAndATableEveryTenDeg
 {
     std::vector<nav::DeviationRow> proposed;
     TForm7 swing([&](const std::vector<nav::DeviationRow>& rows) { proposed = rows; });
+    const QSignalSpy solved(&swing, &TForm7::Solved);
     swing.show();
     ASSERT_EQ(swing.SGGIRO->rowCount(), 8);
     EXPECT_EQ(swing.SGGIRO->item(7, 0)->text().toDouble(), 315);
@@ -414,7 +416,10 @@ TEST_F(CompassSwingTest, TheClassicSwingGivesItsCoefficientsAndATableEveryTenDeg
     EXPECT_EQ(swing.LBCOEFF->text().toStdString(),
               QStringLiteral("A = 0.0°\nB = +2.9°\nC = +2.4°\nD = 0.0°\nE = 0.0°").replace(QLatin1Char('.'), sign).toStdString());
     ASSERT_TRUE(swing.BTNGENERA->isEnabled());
+    EXPECT_EQ(solved.count(), 0) << "a cell typed is no calculation for the log";
     swing.BTNGENERAClick();
+    ASSERT_EQ(solved.count(), 1);
+    EXPECT_EQ(solved.at(0).at(0).value<nav::Worked>().results.at(1), (nav::WorkedValue{"B", "+2,9°"}));
     ASSERT_EQ(proposed.size(), 36u);
     EXPECT_DOUBLE_EQ(proposed[0].Dev, 2.4);
     EXPECT_DOUBLE_EQ(proposed[9].Dev, 2.9);
@@ -431,6 +436,9 @@ TEST_F(CompassSwingTest, FourHeadingsAreRefusedPlainly)
         TypeInto(swing.SGGIRO, i, DeviationRows::kDeviation, QStringLiteral("1"));
     EXPECT_FALSE(swing.fit());
     EXPECT_FALSE(swing.BTNGENERA->isEnabled());
+    const QSignalSpy solved(&swing, &TForm7::Solved);
+    swing.BTNGENERAClick();
+    EXPECT_EQ(solved.count(), 0);
     EXPECT_TRUE(swing.LBCOEFF->text().isEmpty());
     EXPECT_TRUE(swing.LBSTATO->text().contains(QStringLiteral("almeno 5, meglio 8 o più")))
         << swing.LBSTATO->text().toStdString();

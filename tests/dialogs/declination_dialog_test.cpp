@@ -219,6 +219,7 @@ struct ConfirmCase {
     const char* shownYear;
     nav::Angle applied;
     int emitted;
+    int solved;  // worked out for the log
 };
 
 class ConfirmTest : public DeclinationDialogTest, public testing::WithParamInterface<ConfirmCase> {};
@@ -229,6 +230,7 @@ TEST_P(ConfirmTest, AppliesTheDeclinationOfTheChartDataOnScreen)
     WriteSettings("1985\r\n2004\r\n3600\r\n240\r\n");
     Create();
     const QSignalSpy applied(form.get(), &TForm4::DeclinationApplied);
+    const QSignalSpy solved(form.get(), &TForm4::Solved);
     OpenAnd([&] {
         form->SPANNOCORR->setFocus();
         form->SPANNOCORR->selectAll();
@@ -243,21 +245,39 @@ TEST_P(ConfirmTest, AppliesTheDeclinationOfTheChartDataOnScreen)
     EXPECT_EQ(values.valDECL, c.applied) << c.what;
     EXPECT_EQ(panel.text(), Declination(c.applied)) << c.what;
     EXPECT_EQ(applied.count(), c.emitted) << c.what;
+    EXPECT_EQ(solved.count(), c.solved) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ConfirmTest,
-    testing::Values(ConfirmCase{"CONFERMA", "2010", Finish::Conferma, "2010", kDeg + 25 * 4 * kMin, 1},
-                    ConfirmCase{"Enter", "2010", Finish::Enter, "2010", kDeg + 25 * 4 * kMin, 1},
-                    ConfirmCase{"beyond the range", "2500", Finish::Enter, "2099", kDeg + 114 * 4 * kMin, 1},
-                    ConfirmCase{"the same declination", "2004", Finish::Conferma, "2004", 8160, 0},
-                    ConfirmCase{"Escape", "2010", Finish::Escape, "2010", 8160, 0}));
+    testing::Values(ConfirmCase{"CONFERMA", "2010", Finish::Conferma, "2010", kDeg + 25 * 4 * kMin, 1, 1},
+                    ConfirmCase{"Enter", "2010", Finish::Enter, "2010", kDeg + 25 * 4 * kMin, 1, 1},
+                    ConfirmCase{"beyond the range", "2500", Finish::Enter, "2099", kDeg + 114 * 4 * kMin, 1, 1},
+                    ConfirmCase{"the same declination", "2004", Finish::Conferma, "2004", 8160, 0, 1},
+                    ConfirmCase{"Escape", "2010", Finish::Escape, "2010", 8160, 0, 0}));
+
+TEST_F(DeclinationDialogTest, CalcolaThenConfermaOnTheSameDataIsOneCalculation)
+{
+    WriteSettings("1985\r\n2004\r\n3600\r\n240\r\n");
+    Create();
+    const QSignalSpy solved(form.get(), &TForm4::Solved);
+    OpenAnd([&] {
+        form->CALCDECLREAL->click();
+        form->CALCDECLREAL->click();
+        form->DECLIOK->click();
+    });
+    ASSERT_EQ(solved.count(), 1);
+    EXPECT_EQ(solved.at(0).at(0).value<nav::Worked>().results, (std::vector<nav::WorkedValue>{{"d", "2° 16' W"}}));
+    OpenAnd([&] { form->DECLIOK->click(); });
+    EXPECT_EQ(solved.count(), 2) << "opened again, the data are worked out again";
+}
 
 TEST_F(DeclinationDialogTest, ConfermaRefusedAppliesNothingAndStaysOpen)
 {
     Create();
     values.valDELTADECLI = 2000000000;
     const QSignalSpy applied(form.get(), &TForm4::DeclinationApplied);
+    const QSignalSpy solved(form.get(), &TForm4::Solved);
     const nav::Angle before = values.valDECL;
     OpenAnd([&] {
         form->DECLIOK->click();
@@ -266,6 +286,7 @@ TEST_F(DeclinationDialogTest, ConfermaRefusedAppliesNothingAndStaysOpen)
     EXPECT_EQ(recorded.platform.errors.size(), 2);  // at the opening, and at "CONFERMA"
     EXPECT_EQ(values.valDECL, before);
     EXPECT_EQ(applied.count(), 0);
+    EXPECT_EQ(solved.count(), 0);
 }
 
 struct TowardCase {
@@ -329,6 +350,7 @@ TEST_P(KnownTest, IsEnteredWithItsSideAndLeavesTheChartAsItWasUnlessSaved)
     WriteSettings(c.file);
     Create();
     const QSignalSpy applied(form.get(), &TForm4::DeclinationApplied);
+    const QSignalSpy solved(form.get(), &TForm4::Solved);
     const std::vector<QWidget*> chartOnly{form->Label1,      form->SPANNOBASE, form->Label4,       form->SPANNOCORR,
                                           form->EDDECLIBASE, form->GroupBox2,  form->CALCDECLREAL, form->WMMDECL};
     OpenAnd([&] {
@@ -348,6 +370,7 @@ TEST_P(KnownTest, IsEnteredWithItsSideAndLeavesTheChartAsItWasUnlessSaved)
     EXPECT_EQ(angleDialogs, (std::vector<std::pair<int, int>>{{0, 90}}));
     EXPECT_EQ(values.valDECL, -3 * kDeg) << c.what;
     EXPECT_EQ(applied.count(), 1) << c.what;
+    EXPECT_EQ(solved.count(), 0) << "a declination entered as known is no calculation";
     EXPECT_EQ(Settings(), QByteArray(c.saved)) << c.what;
     OpenAnd([&] {
         form->RBDACARTA->click();
