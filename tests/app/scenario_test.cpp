@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -379,6 +380,7 @@ TEST_F(ScenarioTest, LeewayTurnsTheCourseIntoTheHeadingAndBack)
         {form().EDPVCOR, "186", "-2", form().EDRVCOR, 184 * kDeg},
         {form().EDRVCOR, "46", "5", form().EDPVCOR, 41 * kDeg},
     };
+    QSignalSpy solved(&form(), &TForm1::Solved);
     for (const auto& c : cases) {
         Click(Button("AZZERACOR"));
         EnterAngle(c.given, QString::fromLatin1(c.direction));
@@ -388,6 +390,7 @@ TEST_F(ScenarioTest, LeewayTurnsTheCourseIntoTheHeadingAndBack)
         EXPECT_TRUE(form().EDVECOR->text().isEmpty()) << "no speed was given";
     }
     EXPECT_EQ(program->state.diagramLineCount, 2);  // without a current the water track is the course
+    EXPECT_EQ(solved.count(), 3);
 
     // A new leeway works the problem again; the course entered stays.
     EnterAngle(form().EDSCAR, QStringLiteral("3"));
@@ -400,6 +403,7 @@ TEST_F(ScenarioTest, LeewayTurnsTheCourseIntoTheHeadingAndBack)
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
     Click(Button("CALCCOR"));
     EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
+    EXPECT_EQ(solved.count(), 3) << "neither the leeway's re-solving nor the refusal is logged";
 }
 
 TEST_F(ScenarioTest, TheFuelChosenIsRememberedForTheNextStart)
