@@ -37,6 +37,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -238,7 +240,13 @@ TEST_F(ScenarioTest, ACompassBearingGoesToTrueAndBack)
     form().PageControl1->setCurrentWidget(form().TabSheet2);
     EnterAngle(form().EDPBR, QStringLiteral("88"));
     EnterAngle(form().EDRB, QStringLiteral("200"), QStringLiteral("30"));
+    QSignalSpy solved(&form(), &TForm1::Solved);
     Click(Button("CALCVB"));
+    ASSERT_EQ(solved.count(), 1);
+    // The declination reaches the steps East positive, with its side.
+    EXPECT_EQ(qvariant_cast<nav::Worked>(solved.at(0).at(0)).steps,
+              (std::vector<std::string>{"Rlm = Rlb + δ = 200° 30' + (\u22123° 00') = 197° 30'",
+                                        "Rlv = Rlm + d = 197° 30' + (+1° 00' E) = 198° 30'"}));
     EXPECT_EQ(form().EDDEVVB->text(), Text(-3 * kDeg));
     EXPECT_EQ(form().EDRV->text(), Text(198 * kDeg + 30 * kMin));
     Click(Button("RBCLEAR"));
@@ -262,7 +270,9 @@ TEST_P(PolarScenarioTest, TheRelativeBearingOfEachModeTurnsTheBearing)
     QTest::mouseClick(form().findChild<QRadioButton*>(QString::fromLatin1(GetParam().mode)), Qt::LeftButton);
     EnterAngle(form().EDPVC, QStringLiteral("10"));
     EnterAngle(form().EDRP, QString::fromLatin1(GetParam().relative));
+    QSignalSpy solved(&form(), &TForm1::Solved);
     Click(Button("CALCPOL"));
+    EXPECT_EQ(solved.count(), 1);
     EXPECT_EQ(form().EDRVC->text(), Text(GetParam().bearing));
 
     // And back: the relative bearing from heading and bearing, in the same mode.
