@@ -230,8 +230,8 @@ private:
     // conversion, which can only have been results, are emptied.
     void HeadingEntered(TAlignedEdit* entered);
     void BearingEntered(TAlignedEdit* entered);
-    // The headings from those given; `report` says when none is.
-    // report: the user asked (a refusal is told, a result logged).
+    // The headings from those given. report: the user asked, so a refusal
+    // is told and a result logged; a re-solve after new corrections is neither.
     void ConvertProre(bool compassGiven, bool magneticGiven, bool trueGiven, bool report);
     // log: the user asked for it, so the log gets it; a re-solve after new
     // corrections does not.
