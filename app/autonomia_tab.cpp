@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "nav/endurance.h"
+#include "nav/worked_tabs.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/text_format.h"
@@ -200,8 +201,10 @@ void TForm1::CALCCTClick()
     if (!speed)
         return;
     const double distance = nav::DistanceRun(*speed, SPMIN->Position());
-    if (Fits(distance))
-        SPCT->setValue(distance);
+    if (!Fits(distance))
+        return;
+    SPCT->setValue(distance);
+    emit Solved(nav::WorkDistance(*speed, SPMIN->Position(), distance, WorkedLanguage()));
 }
 
 void TForm1::CALCVMClick()
@@ -215,8 +218,10 @@ void TForm1::CALCVMClick()
     if (!distance)
         return;
     const double speed = nav::MeanSpeed(*distance, SPMIN->Position());
-    if (Fits(speed))
-        SPVM->setValue(speed);
+    if (!Fits(speed))
+        return;
+    SPVM->setValue(speed);
+    emit Solved(nav::WorkMeanSpeed(*distance, SPMIN->Position(), speed, WorkedLanguage()));
 }
 
 void TForm1::CALCTTClick()
@@ -243,17 +248,21 @@ void TForm1::CALCTTClick()
     }
     SPMIN->setPosition(static_cast<int>(minutes));
     SPMINClick();
+    const QTime departure = SPPART->time();
+    emit Solved(nav::WorkTravelTime(*distance, *speed, SPMIN->Position(),
+                                    departure.hour() * kMinutesPerHour + departure.minute(), WorkedLanguage()));
 }
 
 void TForm1::CALCAUTOClick()
 {
     TidyTime();
     double fuel = 0.0;
+    nav::FuelData data{0.0, 0.0, FuelGramsPerLitre(), std::nullopt, SPMIN->Position()};
     if (litresPerHourGiven_) {
-        const auto litres = SPLH->ReadValue();
-        if (!litres)
+        data.litresPerHour = SPLH->ReadValue();
+        if (!data.litresPerHour)
             return;
-        fuel = nav::FuelForTime(*litres, SPMIN->Position());
+        fuel = nav::FuelForTime(*data.litresPerHour, data.minutes);
     } else {
         // Derived, the litres per hour are used to the last digit, not as shown.
         const auto power = SPHP->ReadValue();
@@ -262,7 +271,9 @@ void TForm1::CALCAUTOClick()
         const auto consumption = SPCS->ReadValue();
         if (!consumption)
             return;
-        fuel = nav::FuelNeeded(SPMIN->Position(), *power, *consumption, FuelGramsPerLitre());
+        data.power = *power;
+        data.consumption = *consumption;
+        fuel = nav::FuelNeeded(data.minutes, *power, *consumption, data.gramsPerLitre);
     }
     // The reserve comes from the fuel as shown, to one decimal.
     const double reserve = SPAUTO->AsShown(fuel) * nav::kReserveFactor;
@@ -270,6 +281,7 @@ void TForm1::CALCAUTOClick()
         return;
     SPAUTO->setValue(fuel);
     EDAUTO30->setText(toolkit::Format(QStringLiteral("%5.1f"), {reserve}));
+    emit Solved(nav::WorkFuel(data, fuel, reserve, WorkedLanguage()));
 }
 
 void TForm1::CALCLHClick()
@@ -281,8 +293,11 @@ void TForm1::CALCLHClick()
     if (!consumption)
         return;
     const double litres = nav::LitresPerHour(*power, *consumption, FuelGramsPerLitre());
-    if (Fits(litres))
-        ShowDerivedLitres(litres);
+    if (!Fits(litres))
+        return;
+    ShowDerivedLitres(litres);
+    const nav::FuelData data{*power, *consumption, FuelGramsPerLitre(), std::nullopt, SPMIN->Position()};
+    emit Solved(nav::WorkLitresPerHour(data, litres, WorkedLanguage()));
 }
 
 void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage)
@@ -307,6 +322,11 @@ void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QS
         return;
     result->setValue(value);
     EDAUTO30->clear();
+    const bool power = result == SPHP;
+    const nav::FuelData data{power ? 0.0 : *factor, power ? *factor : 0.0, FuelGramsPerLitre(), std::nullopt,
+                             SPMIN->Position()};
+    emit Solved(nav::WorkFuelFactor(power ? nav::FuelUnknown::Power : nav::FuelUnknown::Consumption, data, *fuel,
+                                    value, WorkedLanguage()));
 }
 
 void TForm1::CALCHPClick()

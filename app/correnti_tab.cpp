@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "nav/currents.h"
+#include "nav/worked_tabs.h"
 #include "toolkit/image.h"
 #include "toolkit/platform.h"
 #include "toolkit/text_format.h"
@@ -126,6 +127,8 @@ void TForm1::SolveCorrenti(bool report)
     show(written.course, EDRVCOR, angle(t.course));
     show(written.groundSpeed, EDVECOR, SpeedText(t.groundSpeed));
     DrawCorrenti(t);
+    if (report)
+        emit Solved(nav::WorkCurrent(t, missing, given, WorkedLanguage()));
 }
 
 void TForm1::DrawCorrenti(const nav::CurrentTriangle& t)

@@ -4,6 +4,7 @@
 #include "toolkit/color_scheme.h"
 #include "toolkit/first_paint.h"
 #include "toolkit/image.h"
+#include "toolkit/languages.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/string_grid.h"
@@ -500,6 +501,12 @@ void TForm1::EDVECORClick() { OpenSpeedFor(state_.valVECOR, EDVECOR); }
 void TForm1::ShowAngle(TAlignedEdit* field, nav::Angle value)
 {
     field->setText(QString::fromStdString(nav::FormatAngle(value)));
+}
+
+nav::Language TForm1::WorkedLanguage()
+{
+    return toolkit::InterfaceLanguage() == toolkit::Language::English ? nav::Language::English
+                                                                        : nav::Language::Italian;
 }
 
 void TForm1::NothingToCompute()

@@ -220,6 +220,8 @@ private:
     bool OpenEntryDialog(TAlignedEdit* field, const std::function<void()>& open);
     bool OpenSpeedFor(double& value, TAlignedEdit* field);
     void ShowAngle(TAlignedEdit* field, nav::Angle value);
+    // The language of the steps written for the log: the interface's.
+    static nav::Language WorkedLanguage();
     // "Nessun dato da calcolare." in the error box.
     void NothingToCompute();
     // Every field filled: the user is told to clear the one to compute.
@@ -228,9 +230,12 @@ private:
     // conversion, which can only have been results, are emptied.
     void HeadingEntered(TAlignedEdit* entered);
     void BearingEntered(TAlignedEdit* entered);
-    // The headings from those given; `report` says when none is.
+    // The headings from those given. report: the user asked, so a refusal
+    // is told and a result logged; a re-solve after new corrections is neither.
     void ConvertProre(bool compassGiven, bool magneticGiven, bool trueGiven, bool report);
-    void ConvertVeroBussola(bool compassGiven, bool trueGiven);
+    // log: the user asked for it, so the log gets it; a re-solve after new
+    // corrections does not.
+    void ConvertVeroBussola(bool compassGiven, bool trueGiven, bool log);
     // A deviation the problem gives, entered through the angle dialog, or
     // back to the table's; the label says which, and the tab is worked again.
     struct GivenDeviation {
@@ -257,7 +262,7 @@ private:
     // Before a calculation reads the time: the field shows the time it uses.
     void TidyTime();
     bool TimeKey(QKeyEvent* event);
-    // "Correnti" solved; report says whether a refusal is told.
+    // "Correnti" solved; report says whether a refusal is told and a result logged.
     void SolveCorrenti(bool report);
     void DrawCorrenti(const nav::CurrentTriangle& t);
     // A new leeway empties what the last solution wrote, while it shows, and

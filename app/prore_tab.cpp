@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "nav/headings.h"
+#include "nav/worked_tabs.h"
 #include "toolkit/image.h"
 #include "widgets/numeric/aligned_edit.h"
 
@@ -125,4 +126,6 @@ void TForm1::ConvertProre(bool compassGiven, bool magneticGiven, bool trueGiven,
     DrawLines(*IMGPRORE, {{nav::TruncDegrees(state_.valPB), kCompassLength, toolkit::clRed, 1, tr("PB")},
                           {nav::TruncDegrees(state_.valPM), kMagneticLength, toolkit::clLime, 1, tr("PM")},
                           {nav::TruncDegrees(state_.valPV), kTrueLength, toolkit::clYellow, 2, tr("PV")}});
+    if (report && start != nav::HeadingStart::Nothing)
+        emit Solved(nav::WorkHeadings(h, start, state_.valDECL, state_.deviazGiven, WorkedLanguage()));
 }

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 
 #include "nav/bearings.h"
+#include "nav/worked_tabs.h"
 #include "toolkit/image.h"
 #include "widgets/numeric/aligned_edit.h"
 
@@ -47,7 +48,7 @@ TAlignedEdit* TForm1::VeroBussolaStartField() const
 void TForm1::RecomputeVeroBussola()
 {
     if (const TAlignedEdit* start = VeroBussolaStartField())
-        ConvertVeroBussola(start == EDRB, start == EDRV);
+        ConvertVeroBussola(start == EDRB, start == EDRV, false);
 }
 
 void TForm1::EDDEVVBClick()
@@ -81,12 +82,12 @@ void TForm1::AZZERAPOLClick()
 void TForm1::CALCVBClick()
 {
     if (const TAlignedEdit* start = VeroBussolaStartField())
-        ConvertVeroBussola(start == EDRB, start == EDRV);
+        ConvertVeroBussola(start == EDRB, start == EDRV, true);
     else
-        ConvertVeroBussola(!EDRB->text().isEmpty(), !EDRV->text().isEmpty());
+        ConvertVeroBussola(!EDRB->text().isEmpty(), !EDRV->text().isEmpty(), true);
 }
 
-void TForm1::ConvertVeroBussola(bool compassGiven, bool trueGiven)
+void TForm1::ConvertVeroBussola(bool compassGiven, bool trueGiven, bool log)
 {
     nav::CompassBearing b{state_.valPBR, state_.valRB, state_.valRV, state_.valDEVVB};
     const nav::BearingStart start =
@@ -107,6 +108,8 @@ void TForm1::ConvertVeroBussola(bool compassGiven, bool trueGiven)
               {{nav::TruncDegrees(state_.valPBR), kHeadingLength, toolkit::clRed, 1, tr("PB")},
                {nav::TruncDegrees(state_.valRB), kBearingLength, toolkit::clYellow, 1, tr("RilB")},
                {nav::TruncDegrees(state_.valRV), kOtherBearingLength, toolkit::clLime, 1, tr("RilV")}});
+    if (log)
+        emit Solved(nav::WorkBearing(b, start, state_.valDECL, state_.devVBGiven, WorkedLanguage()));
 }
 
 nav::PolarMode TForm1::PolarModeChecked() const
@@ -119,7 +122,8 @@ nav::PolarMode TForm1::PolarModeChecked() const
 void TForm1::CALCPOLClick()
 {
     nav::PolarBearing p{state_.valPVC, state_.valRVC, state_.valRP};
-    const nav::PolarMissing missing = nav::SolvePolar(PolarModeChecked(), !EDPVC->text().isEmpty(),
+    const nav::PolarMode mode = PolarModeChecked();
+    const nav::PolarMissing missing = nav::SolvePolar(mode, !EDPVC->text().isEmpty(),
                                                       !EDRVC->text().isEmpty(), !EDRP->text().isEmpty(), p);
     switch (missing) {
     case nav::PolarMissing::Heading:
@@ -143,4 +147,5 @@ void TForm1::CALCPOLClick()
               {{nav::TruncDegrees(state_.valPVC), kHeadingLength, toolkit::clRed, 1, tr("PV")},
                {nav::TruncDegrees(state_.valRVC), kBearingLength, toolkit::clLime, 1, tr("RilV")},
                {nav::TruncDegrees(state_.valRP), kOtherBearingLength, toolkit::clYellow, 2, tr("RilP")}});
+    emit Solved(nav::WorkPolar(p, missing, mode, WorkedLanguage()));
 }

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTime>
@@ -119,7 +120,9 @@ TEST_P(PassageTimeTest, TimeFromDistanceAndSpeedAndTheArrivalOnItsDay)
     form->SPPART->setTime(GetParam().departure);
     form->SPCT->setValue(GetParam().distance);
     form->SPVM->setValue(GetParam().speed);
+    QSignalSpy solved(form.get(), &TForm1::Solved);
     Click("CALCTT");
+    EXPECT_EQ(solved.count(), 1);
     EXPECT_EQ(Time(), QString::fromLatin1(GetParam().time));
     if (GetParam().arrival) {
         EXPECT_EQ(form->EDARRIVO->text(), QString::fromLatin1(GetParam().arrival));
@@ -165,7 +168,9 @@ TEST_P(FuelTest, FuelAndReserveForThreeHours)
     form->SPHP->setValue(GetParam().power);
     form->SPCS->setValue(GetParam().consumption);
     Minutes(180);
+    QSignalSpy solved(form.get(), &TForm1::Solved);
     Click("CALCAUTO");
+    EXPECT_EQ(solved.count(), 1);
     EXPECT_EQ(form->SPAUTO->text(), QString::fromLatin1(GetParam().fuel));
     EXPECT_EQ(form->EDAUTO30->text(), QString::fromLatin1(GetParam().reserve));
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
@@ -360,7 +365,9 @@ TEST_P(RefusalTest, RefusesAndChangesNothing)
     form->EDAUTO30->setText(QStringLiteral(" 65.0"));
     Minutes(c.minutes);
     const QString before = Snapshot();
+    QSignalSpy solved(form.get(), &TForm1::Solved);
     Click(c.button);
+    EXPECT_EQ(solved.count(), 0);
     EXPECT_EQ(recorded.platform.errors, QStringList{QString::fromUtf8(c.message)});
     EXPECT_EQ(Snapshot(), before);
 }

@@ -609,9 +609,11 @@ TEST_P(ProreCorrectionTest, ANewDeclinationLeavesNoStaleResult)
     }
     auto* field = form->findChild<TAlignedEdit*>(QString::fromLatin1(c.given));
     Given(field, field == form->EDPB ? state.valPB : field == form->EDPM ? state.valPM : state.valPV, c.value);
+    QSignalSpy solved(form.get(), &TForm1::Solved);
     form->CALCPROREClick();
     state.valDECL = c.newDeclination;
     form->RecomputeCorrections();
+    EXPECT_EQ(solved.count(), 1) << c.what << ": the log gets what Calcola solved, not the re-solving";
     EXPECT_EQ(field->text(), QString::fromStdString(nav::FormatAngle(c.value))) << c.what;
     EXPECT_EQ(state.valPB, c.compass) << c.what;
     EXPECT_EQ(state.valPM, c.magnetic) << c.what;
@@ -696,7 +698,9 @@ TEST_F(RilevamentiTest, ACompassBearingGivesTheTrueOneAndBack)
 TEST_F(RilevamentiTest, NoBearingGivenReportsAndDrawsNothing)
 {
     const QImage before = form->IMGRVB->canvas().Target()->copy();
+    QSignalSpy solved(form.get(), &TForm1::Solved);
     form->CALCVBClick();
+    EXPECT_EQ(solved.count(), 0);
     EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
     EXPECT_EQ(form->IMGRVB->canvas().Target()->copy(), before);
     EXPECT_EQ(state.diagramLineCount, 0);

@@ -37,6 +37,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -238,7 +240,13 @@ TEST_F(ScenarioTest, ACompassBearingGoesToTrueAndBack)
     form().PageControl1->setCurrentWidget(form().TabSheet2);
     EnterAngle(form().EDPBR, QStringLiteral("88"));
     EnterAngle(form().EDRB, QStringLiteral("200"), QStringLiteral("30"));
+    QSignalSpy solved(&form(), &TForm1::Solved);
     Click(Button("CALCVB"));
+    ASSERT_EQ(solved.count(), 1);
+    // The declination reaches the steps East positive, with its side.
+    EXPECT_EQ(qvariant_cast<nav::Worked>(solved.at(0).at(0)).steps,
+              (std::vector<std::string>{"Rlm = Rlb + δ = 200° 30' + (\u22123° 00') = 197° 30'",
+                                        "Rlv = Rlm + d = 197° 30' + (+1° 00' E) = 198° 30'"}));
     EXPECT_EQ(form().EDDEVVB->text(), Text(-3 * kDeg));
     EXPECT_EQ(form().EDRV->text(), Text(198 * kDeg + 30 * kMin));
     Click(Button("RBCLEAR"));
@@ -262,7 +270,9 @@ TEST_P(PolarScenarioTest, TheRelativeBearingOfEachModeTurnsTheBearing)
     QTest::mouseClick(form().findChild<QRadioButton*>(QString::fromLatin1(GetParam().mode)), Qt::LeftButton);
     EnterAngle(form().EDPVC, QStringLiteral("10"));
     EnterAngle(form().EDRP, QString::fromLatin1(GetParam().relative));
+    QSignalSpy solved(&form(), &TForm1::Solved);
     Click(Button("CALCPOL"));
+    EXPECT_EQ(solved.count(), 1);
     EXPECT_EQ(form().EDRVC->text(), Text(GetParam().bearing));
 
     // And back: the relative bearing from heading and bearing, in the same mode.
@@ -386,6 +396,7 @@ TEST_F(ScenarioTest, LeewayTurnsTheCourseIntoTheHeadingAndBack)
         {form().EDPVCOR, "186", "-2", form().EDRVCOR, 184 * kDeg},
         {form().EDRVCOR, "46", "5", form().EDPVCOR, 41 * kDeg},
     };
+    QSignalSpy solved(&form(), &TForm1::Solved);
     for (const auto& c : cases) {
         Click(Button("AZZERACOR"));
         EnterAngle(c.given, QString::fromLatin1(c.direction));
@@ -395,6 +406,7 @@ TEST_F(ScenarioTest, LeewayTurnsTheCourseIntoTheHeadingAndBack)
         EXPECT_TRUE(form().EDVECOR->text().isEmpty()) << "no speed was given";
     }
     EXPECT_EQ(program->state.diagramLineCount, 2);  // without a current the water track is the course
+    EXPECT_EQ(solved.count(), 3);
 
     // A new leeway works the problem again; the course entered stays.
     EnterAngle(form().EDSCAR, QStringLiteral("3"));
@@ -407,6 +419,7 @@ TEST_F(ScenarioTest, LeewayTurnsTheCourseIntoTheHeadingAndBack)
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
     Click(Button("CALCCOR"));
     EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Nessun dato da calcolare.")});
+    EXPECT_EQ(solved.count(), 3) << "neither the leeway's re-solving nor the refusal is logged";
 }
 
 TEST_F(ScenarioTest, TheFuelChosenIsRememberedForTheNextStart)
