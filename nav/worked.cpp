@@ -2,6 +2,7 @@
 
 #include "nav/number_text.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace nav {
@@ -66,6 +67,19 @@ std::string DecimalText(double x, int decimals, Language language)
             if (c == '.')
                 c = ',';
     return text;
+}
+
+std::string SignedDecimalText(double x, int decimals, Language language)
+{
+    const std::string digits = DecimalText(std::abs(x), decimals, language);
+    if (digits.find_first_not_of("0.,") == std::string::npos)
+        return digits;
+    return (x < 0 ? kMinus : "+") + digits;
+}
+
+std::string Say(Language language, std::string_view italian, std::string_view english)
+{
+    return std::string(language == Language::Italian ? italian : english);
 }
 
 }  // namespace nav

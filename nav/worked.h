@@ -8,6 +8,7 @@
 #include "nav/language.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nav {
@@ -48,5 +49,12 @@ std::string SidedText(Angle eastPositive);
 
 // A figure with a decimal comma in Italian and a point in English.
 std::string DecimalText(double x, int decimals, Language language);
+
+// A decimal figure with its sign, as a component is written: «+1,55»,
+// «−6,48» (a true minus sign), and «0,00» when nothing is left of it.
+std::string SignedDecimalText(double x, int decimals, Language language);
+
+// The text in the language asked for.
+std::string Say(Language language, std::string_view italian, std::string_view english);
 
 }  // namespace nav

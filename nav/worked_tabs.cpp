@@ -24,11 +24,6 @@ constexpr int kFigureDecimals = 3;
 // Closer than this to a whole minute, a passage time is that minute (10 / 3 h is 200 min).
 constexpr double kWholeMinute = 1e-6;
 
-std::string Say(Language language, std::string_view italian, std::string_view english)
-{
-    return std::string(language == Language::Italian ? italian : english);
-}
-
 // An angle difference brought onto -180°..+180°.
 Angle Turn(Wide a)
 {
@@ -262,14 +257,6 @@ private:
 };
 
 }  // namespace
-
-std::string SignedDecimalText(double x, int decimals, Language language)
-{
-    const std::string digits = DecimalText(std::abs(x), decimals, language);
-    if (digits.find_first_not_of("0.,") == std::string::npos)
-        return digits;
-    return (x < 0 ? kMinus : "+") + digits;
-}
 
 Worked WorkHeadings(const Headings& h, HeadingStart start, Angle declination, bool deviationGiven,
                     Language language)

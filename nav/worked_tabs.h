@@ -56,8 +56,5 @@ Worked WorkFuel(const FuelData& f, double fuel, double reserve, Language languag
 enum class FuelUnknown { Power, Consumption };
 Worked WorkFuelFactor(FuelUnknown solved, const FuelData& f, double fuel, double value, Language language);
 
-// A decimal figure with its sign, as a component is written: «+1,55»,
-// «−6,48» (a true minus sign), and «0,00» when nothing is left of it.
-std::string SignedDecimalText(double x, int decimals, Language language);
 
 }  // namespace nav

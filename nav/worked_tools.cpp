@@ -25,11 +25,6 @@ constexpr int kCoefficientDecimals = 1;
 constexpr int kRmsDecimals = 2;
 
 // The Italian text or the English one.
-std::string Say(Language language, const char* italian, const char* english)
-{
-    return language == Language::Italian ? italian : english;
-}
-
 char DecimalMark(Language language)
 {
     return language == Language::Italian ? ',' : '.';
@@ -166,17 +161,6 @@ std::string SideText(Angle eastPositive)
     if (eastPositive == 0)
         return Arc(0);
     return Arc(eastPositive) + (eastPositive < 0 ? " W" : " E");
-}
-
-std::string SignedDecimalText(double x, int decimals, Language language)
-{
-    const std::string digits = DecimalText(std::abs(x), decimals, language);
-    // FixedText signs only what keeps a non-zero digit: the same test here.
-    if (FixedText(x, decimals).front() == '-')
-        return kMinus + digits;
-    if (digits.find_first_not_of("0.,") == std::string::npos)
-        return digits;
-    return "+" + digits;
 }
 
 std::string DeclinationSource(Language language)

@@ -66,8 +66,6 @@ Worked WorkedLightRange(double eye, double height, double nominal, Language lang
 // A magnitude with its side: «1° 00' W», «0° 04' E», «0° 00'».
 std::string SideText(Angle eastPositive);
 
-// A decimal figure with its sign: «+2,0», «−0,4», «0,0» when it rounds to zero.
-std::string SignedDecimalText(double x, int decimals, Language language);
 
 // The source captions, as the windows read.
 std::string DeclinationSource(Language language);
