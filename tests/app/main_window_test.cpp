@@ -8,7 +8,6 @@
 #include "widgets/numeric/aligned_edit.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -107,20 +106,6 @@ TEST_P(ValueFieldTest, TypedTextChangesNothing)
     QTest::keyClick(field, Qt::Key_Backspace);
     EXPECT_EQ(field->text(), shown);
     EXPECT_EQ(recorded.platform.beeps, 3);
-}
-
-TEST_P(ValueFieldTest, ARefusedPasteBeepsAndChangesNothing)
-{
-    WriteTable("0;1\r\n");
-    Start();
-    auto* field = Find<TAlignedEdit>(GetParam());
-    const QString shown = QString::fromStdString(nav::FormatAngle(600));
-    field->setText(shown);
-    field->setFocus();
-    QApplication::clipboard()->setText(QStringLiteral("94 44 junk"));
-    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(field->text(), shown);
-    EXPECT_EQ(recorded.platform.beeps, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ValueFieldTest,

@@ -66,11 +66,10 @@ TEST(ReadSpeedText, TakesEitherPointWithinTheRange)
     EXPECT_FALSE(nav::ReadSpeedText("", 50));
 }
 
+// The widget tests copy the usual texts; here the ends of the ranges.
 TEST(AngleCopyText, DirectionsHaveThreeDigitsAndSignedValuesTheirSign)
 {
-    EXPECT_EQ(nav::AngleCopyText(341040, 0, 359), "094\u00B0 44' 00\"");
     EXPECT_EQ(nav::AngleCopyText(0, 0, 359), "000\u00B0 00' 00\"");
-    EXPECT_EQ(nav::AngleCopyText(-8160, -90, 90), "-2\u00B0 16' 00\"");
     EXPECT_EQ(nav::AngleCopyText(-1800, -180, 0), "-0\u00B0 30' 00\"");
     EXPECT_EQ(nav::AngleCopyText(648000, 0, 180), "180\u00B0 00' 00\"");
 }
