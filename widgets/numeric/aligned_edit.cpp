@@ -105,7 +105,7 @@ QString TAlignedEdit::ValueText() const
             return QString::fromStdString(nav::DecimalText(*knots, kSpeedDecimals, language));
         }
     }
-    return text().trimmed();
+    return text().simplified();
 }
 
 bool TAlignedEdit::TakesPaste(const QString& text) const

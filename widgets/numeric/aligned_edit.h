@@ -61,8 +61,9 @@ public:
 
     // A value field whose text changes only through program code (its entry
     // dialog, the calculations, the clear buttons), so that the text always
-    // shows the stored value: typing, pasting and cutting are refused with
-    // the default beep; moving the caret, selecting and copying stay.
+    // shows the stored value: typing, pasting (but a value that a value
+    // field's handler takes) and cutting are refused with the default beep;
+    // moving the caret, selecting and copying stay.
     bool DialogEntry() const { return dialogEntry_; }
     void setDialogEntry(bool on);
 
