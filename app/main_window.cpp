@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "dialogs/speed_entry.h"
+#include "nav/value_text.h"
 #include "toolkit/accessible_names.h"
 #include "toolkit/color_scheme.h"
 #include "toolkit/first_paint.h"
@@ -100,6 +102,12 @@ void TForm1::ConnectPageHandlers()
     onClick("EDDEVIAZ", &TForm1::EDDEVIAZClick);
     onClick("EDDEVVB", &TForm1::EDDEVVBClick);
     onClick("EDSCAR", &TForm1::EDSCARClick);
+    MarkValueFields();
+    for (QRadioButton* mode : {RBCIRC, RBSEMIDX, RBSEMISX})
+        connect(mode, &QRadioButton::toggled, this, [this] {
+            const DegreeRange range = PolarDegrees();
+            EDRP->setValueRange(range.lowest, range.highest);
+        });
 
     const auto onButton = [this](const char* name, void (TForm1::*handler)()) {
         auto* button = findChild<toolkit::SpeedButton*>(QString::fromLatin1(name));
@@ -386,8 +394,48 @@ bool TForm1::OpenEntryDialog(TAlignedEdit* field, const std::function<void()>& o
     return state_.entryConfirmed;
 }
 
+void TForm1::MarkValueFields()
+{
+    using Kind = TAlignedEdit::TValueKind;
+    const auto angle = [](TAlignedEdit* field, DegreeRange range) {
+        field->setValueKind(Kind::vkAngle);
+        field->setValueRange(range.lowest, range.highest);
+    };
+    for (TAlignedEdit* field : {EDPB, EDPM, EDPV, EDPBR, EDRB, EDRV, EDPVC, EDRVC, EDPVCOR, EDDCOR, EDRVCOR})
+        angle(field, {0, kFullCircleDegreesMax});
+    for (TAlignedEdit* field : {EDDEVIAZ, EDDEVVB})
+        angle(field, {-kMaxGivenDeviation, kMaxGivenDeviation});
+    angle(EDSCAR, {-kMaxLeeway, kMaxLeeway});
+    angle(EDRP, PolarDegrees());
+    for (TAlignedEdit* field : {EDVPCOR, EDVCOR, EDVECOR}) {
+        field->setValueKind(Kind::vkSpeed);
+        field->setValueRange(0, static_cast<int>(kMaxKnots));
+    }
+    for (TAlignedEdit* field : {EDDECL, EDARRIVO})
+        field->setValueKind(Kind::vkFigure);
+}
+
+DegreeRange TForm1::PolarDegrees() const
+{
+    if (RBCIRC->isChecked())
+        return {0, kFullCircleDegreesMax};
+    if (RBSEMIDX->isChecked())
+        return {0, kHalfCircleDegrees};
+    return {-kHalfCircleDegrees, 0};
+}
+
 bool TForm1::OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest)
 {
+    if (const QString pasted = field->TakePastedText(); !pasted.isEmpty()) {
+        const auto angle = nav::ReadAngleText(pasted.toStdString(), lowest, highest);
+        if (!angle) {
+            toolkit::platform().Beep();
+            return false;
+        }
+        value = *angle;
+        field->setText(FieldText(value, {lowest, highest}));
+        return true;
+    }
     state_.entryValue = &value;
     return OpenEntryDialog(field, [=, this] { OpenAngleDialog(lowest, highest); });
 }
@@ -423,6 +471,16 @@ void TForm1::TakeTrueCourse(nav::Angle course)
 
 bool TForm1::OpenSpeedFor(double& value, TAlignedEdit* field)
 {
+    if (const QString pasted = field->TakePastedText(); !pasted.isEmpty()) {
+        const auto knots = nav::ReadSpeedText(pasted.toStdString(), kMaxKnots);
+        if (!knots) {
+            toolkit::platform().Beep();
+            return false;
+        }
+        value = SpeedOnLog(*knots);
+        field->setText(SpeedText(value));
+        return true;
+    }
     state_.entrySpeed = &value;
     return OpenEntryDialog(field, [this] { emit SpeedDialogRequested(); });
 }
@@ -486,12 +544,8 @@ void TForm1::EDSCARClick()
 
 void TForm1::EDRPClick()
 {
-    if (RBCIRC->isChecked())
-        OpenAngleFor(state_.valRP, EDRP, 0, kFullCircleDegreesMax);
-    else if (RBSEMIDX->isChecked())
-        OpenAngleFor(state_.valRP, EDRP, 0, kHalfCircleDegrees);
-    else
-        OpenAngleFor(state_.valRP, EDRP, -kHalfCircleDegrees, 0);
+    const DegreeRange range = PolarDegrees();
+    OpenAngleFor(state_.valRP, EDRP, range.lowest, range.highest);
 }
 
 void TForm1::EDVPCORClick() { OpenSpeedFor(state_.valVPCOR, EDVPCOR); }

@@ -5,6 +5,7 @@
 #include "app/data_files.h"
 #include "app/nav_state.h"
 #include "app/startup.h"
+#include "dialogs/angle_entry.h"
 #include "nav/bearings.h"
 #include "nav/currents.h"
 #include "nav/deviation_file.h"
@@ -214,7 +215,8 @@ private:
     void ShowTableInUse();
 
     // True when the dialog stored a value ("CONFERMA"). The focus comes back
-    // to the field, and a digit typed on it goes on in the dialog.
+    // to the field, and a digit typed on it goes on in the dialog. A text
+    // pasted on the field is taken instead, as the dialog would store it.
     bool OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest);
     // The hand-off common to both: the field, what was typed on it, and the answer.
     bool OpenEntryDialog(TAlignedEdit* field, const std::function<void()>& open);
@@ -222,6 +224,10 @@ private:
     void ShowAngle(TAlignedEdit* field, nav::Angle value);
     // The language of the steps written for the log: the interface's.
     static nav::Language WorkedLanguage();
+    // What each value field holds, for copy and paste.
+    void MarkValueFields();
+    // The polar bearing's degrees in the mode checked.
+    DegreeRange PolarDegrees() const;
     // "Nessun dato da calcolare." in the error box.
     void NothingToCompute();
     // Every field filled: the user is told to clear the one to compute.

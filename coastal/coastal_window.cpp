@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tk = toolkit;
 
@@ -79,6 +80,17 @@ void TForm9::ConnectHandlers()
     onClick(EDRLFARO, [this] { EnterAngle(lightBearing_, EDRLFARO, kFullCircleDegreesMax); });
     for (TPositionEdit* position : {EDPOS1, EDPOS2, EDFARO})
         onClick(position, [this, position] { EnterPosition(position); });
+
+    const std::pair<TAlignedEdit*, int> angles[] = {
+        {EDRP1, kHalfCircleDegrees},       {EDRP2, kHalfCircleDegrees},       {EDRVLOX, kFullCircleDegreesMax},
+        {EDRMLOX, kFullCircleDegreesMax}, {EDRBLOX, kFullCircleDegreesMax}, {EDRLFARO, kFullCircleDegreesMax},
+    };
+    for (const auto& [field, highest] : angles) {
+        field->setValueKind(TAlignedEdit::TValueKind::vkAngle);
+        field->setValueRange(0, highest);
+    }
+    for (TAlignedEdit* figure : {EDDIST2, EDDISTTRAV, EDCAMTRAV, EDORIZZ, EDPORTGEO, EDPORTEFF})
+        figure->setValueKind(TAlignedEdit::TValueKind::vkFigure);
 
     connect(CALCTRAV, &tk::SpeedButton::clicked, this, &TForm9::CALCTRAVClick);
     connect(CALCLOX, &tk::SpeedButton::clicked, this, &TForm9::CALCLOXClick);

@@ -177,7 +177,7 @@ void TForm2::GRADIOKClick()
     const DialogAngle angle = AngleFromNumbers(*degrees, *minutes, *seconds, range);
     const nav::Angle value = AngleValue(angle, range);
     if (handOff_.entryField)
-        handOff_.entryField->setText(range.Signed() ? QString::fromStdString(nav::FormatAngle(value)) : AngleText(angle));
+        handOff_.entryField->setText(FieldText(value, range));
     if (handOff_.entryValue)
         *handOff_.entryValue = value;
     handOff_.entryConfirmed = true;

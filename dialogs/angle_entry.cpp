@@ -104,6 +104,11 @@ nav::Angle AngleValue(const DialogAngle& angle, DegreeRange range)
     return range.Port() || angle.negative || angle.degrees < 0 ? -magnitude : magnitude;
 }
 
+QString FieldText(nav::Angle value, DegreeRange range)
+{
+    return range.Signed() ? QString::fromStdString(nav::FormatAngle(value)) : AngleText(AngleToShow(value, range));
+}
+
 QString AngleText(const DialogAngle& angle)
 {
     return toolkit::Format(QString::fromUtf8("%3.0d\u00B0 %2.0u' %2.0u\""),

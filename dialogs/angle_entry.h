@@ -50,6 +50,10 @@ DialogAngle AngleFromNumbers(double degrees, double minutes, double seconds, Deg
 // The value "CONFERMA" stores.
 nav::Angle AngleValue(const DialogAngle& angle, DegreeRange range);
 
+// The text "CONFERMA" writes into the field for a stored value: a signed
+// range shows the value with its sign, any other the dialog's numbers (AngleText).
+QString FieldText(nav::Angle value, DegreeRange range);
+
 // "%3.0d° %2.0u' %2.0u\"" of the magnitude of the degrees, the minutes and
 // the seconds: the text "CONFERMA" writes into the field.
 QString AngleText(const DialogAngle& angle);

@@ -27,6 +27,11 @@ double ConfirmedSpeed(double knots)
     return std::clamp(knots, 0.0, kMaxKnots) + 0.0;
 }
 
+double SpeedOnLog(double knots)
+{
+    return ConfirmedSpeed(SpeedTenths(knots) / kTenthsPerKnot);
+}
+
 QString SpeedText(double knots)
 {
     return toolkit::Format(QStringLiteral("%3.1f"), {knots});

@@ -15,5 +15,8 @@ int SpeedTenths(double knots);
 // The speed "CONFERMA" stores: within 0..50, and never -0.
 double ConfirmedSpeed(double knots);
 
+// A speed as the log takes it: within 0..50 in tenths of a knot.
+double SpeedOnLog(double knots);
+
 // "%3.1f" of the speed, with the locale's decimal separator.
 QString SpeedText(double knots);

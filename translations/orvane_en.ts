@@ -135,6 +135,17 @@
     </message>
 </context>
 <context>
+    <name>TAlignedEdit</name>
+    <message>
+        <source>Copia</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Paste</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Valore fuori limite !</source>

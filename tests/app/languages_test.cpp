@@ -17,22 +17,23 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QStackedWidget>
-#include <QContextMenuEvent>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMap>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSet>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -248,6 +249,8 @@ struct StandardTextsCase {
     const char* yes;
     const char* no;
     const char* selectAll;
+    const char* copy;  // a value field's own menu
+    const char* copiedSpeed;
 };
 
 class StandardTextsTest : public testing::TestWithParam<StandardTextsCase> {};
@@ -274,11 +277,23 @@ TEST_P(StandardTextsTest, FollowTheLanguage)
     }
     menu->close();
     EXPECT_EQ(texts, QStringList{QString::fromUtf8(GetParam().selectAll)});
+    delete menu;
+
+    edit.setValueKind(TAlignedEdit::TValueKind::vkSpeed);
+    edit.setValueRange(0, 50);
+    edit.setText(QStringLiteral("  6,5"));
+    QCoreApplication::sendEvent(&edit, &request);
+    menu = edit.findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->actions().value(0)->text(), QString::fromUtf8(GetParam().copy));
+    delete menu;
+    edit.CopyToClipboard();
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8(GetParam().copiedSpeed));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, StandardTextsTest,
-                         testing::Values(StandardTextsCase{Language::Italian, "&S\u00EC", "&No", "Seleziona tutto"},
-                                         StandardTextsCase{Language::English, "&Yes", "&No", "Select All"}));
+                         testing::Values(StandardTextsCase{Language::Italian, "&S\u00EC", "&No", "Seleziona tutto", "Copia", "6,5"},
+                                         StandardTextsCase{Language::English, "&Yes", "&No", "Select All", "Copy", "6.5"}));
 
 TEST(LanguagesTest, MessagesAreTranslatedWhereTheyAreShown)
 {

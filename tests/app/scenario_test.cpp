@@ -234,6 +234,38 @@ TEST_F(ScenarioTest, ASpeedTypedWithEitherMarkIsTheSpeedMeant)
     EXPECT_EQ(recorded.platform.beeps, 0);
 }
 
+// A true heading worked on "Prore" goes into "Correnti" by Ctrl+C and Ctrl+V;
+// a paste that does not read beeps and leaves the field as it was.
+TEST_F(ScenarioTest, AResultCopiedFromProreIsPastedIntoCorrenti)
+{
+    toolkit::ScopedFormatSettings italian({QLatin1Char(','), QLatin1Char('.')});
+    Start("0;1.5\r\n", "1985\r\n1985\r\n18000\r\n0\r\n");  // 5 W
+    EnterAngle(form().EDPB, QStringLiteral("90"), QStringLiteral("15"));
+    Click(Button("CALCPRORE"));
+    form().EDPV->setFocus();
+    QTest::keyClick(form().EDPV, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("086\u00B0 45' 00\""));
+
+    form().PageControl1->setCurrentWidget(form().TabSheet3);
+    const auto paste = [](TAlignedEdit* field, const char* text) {
+        QApplication::clipboard()->setText(QString::fromUtf8(text));
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    };
+    paste(form().EDPVCOR, "086\u00B0 45' 00\"");
+    paste(form().EDVPCOR, "6.5");
+    paste(form().EDDCOR, "180");
+    paste(form().EDVCOR, "2");
+    EXPECT_EQ(form().EDPVCOR->text(), Text(86 * kDeg + 45 * kMin));
+    EXPECT_EQ(program->state.valPVCOR, 86 * kDeg + 45 * kMin);
+    EXPECT_EQ(form().EDVPCOR->text(), QStringLiteral("6,5"));
+    paste(form().EDPVCOR, "400");
+    EXPECT_EQ(form().EDPVCOR->text(), Text(86 * kDeg + 45 * kMin));
+    EXPECT_EQ(recorded.platform.beeps, 1);
+    Click(Button("CALCCOR"));
+    EXPECT_EQ(form().EDVECOR->text(), QStringLiteral("6,7"));
+}
+
 TEST_F(ScenarioTest, ACompassBearingGoesToTrueAndBack)
 {
     Start("0;2\r\n90;-3\r\n", "1985\r\n1985\r\n-3600\r\n0\r\n");  // 1 E
@@ -515,6 +547,19 @@ TEST_F(CoastalScenarioTest, TraversoFromTheBearingsAndTheLog)
     EXPECT_EQ(recorded.platform.errors, QStringList{QStringLiteral("Rilevamenti non validi.")});
     EXPECT_EQ(coastal().EDCAMTRAV->text(), QStringLiteral("1.50"));
     EXPECT_EQ(solved.count(), 2);
+
+    // A bearing pasted is a bearing entered; one beyond the semicircle is refused.
+    const int beeps = recorded.platform.beeps;
+    coastal().EDRP2->setFocus();
+    for (const char* pasted : {"200", "120"}) {
+        QApplication::clipboard()->setText(QString::fromLatin1(pasted));
+        QTest::keyClick(coastal().EDRP2, Qt::Key_V, Qt::ControlModifier);
+    }
+    EXPECT_EQ(recorded.platform.beeps, beeps + 1);
+    EXPECT_EQ(coastal().EDRP2->text(), Text(120 * kDeg));
+    Press(coastal().CALCTRAV);
+    EXPECT_EQ(coastal().EDCAMTRAV->text(), QStringLiteral("1.50"));
+    EXPECT_EQ(solved.count(), 3);
 }
 
 TEST_F(CoastalScenarioTest, LossodromiaBetweenTwoPointsAndOnToCorrenti)
@@ -544,6 +589,9 @@ TEST_F(CoastalScenarioTest, LossodromiaBetweenTwoPointsAndOnToCorrenti)
     EXPECT_EQ(coastal().EDRVLOX->text(), Text(48 * kDeg + 51 * kMin + 23));
     EXPECT_EQ(coastal().SPDISTLOX->text(), QStringLiteral("6.38"));
     EXPECT_EQ(coastal().EDRMLOX->text(), coastal().EDRVLOX->text());  // no declination, no deviation
+    coastal().EDRMLOX->setFocus();
+    QTest::keyClick(coastal().EDRMLOX, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("048\u00B0 51' 23\""));
     Press(coastal().BTNCORRENTI);
     EXPECT_EQ(form().PageControl1->currentWidget(), form().TabSheet3);
     EXPECT_EQ(form().EDRVCOR->text(), coastal().EDRVLOX->text());

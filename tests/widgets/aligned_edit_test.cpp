@@ -276,6 +276,90 @@ TEST_F(DialogEntryTest, TheMenuOffersOnlyCopyAndSelectAll)
     EXPECT_EQ(enabled, (QStringList{QStringLiteral("edit-copy"), QStringLiteral("select-all")}));
 }
 
+// A value field copies its value as a clean text and hands a pasted text
+// that reads to its handler; anything else, and a middle click, beeps.
+
+using Kind = TAlignedEdit::TValueKind;
+
+struct ValueCase {
+    Kind kind;
+    int lowest;
+    int highest;
+    const char* shown;
+    const char* copied;  // nullptr: the clipboard keeps what it had
+    const char* pasted;
+    bool takes;
+};
+
+class ValueFieldTest : public DialogEntryTest, public testing::WithParamInterface<ValueCase> {};
+
+TEST_P(ValueFieldTest, CopiesItsValueAndHandsOnAPasteThatReads)
+{
+    const ValueCase& c = GetParam();
+    edit->setValueKind(c.kind);
+    edit->setValueRange(c.lowest, c.highest);
+    edit->setText(QString::fromUtf8(c.shown));
+    QStringList handed;
+    QObject::connect(edit, &TAlignedEdit::OnClick, edit, [&] { handed << edit->TakePastedText(); });
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8(c.copied ? c.copied : "before")) << c.shown;
+
+    QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    recorded.platform.selection = QString::fromUtf8(c.pasted);
+    QTest::mouseClick(edit, Qt::MiddleButton, {}, QPoint(30, 12));
+    EXPECT_EQ(handed, c.takes ? QStringList{QString::fromUtf8(c.pasted)} : QStringList()) << c.pasted;
+    EXPECT_EQ(recorded.platform.beeps, c.takes ? 1 : 2) << c.pasted;
+    EXPECT_EQ(edit->text(), QString::fromUtf8(c.shown));
+    EXPECT_TRUE(edit->TakePastedText().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ValueFieldTest,
+    testing::Values(ValueCase{Kind::vkAngle, 0, 359, " 94\u00B0 44'  0\"", "094\u00B0 44' 00\"", "94 44", true},
+                    ValueCase{Kind::vkAngle, -90, 90, "-  2\u00B0 16'  0\"", "-2\u00B0 16' 00\"", "\u22122 16", true},
+                    ValueCase{Kind::vkAngle, -180, 0, " 30\u00B0 15'  0\"", "-30\u00B0 15' 00\"", "30,25", true},
+                    ValueCase{Kind::vkAngle, 0, 359, "", nullptr, "360", false},
+                    ValueCase{Kind::vkSpeed, 0, 50, "  6.5", "6,5", "6.5", true},
+                    ValueCase{Kind::vkSpeed, 0, 50, "  6,5", "6,5", "51", false},
+                    ValueCase{Kind::vkFigure, 0, 0, " 12,3 ", "12,3", "12", false}));
+
+TEST_F(DialogEntryTest, AValueFieldsMenuOffersCopyAndAPasteThatReads)
+{
+    edit->setValueKind(Kind::vkAngle);
+    edit->setValueRange(0, 359);
+    QObject::connect(edit, &TAlignedEdit::OnClick, edit, [] {});
+    const auto offered = [this](const char* clipboard) {
+        QApplication::clipboard()->setText(QString::fromUtf8(clipboard));
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(edit, &request);
+        auto* menu = edit->findChild<QMenu*>();
+        QStringList enabled;
+        for (const QAction* action : menu->actions())
+            enabled << action->objectName() + (action->isEnabled() ? QString() : QStringLiteral(" off"));
+        delete menu;
+        return enabled;
+    };
+    EXPECT_EQ(offered("94 44"), (QStringList{QStringLiteral("edit-copy"), QStringLiteral("edit-paste")}));
+    EXPECT_EQ(offered("north"), (QStringList{QStringLiteral("edit-copy"), QStringLiteral("edit-paste off")}));
+}
+
+TEST_F(AlignedEditTest, AReadOnlyResultCopiesItsValueAndRefusesAPaste)
+{
+    edit->setReadOnly(true);
+    edit->setValueKind(Kind::vkAngle);
+    edit->setValueRange(0, 359);
+    edit->setText(QString::fromUtf8("  5\u00B0  0'  0\""));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("005\u00B0 00' 00\""));
+    QApplication::clipboard()->setText(QStringLiteral("10"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), QString::fromUtf8("  5\u00B0  0'  0\""));
+    EXPECT_EQ(recorded.platform.beeps, 1);
+}
+
 TEST_F(AlignedEditTest, AWrittenTextWiderThanTheBoxIsShownWhole)
 {
     QFont font = edit->font();

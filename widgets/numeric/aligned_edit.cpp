@@ -1,6 +1,9 @@
 #include "widgets/numeric/aligned_edit.h"
 
+#include "nav/value_text.h"
+#include "nav/worked.h"
 #include "toolkit/color_scheme.h"
+#include "toolkit/languages.h"
 #include "toolkit/platform.h"
 #include "widgets/numeric/edit_keys.h"
 
@@ -32,6 +35,9 @@ QString LineEditText(const char* text)
 {
     return QCoreApplication::translate("QLineEdit", text);
 }
+
+// Decimals of a copied speed: the log's tenths of a knot.
+constexpr int kSpeedDecimals = 1;
 
 Qt::Alignment ToQt(TAlignedEdit::TAlignment a)
 {
@@ -78,6 +84,45 @@ void TAlignedEdit::setDialogEntry(bool on)
     dialogEntry_ = on;
     setAcceptDrops(!on);
     setAttribute(Qt::WA_InputMethodEnabled, !on);
+}
+
+void TAlignedEdit::setValueRange(int lowest, int highest)
+{
+    lowestValue_ = lowest;
+    highestValue_ = highest;
+}
+
+QString TAlignedEdit::ValueText() const
+{
+    const std::string shown = text().toStdString();
+    if (valueKind_ == TValueKind::vkAngle) {
+        if (const auto angle = nav::ReadAngleText(shown, lowestValue_, highestValue_))
+            return QString::fromStdString(nav::AngleCopyText(*angle, lowestValue_, highestValue_));
+    } else if (valueKind_ == TValueKind::vkSpeed) {
+        if (const auto knots = nav::ReadSpeedText(shown, highestValue_)) {
+            const auto language = toolkit::InterfaceLanguage() == toolkit::Language::English ? nav::Language::English
+                                                                                              : nav::Language::Italian;
+            return QString::fromStdString(nav::DecimalText(*knots, kSpeedDecimals, language));
+        }
+    }
+    return text().simplified();
+}
+
+bool TAlignedEdit::TakesPaste(const QString& text) const
+{
+    if (!isSignalConnected(QMetaMethod::fromSignal(&TAlignedEdit::OnClick)))
+        return false;
+    const std::string pasted = text.toStdString();
+    switch (valueKind_) {
+    case TValueKind::vkAngle:
+        return nav::ReadAngleText(pasted, lowestValue_, highestValue_).has_value();
+    case TValueKind::vkSpeed:
+        return nav::ReadSpeedText(pasted, highestValue_).has_value();
+    case TValueKind::vkNone:
+    case TValueKind::vkFigure:
+        break;
+    }
+    return false;
 }
 
 void TAlignedEdit::setColor(toolkit::TColor color)
@@ -237,7 +282,10 @@ void TAlignedEdit::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::MiddleButton && Guarded()) {
         // The primary selection is pasted as the clipboard is.
         const QString selection = toolkit::platform().PrimarySelection();
-        if (!selection.isEmpty())
+        // A value field takes a value only from the clipboard.
+        if (!selection.isEmpty() && valueKind_ != TValueKind::vkNone)
+            toolkit::platform().Beep();
+        else if (!selection.isEmpty())
             PasteText(selection);
         event->accept();
         return;
@@ -265,6 +313,17 @@ bool TAlignedEdit::HandleDialogKey(QKeyEvent* event)
 
 void TAlignedEdit::keyPressEvent(QKeyEvent* event)
 {
+    // A read-only value field copies its value and refuses a paste.
+    if (valueKind_ != TValueKind::vkNone && !Guarded()
+        && (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste))) {
+        event->accept();
+        if (event->matches(QKeySequence::Copy))
+            CopyToClipboard();
+        else
+            PasteFromClipboard();
+        KeyHandled();
+        return;
+    }
     if (Guarded()) {
         GuardedKeyPress(event);
         return;
@@ -325,7 +384,13 @@ void TAlignedEdit::GuardedKeyPress(QKeyEvent* event)
 
 void TAlignedEdit::CopyToClipboard()
 {
-    copy();
+    if (valueKind_ == TValueKind::vkNone) {
+        copy();
+        return;
+    }
+    const QString value = ValueText();
+    if (!value.isEmpty())
+        QApplication::clipboard()->setText(value);
 }
 
 void TAlignedEdit::CutToClipboard()
@@ -353,13 +418,39 @@ void TAlignedEdit::DeleteKey(bool)
     toolkit::platform().Beep();
 }
 
-void TAlignedEdit::PasteText(const QString&)
+void TAlignedEdit::PasteText(const QString& text)
 {
-    toolkit::platform().Beep();
+    if (!TakesPaste(text)) {
+        toolkit::platform().Beep();
+        return;
+    }
+    // The handler takes the text as its dialog's confirmed value.
+    pastedText_ = text;
+    emit OnClick();
+    pastedText_.clear();
+}
+
+void TAlignedEdit::ValueMenu(QContextMenuEvent* event)
+{
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copyValue = menu->addAction(tr("Copia"), this, &TAlignedEdit::CopyToClipboard);
+    copyValue->setObjectName(QStringLiteral("edit-copy"));
+    copyValue->setShortcut(QKeySequence::Copy);
+    copyValue->setEnabled(!text().isEmpty());
+    QAction* pasteValue = menu->addAction(tr("Incolla"), this, &TAlignedEdit::PasteFromClipboard);
+    pasteValue->setObjectName(QStringLiteral("edit-paste"));
+    pasteValue->setShortcut(QKeySequence::Paste);
+    pasteValue->setEnabled(TakesPaste(QApplication::clipboard()->text()));
+    menu->popup(event->globalPos());
 }
 
 void TAlignedEdit::contextMenuEvent(QContextMenuEvent* event)
 {
+    if (valueKind_ != TValueKind::vkNone) {
+        ValueMenu(event);
+        return;
+    }
     if (!Guarded()) {
         QLineEdit::contextMenuEvent(event);
         return;

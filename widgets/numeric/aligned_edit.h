@@ -11,6 +11,11 @@
 // middle click, drop or menu command that could change its text behind its
 // own rules: all of them pass one gate (ClassifyEditKey) and the edit
 // operations below, which a DialogEntry field refuses with the default beep.
+//
+// A value field (ValueKind) copies its value as a clean text and pastes a
+// text that reads as a value: its OnClick handler then takes the pasted text
+// (TakePastedText) instead of opening its dialog. Its menu has only "Copia"
+// and "Incolla", and a middle click still pastes nothing.
 
 #include "toolkit/color.h"
 
@@ -26,11 +31,17 @@ class TAlignedEdit : public QLineEdit {
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE setParentColor)
     Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE setAutoSelect)
     Q_PROPERTY(bool DialogEntry READ DialogEntry WRITE setDialogEntry)
+    Q_PROPERTY(TValueKind ValueKind READ ValueKind WRITE setValueKind)
     Q_PROPERTY(QString Version READ Version CONSTANT)
 
 public:
     enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
     Q_ENUM(TAlignment)
+    // An angle (whole degrees in the value range, as its dialog's degree
+    // row), a speed (knots in the value range), or a figure that copies as
+    // it reads and takes no paste.
+    enum class TValueKind { vkNone, vkAngle, vkSpeed, vkFigure };
+    Q_ENUM(TValueKind)
 
     explicit TAlignedEdit(QWidget* parent = nullptr);
 
@@ -50,10 +61,23 @@ public:
 
     // A value field whose text changes only through program code (its entry
     // dialog, the calculations, the clear buttons), so that the text always
-    // shows the stored value: typing, pasting and cutting are refused with
-    // the default beep; moving the caret, selecting and copying stay.
+    // shows the stored value: typing, pasting (but a value that a value
+    // field's handler takes) and cutting are refused with the default beep;
+    // moving the caret, selecting and copying stay.
     bool DialogEntry() const { return dialogEntry_; }
     void setDialogEntry(bool on);
+
+    TValueKind ValueKind() const { return valueKind_; }
+    void setValueKind(TValueKind kind) { valueKind_ = kind; }
+    // Degrees for an angle, knots for a speed.
+    void setValueRange(int lowest, int highest);
+
+    // The text a copy puts on the clipboard: empty for an empty field.
+    QString ValueText() const;
+    // Whether a pasted text reads as a value the field takes.
+    bool TakesPaste(const QString& text) const;
+    // The text being pasted, for the OnClick handler; emptied as it is read.
+    QString TakePastedText() { return std::exchange(pastedText_, QString()); }
 
     // The digit or minus typed on a DialogEntry field to open its dialog,
     // emptied as it is read; see OpensEntryDialog.
@@ -118,6 +142,7 @@ private:
     void ShowStateColor();
     void FollowParentColor();
     void WatchParent();
+    void ValueMenu(QContextMenuEvent* event);
 
     TAlignment alignment_ = TAlignment::taLeftJustify;
     toolkit::TColor enabledColor_ = toolkit::clWindow;
@@ -132,4 +157,8 @@ private:
     QWidget* watchedParent_ = nullptr;
     QString typedAhead_;
     QString openingText_;
+    TValueKind valueKind_ = TValueKind::vkNone;
+    int lowestValue_ = 0;
+    int highestValue_ = 0;
+    QString pastedText_;
 };
