@@ -10,7 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto read = worksheet::ReadLogJson(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const auto read = worksheet::ReadLogJson(bytes);
     if (!read)
         return 0;
     if (read->size() > worksheet::kMaxEntries)

@@ -72,7 +72,8 @@ void LogFile::Save()
     }
     if (std::exchange(failureTold_, true))
         return;
-    toolkit::platform().ErrorBox(window_, tr("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path_), reason));
+    toolkit::platform().ErrorBox(window_,
+                                 tr("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path_), reason));
 }
 
 }  // namespace worksheet

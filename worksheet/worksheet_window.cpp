@@ -108,7 +108,7 @@ void TForm10::ShowAdded()
     ELENCO->addItem(worksheet::EntryText(log_.Entries().back(), NavLanguage()));
     while (static_cast<std::size_t>(ELENCO->count()) > log_.Entries().size())
         delete ELENCO->takeItem(0);
-    ELENCO->scrollToBottom();
+    ScrollToNewest();
 }
 
 void TForm10::ShowAll()
@@ -116,7 +116,14 @@ void TForm10::ShowAll()
     ELENCO->clear();
     for (const worksheet::Entry& entry : log_.Entries())
         ELENCO->addItem(worksheet::EntryText(entry, NavLanguage()));
-    ELENCO->scrollToBottom();
+    ScrollToNewest();
+}
+
+void TForm10::ScrollToNewest()
+{
+    // Hidden, the list waits for Open: laying out every entry costs at each calculation.
+    if (isVisible())
+        ELENCO->scrollToBottom();
 }
 
 worksheet::Printout TForm10::Printout() const

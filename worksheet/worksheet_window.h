@@ -50,6 +50,7 @@ private:
     // The list as the log holds it: one more at the end, or all anew.
     void ShowAdded();
     void ShowAll();
+    void ScrollToNewest();
 
     worksheet::Log& log_;
     std::function<QString()> vesselName_;

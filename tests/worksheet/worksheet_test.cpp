@@ -43,6 +43,21 @@ QByteArray Read(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A full log, its entries' sources "1" to "500", a minute apart.
+std::deque<Entry> Full()
+{
+    std::deque<Entry> entries;
+    for (std::size_t i = 1; i <= worksheet::kMaxEntries; ++i)
+        entries.push_back({kEntry.time.addSecs(static_cast<qint64>(60 * i)), Prore(std::to_string(i))});
+    return entries;
+}
+
+// How many entries the bytes hold as a log; none when they are not one.
+std::size_t Kept(const QByteArray& bytes)
+{
+    return worksheet::ReadLogJson(bytes).value_or(std::deque<Entry>{}).size();
+}
+
 void Write(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -66,12 +81,14 @@ TEST_P(EntryTextTest, ReadsAsTheStudentWritesIt)
 
 INSTANTIATE_TEST_SUITE_P(Table, EntryTextTest,
                          testing::Values(EntryTextCase{nav::Language::Italian,
-                                                       "2026-03-01 09:05:07  Prore\nDati:\n  Pb: 100° 00' (dato)\n"
-                                                       "  δ: +2° 00' E (tabella)\nCalcolo:\n  Pm = Pb + δ = 102° 00'\n"
+                                                       "2026-03-01 09:05:07  Prore\nDati:\n"
+                                                       "  Pb: 100° 00' (dato)\n  δ: +2° 00' E (tabella)\n"
+                                                       "Calcolo:\n  Pm = Pb + δ = 102° 00'\n"
                                                        "Risultati:\n  Pm: 102° 00'"},
                                          EntryTextCase{nav::Language::English,
-                                                       "2026-03-01 09:05:07  Prore\nData:\n  Pb: 100° 00' (given)\n"
-                                                       "  δ: +2° 00' E (table)\nWorking:\n  Pm = Pb + δ = 102° 00'\n"
+                                                       "2026-03-01 09:05:07  Prore\nData:\n"
+                                                       "  Pb: 100° 00' (given)\n  δ: +2° 00' E (table)\n"
+                                                       "Working:\n  Pm = Pb + δ = 102° 00'\n"
                                                        "Results:\n  Pm: 102° 00'"}));
 
 TEST(LogFileTest, EveryEntryIsReadBackTheOldestDroppedBeyond500)
@@ -81,8 +98,8 @@ TEST(LogFileTest, EveryEntryIsReadBackTheOldestDroppedBeyond500)
     const QString path = folder.filePath(QString::fromLatin1(worksheet::kLogFileName));
     worksheet::Log log;
     worksheet::LogFile file(log, path, nullptr);
-    for (std::size_t i = 1; i <= worksheet::kMaxEntries + 1; ++i)
-        log.Add(Prore(std::to_string(i)));
+    log.Replace(Full());
+    log.Add(Prore("501"));
     ASSERT_EQ(log.Entries().size(), worksheet::kMaxEntries);
     EXPECT_EQ(log.Entries().front().worked.source, "2");
 
@@ -126,22 +143,36 @@ TEST_P(UnreadableLogTest, IsSetAsideAndTheLogStartsEmpty)
     EXPECT_TRUE(recorded.platform.errors[0].contains(QDir::toNativeSeparators(where)))
         << recorded.platform.errors[0].toStdString();
     log.Add(Prore());
-    EXPECT_EQ(worksheet::ReadLogJson(Read(path))->size(), 1u);
+    EXPECT_EQ(Kept(Read(path)), 1u);
 }
 
-const QByteArray kEntryJson = R"({"time":"2026-03-01T09:05:07.000Z","source":"Prore","data":[],"steps":[],"results":[]})";
+// A log of one entry, written as `entry`.
+QByteArray OneEntry(const QByteArray& entry)
+{
+    return "{\"entries\":[" + entry + "]}";
+}
+
+const QByteArray kFields = R"("source":"Prore","data":[],"steps":[],"results":[])";
+const QByteArray kReadable = "{\"time\":\"2026-03-01T09:05:07Z\"," + kFields + "}";
+
+TEST(LogFileTest, TheEntryTheUnreadableOnesChangeIsReadable)
+{
+    EXPECT_EQ(Kept(OneEntry(kReadable)), 1u);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, UnreadableLogTest,
-    testing::Values(UnreadableLogCase{"not JSON", "{\"entries\": ["},
-                    UnreadableLogCase{"a list, not a log", "[]"},
-                    UnreadableLogCase{"an entry without its time", R"({"entries":[{"source":"Prore","data":[],"steps":[],"results":[]}]})"},
-                    UnreadableLogCase{"a time that is no time", QByteArray(kEntryJson).replace("2026-03-01", "2026-13-01").prepend("{\"entries\":[").append("]}")},
-                    UnreadableLogCase{"an origin unknown", R"({"entries":[{"time":"2026-03-01T09:05:07Z","source":"P","data":[{"name":"Pb","value":"1","origin":"guess"}],"steps":[],"results":[]}]})"},
-                    UnreadableLogCase{"a log beyond the size a log has",
-                                   QByteArray("{\"entries\":[") + kEntryJson + "]}"
-                                       + QByteArray(worksheet::kMaxLogFileBytes, ' ')},
-                    UnreadableLogCase{"beside one set aside before", "junk", true}));
+    testing::Values(
+        UnreadableLogCase{"not JSON", "{\"entries\": ["},
+        UnreadableLogCase{"a list, not a log", "[]"},
+        UnreadableLogCase{"an entry without its time", OneEntry("{" + kFields + "}")},
+        UnreadableLogCase{"a time that is no time", OneEntry(QByteArray(kReadable).replace("-03-", "-13-"))},
+        UnreadableLogCase{"an origin unknown",
+                          OneEntry(QByteArray(kReadable).replace(
+                              R"("data":[])", R"("data":[{"name":"Pb","value":"1","origin":"guess"}])"))},
+        UnreadableLogCase{"a log beyond the size a log has",
+                          OneEntry(kReadable) + QByteArray(worksheet::kMaxLogFileBytes, ' ')},
+        UnreadableLogCase{"beside one set aside before", "junk", true}));
 
 // The window, on the program's log.
 
@@ -182,12 +213,14 @@ TEST_P(SolvedTest, ReachesTheLogItsWindowAndItsFile)
     EXPECT_EQ(QFileInfo(program.logFile->Path()).absolutePath(), QFileInfo(windows.Folder()).absoluteFilePath());
 }
 
+using W = const nav::Worked&;
+
 INSTANTIATE_TEST_SUITE_P(
     Table, SolvedTest,
-    testing::Values(SolvedCase{"the main window", [](Program& p, const nav::Worked& w) { emit p.form1.Solved(w); }},
-                    SolvedCase{"the declination dialog", [](Program& p, const nav::Worked& w) { emit p.form4->Solved(w); }},
-                    SolvedCase{"the compass swing", [](Program& p, const nav::Worked& w) { emit p.form7->Solved(w); }},
-                    SolvedCase{"the coastal window", [](Program& p, const nav::Worked& w) { emit p.form9->Solved(w); }}));
+    testing::Values(SolvedCase{"the main window", [](Program& p, W w) { emit p.form1.Solved(w); }},
+                    SolvedCase{"the declination dialog", [](Program& p, W w) { emit p.form4->Solved(w); }},
+                    SolvedCase{"the compass swing", [](Program& p, W w) { emit p.form7->Solved(w); }},
+                    SolvedCase{"the coastal window", [](Program& p, W w) { emit p.form9->Solved(w); }}));
 
 struct CopyCase {
     std::vector<int> selected;
@@ -222,18 +255,18 @@ TEST_P(ClearTest, EmptiesTheLogAndItsFileOnlyWhenConfirmed)
     const std::size_t left = GetParam() ? 0 : 3;
     EXPECT_EQ(program.log.Entries().size(), left);
     EXPECT_EQ(static_cast<std::size_t>(form.ELENCO->count()), left);
-    EXPECT_EQ(worksheet::ReadLogJson(Read(program.logFile->Path()))->size(), left);
+    EXPECT_EQ(Kept(Read(program.logFile->Path())), left);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ClearTest, testing::Bool());
 
 TEST_F(WorksheetWindowTest, KeepsTheNewestEntriesInViewAsTheLogDropsTheOldest)
 {
-    for (std::size_t i = 0; i <= worksheet::kMaxEntries; ++i)
-        program.log.Add(Prore(std::to_string(i)));
+    program.log.Replace(Full());
+    program.log.Add(Prore("501"));
     ASSERT_EQ(static_cast<std::size_t>(form.ELENCO->count()), worksheet::kMaxEntries);
-    EXPECT_TRUE(form.ELENCO->item(0)->text().contains(QStringLiteral("  1\n")));
-    EXPECT_TRUE(form.ELENCO->item(form.ELENCO->count() - 1)->text().contains(QStringLiteral("  500\n")));
+    EXPECT_TRUE(form.ELENCO->item(0)->text().contains(QStringLiteral("  2\n")));
+    EXPECT_TRUE(form.ELENCO->item(form.ELENCO->count() - 1)->text().contains(QStringLiteral("  501\n")));
 }
 
 TEST_F(WorksheetWindowTest, CtrlLOpensItFromAField)
