@@ -6,6 +6,7 @@
 #include "worksheet/log_file.h"
 #include "worksheet/log_json.h"
 
+#include "support/disk_full.h"
 #include "support/program_windows.h"
 #include "support/recording_platform.h"
 #include "toolkit/speed_button.h"
@@ -108,6 +109,25 @@ TEST(LogFileTest, EveryEntryIsReadBackTheOldestDroppedBeyond500)
     EXPECT_TRUE(again.Entries() == log.Entries());
     EXPECT_EQ(again.Entries().back().worked.source, "501");
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
+}
+
+TEST(LogFileTest, AFullDiskLeavesTheFileWholeAndIsToldOnce)
+{
+    RecordedPlatform recorded;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QString::fromLatin1(worksheet::kLogFileName));
+    worksheet::Log log;
+    worksheet::LogFile file(log, path, nullptr);
+    log.Add(Prore());
+    {
+        DiskFull full;
+        log.Add(Prore());
+        log.Add(Prore());
+    }
+    EXPECT_EQ(Kept(Read(path)), 1u);
+    EXPECT_EQ(recorded.platform.errors.size(), 1);
+    log.Add(Prore());
+    EXPECT_EQ(Kept(Read(path)), 4u);
 }
 
 struct UnreadableLogCase {
