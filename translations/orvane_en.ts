@@ -520,6 +520,10 @@ Si usa invece %2.</source>
         <source>Svuoto il registro dei calcoli?</source>
         <translation>Clear the calculation log?</translation>
     </message>
+    <message>
+        <source>Stampa non riuscita.</source>
+        <translation>Printing failed.</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

@@ -164,6 +164,8 @@ void TForm10::BTNSTAMPAClick()
     QTextDocument document;
     worksheet::BuildLogDocument(document, log_.Entries(), Printout());
     document.print(&printer);
+    if (printer.printerState() == QPrinter::Error)
+        tk::platform().ErrorBox(this, tr("Stampa non riuscita."));
 }
 
 void TForm10::BTNSVUOTAClick()

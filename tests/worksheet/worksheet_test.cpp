@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -318,6 +319,14 @@ TEST_F(WorksheetWindowTest, ThePrintoutNamesTheVesselAndExportsAsPdf)
     windows.recorded.platform.fileAnswer = QDir(windows.Folder()).filePath(QStringLiteral("log"));
     QTest::mouseClick(form.BTNPDF, Qt::LeftButton);
     EXPECT_TRUE(Read(windows.recorded.platform.fileAnswer + QStringLiteral(".pdf")).startsWith("%PDF"));
+    // Printed to a file, as the print dialog may choose.
+    const QString printed = QDir(windows.Folder()).filePath(QStringLiteral("printed.pdf"));
+    form.askPrinter = [&printed](QPrinter& printer) {
+        printer.setOutputFileName(printed);
+        return true;
+    };
+    QTest::mouseClick(form.BTNSTAMPA, Qt::LeftButton);
+    EXPECT_TRUE(Read(printed).startsWith("%PDF"));
     EXPECT_TRUE(windows.recorded.platform.errors.isEmpty());
     program.settings.remove(QString::fromLatin1(kVesselNameKey));
 }
