@@ -60,6 +60,15 @@ std::size_t Kept(const QByteArray& bytes)
     return worksheet::ReadLogJson(bytes).value_or(std::deque<Entry>{}).size();
 }
 
+// A log of one entry, written as `entry`.
+QByteArray OneEntry(const QByteArray& entry)
+{
+    return "{\"entries\":[" + entry + "]}";
+}
+
+const QByteArray kFields = R"("source":"Prore","data":[],"steps":[],"results":[])";
+const QByteArray kReadable = "{\"time\":\"2026-03-01T09:05:07Z\"," + kFields + "}";
+
 void Write(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -93,12 +102,17 @@ INSTANTIATE_TEST_SUITE_P(Table, EntryTextTest,
                                                        "Working:\n  Pm = Pb + δ = 102° 00'\n"
                                                        "Results:\n  Pm: 102° 00'"}));
 
-TEST(LogFileTest, EveryEntryIsReadBackTheOldestDroppedBeyond500)
-{
+// A log and where its file goes, in a folder of the test's own.
+class LogFileTest : public testing::Test {
+protected:
     RecordedPlatform recorded;
     QTemporaryDir folder;
     const QString path = folder.filePath(QString::fromLatin1(worksheet::kLogFileName));
     worksheet::Log log;
+};
+
+TEST_F(LogFileTest, EveryEntryIsReadBackTheOldestDroppedBeyond500)
+{
     worksheet::LogFile file(log, path, nullptr);
     log.Replace(Full());
     log.Add(Prore("501"));
@@ -112,12 +126,8 @@ TEST(LogFileTest, EveryEntryIsReadBackTheOldestDroppedBeyond500)
     EXPECT_TRUE(recorded.platform.errors.isEmpty());
 }
 
-TEST(LogFileTest, AFullDiskLeavesTheFileWholeAndIsToldOnce)
+TEST_F(LogFileTest, AFullDiskLeavesTheFileWholeAndIsToldOnce)
 {
-    RecordedPlatform recorded;
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QString::fromLatin1(worksheet::kLogFileName));
-    worksheet::Log log;
     worksheet::LogFile file(log, path, nullptr);
     log.Add(Prore());
     {
@@ -142,18 +152,15 @@ void PrintTo(const UnreadableLogCase& c, std::ostream* out)
     *out << c.what;
 }
 
-class UnreadableLogTest : public testing::TestWithParam<UnreadableLogCase> {};
+class UnreadableLogTest : public LogFileTest, public testing::WithParamInterface<UnreadableLogCase> {};
 
 TEST_P(UnreadableLogTest, IsSetAsideAndTheLogStartsEmpty)
 {
-    RecordedPlatform recorded;
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QString::fromLatin1(worksheet::kLogFileName));
+    ASSERT_EQ(Kept(OneEntry(kReadable)), 1u) << "the entry the cases spoil";
     const QString aside = path + QString::fromLatin1(worksheet::kSetAsideSuffix);
     if (GetParam().earlierSetAside)
         Write(aside, "earlier");
     Write(path, GetParam().bytes);
-    worksheet::Log log;
     worksheet::LogFile file(log, path, nullptr);
 
     const QString where = GetParam().earlierSetAside ? aside + QStringLiteral(".2") : aside;
@@ -165,20 +172,6 @@ TEST_P(UnreadableLogTest, IsSetAsideAndTheLogStartsEmpty)
         << recorded.platform.errors[0].toStdString();
     log.Add(Prore());
     EXPECT_EQ(Kept(Read(path)), 1u);
-}
-
-// A log of one entry, written as `entry`.
-QByteArray OneEntry(const QByteArray& entry)
-{
-    return "{\"entries\":[" + entry + "]}";
-}
-
-const QByteArray kFields = R"("source":"Prore","data":[],"steps":[],"results":[])";
-const QByteArray kReadable = "{\"time\":\"2026-03-01T09:05:07Z\"," + kFields + "}";
-
-TEST(LogFileTest, TheEntryTheUnreadableOnesChangeIsReadable)
-{
-    EXPECT_EQ(Kept(OneEntry(kReadable)), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
