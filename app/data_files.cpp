@@ -1,5 +1,7 @@
 #include "app/data_files.h"
 
+#include "worksheet/log_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -98,4 +100,9 @@ QString DeviationSavePath(const DataPlaces& places, const QString& readPath)
         return readPath;
     QDir().mkpath(places.dataFolder);
     return PathIn(places.dataFolder, kDeviationFileName);
+}
+
+QString WorksheetPath(const DataPlaces& places)
+{
+    return PathIn(Portable(places) ? places.executableFolder : places.dataFolder, worksheet::kLogFileName);
 }

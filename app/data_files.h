@@ -41,6 +41,10 @@ DataPlaces PortableDataPlaces(const QString& folder);
 // folder, so that the settings file can be written at the first start.
 DataFiles LocateDataFiles(const DataPlaces& places);
 
+// Where the calculation log is kept: beside the executable in a portable
+// copy, else in the user's data folder; empty when no folder is known.
+QString WorksheetPath(const DataPlaces& places);
+
 // Where an edited table is written: over the table read, in a portable copy
 // or when it is a table of the user's own; else, in an installed copy, the
 // user's data folder, which is searched first (created if need be). readPath

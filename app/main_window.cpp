@@ -157,10 +157,13 @@ void TForm1::ConnectPageHandlers()
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    // A line edit would take Ctrl+K for itself (delete to the end of the line).
-    if (event->type() == QEvent::ShortcutOverride
-        && static_cast<QKeyEvent*>(event)->keyCombination() == kCoastalShortcut)
-        return true;
+    // A line edit would take Ctrl+K for itself (delete to the end of the line);
+    // the windows' shortcuts come first in every field.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
+        if (key == kCoastalShortcut || key == kWorksheetShortcut)
+            return true;
+    }
     if (watched == EDTT && event->type() == QEvent::KeyPress && TimeKey(static_cast<QKeyEvent*>(event)))
         return true;
     // Left for another field or button, not for another window: the time as it holds.
@@ -191,7 +194,7 @@ void TForm1::BuildKeyboard()
         button->setFocusPolicy(Qt::TabFocus);
     // Reading order, tab after tab: each row's field, its clear button, then "Calcola".
     static const char* const order[] = {
-        "COSTIERA", "NIGHTMODE",
+        "REGISTRO", "COSTIERA", "NIGHTMODE",
         "EDPB", "PBCLEAR", "EDPM", "PMCLEAR", "EDPV", "PVCLEAR", "EDDEVIAZ", "DEVCLEAR", "AZZERAPRORE", "CALCPRORE",
         "PageControl2",
         "EDPBR", "EDRB", "RBCLEAR", "EDRV", "RVCLEAR", "EDDEVVB", "DEVVBCLEAR", "AZZERARIL", "CALCVB",

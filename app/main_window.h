@@ -176,6 +176,7 @@ signals:
     void CompassSwingRequested();
     void DeviationCurveRequested();
     void CoastalRequested();
+    void WorksheetRequested();
     // The fuel chosen on "Autonomia", to be remembered: at once, and for
     // another fuel's density once it is typed whole.
     void FuelChanged(int kind, int gramsPerLitre);
@@ -206,6 +207,8 @@ private:
     void BuildNightToggle();
     // The coastal window's button, left of the moon, and its shortcut.
     void BuildCoastalButton();
+    // The calculation log's button, left of the lighthouse, and its shortcut.
+    void BuildWorksheetButton();
     // Tab order in reading order, buttons reached by Tab, Alt+C.
     void BuildKeyboard();
     void ConnectHandlers();
@@ -296,6 +299,7 @@ private:
     // as a table row may hold.
     static constexpr int kMaxGivenDeviation = static_cast<int>(nav::kMaxRowDeviation);
     static constexpr QKeyCombination kCoastalShortcut{Qt::ControlModifier, Qt::Key_K};
+    static constexpr QKeyCombination kWorksheetShortcut{Qt::ControlModifier, Qt::Key_L};
     // The leeway a problem may give, in whole degrees to either side.
     static constexpr int kMaxLeeway = 45;
     // Another fuel's density, in kg/l as the light lists print it.
@@ -338,6 +342,7 @@ public:
     toolkit::SpeedButton* SETDECLI = nullptr;
     toolkit::SpeedButton* NIGHTMODE = nullptr;
     toolkit::SpeedButton* COSTIERA = nullptr;
+    toolkit::SpeedButton* REGISTRO = nullptr;
     QTimer* SplashTimer = nullptr;
 
     TAlignedEdit* EDPB = nullptr;

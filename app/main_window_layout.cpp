@@ -70,6 +70,7 @@ constexpr int kTableNameStep = 18;
 // In the tab row, right of the last tab.
 constexpr QRect kNightToggle(470, 1, 26, 20);
 constexpr QRect kCoastalButton(440, 1, 26, 20);
+constexpr QRect kWorksheetButton(410, 1, 26, 20);
 
 constexpr int kClearButtonWidth = 23;
 constexpr int kClearButtonHeight = 22;
@@ -231,6 +232,7 @@ void TForm1::BuildLayout()
     BuildExitButton();
     BuildNightToggle();
     BuildCoastalButton();
+    BuildWorksheetButton();
 
     SplashTimer = new QTimer(this);
     SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
@@ -622,6 +624,17 @@ void TForm1::BuildCoastalButton()
     connect(COSTIERA, &tk::SpeedButton::clicked, this, &TForm1::CoastalRequested);
     auto* shortcut = new QShortcut(QKeySequence(kCoastalShortcut), this);
     connect(shortcut, &QShortcut::activated, this, &TForm1::CoastalRequested);
+}
+
+void TForm1::BuildWorksheetButton()
+{
+    REGISTRO = new tk::SpeedButton(this, QStringLiteral("REGISTRO"), QString(),
+                                   tk::Glyph(tk::GlyphKind::Logbook, kSmallGlyph));
+    REGISTRO->setToolTip(tr("Registro dei calcoli (Ctrl+L)"));
+    REGISTRO->setGeometry(kWorksheetButton);
+    connect(REGISTRO, &tk::SpeedButton::clicked, this, &TForm1::WorksheetRequested);
+    auto* shortcut = new QShortcut(QKeySequence(kWorksheetShortcut), this);
+    connect(shortcut, &QShortcut::activated, this, &TForm1::WorksheetRequested);
 }
 
 void TForm1::BuildExitButton()

@@ -109,4 +109,18 @@ void Program::CreateDialogs()
         &settings, &form1);
     QObject::connect(&form1, &TForm1::CoastalRequested, form9.get(), &TForm9::Open);
     QObject::connect(form4.get(), &TForm4::DeclinationApplied, form9.get(), &TForm9::RefreshCourse);
+    CreateWorksheet();
+}
+
+void Program::CreateWorksheet()
+{
+    if (const QString path = WorksheetPath(dataPlaces); !path.isEmpty())
+        logFile = std::make_unique<worksheet::LogFile>(log, path, &form1);
+    form10 = std::make_unique<TForm10>(
+        log, [this] { return settings.value(QString::fromLatin1(kVesselNameKey)).toString(); }, &form1);
+    QObject::connect(&form1, &TForm1::WorksheetRequested, form10.get(), &TForm10::Open);
+    QObject::connect(&form1, &TForm1::Solved, &log, &worksheet::Log::Add);
+    QObject::connect(form4.get(), &TForm4::Solved, &log, &worksheet::Log::Add);
+    QObject::connect(form7.get(), &TForm7::Solved, &log, &worksheet::Log::Add);
+    QObject::connect(form9.get(), &TForm9::Solved, &log, &worksheet::Log::Add);
 }

@@ -14,6 +14,9 @@
 #include "dialogs/angle_dialog.h"
 #include "dialogs/declination_dialog.h"
 #include "dialogs/speed_dialog.h"
+#include "worksheet/log_file.h"
+#include "worksheet/worksheet_log.h"
+#include "worksheet/worksheet_window.h"
 
 #include <QSettings>
 
@@ -30,6 +33,8 @@ public:
     explicit Program(const DataPlaces& places, Startup startup = Startup::AtOnce);
 
     NavState state;
+    // The calculations that succeeded, from every window; it outlives them.
+    worksheet::Log log;
     // What the user last entered beyond the two data files (the position of
     // Form5, the vessel's name, the night colours, the table in use), in the
     // user's configuration; ORVAN_INI.INI keeps its four lines. It outlives
@@ -47,6 +52,11 @@ public:
     std::unique_ptr<TForm8> form8;
     // The coastal problems, beside the main window.
     std::unique_ptr<TForm9> form9;
+    // Where the log is kept between runs, once the windows can tell of a
+    // file that cannot be read; none when no folder is known.
+    std::unique_ptr<worksheet::LogFile> logFile;
+    // The log of the calculations, beside the main window.
+    std::unique_ptr<TForm10> form10;
 
 private:
     // The dialogs in their start-up order, wired to the main window.
@@ -57,6 +67,8 @@ private:
     void RememberFuel();
     // The table in use, kept for the next start unless it is the usual one.
     void RememberTable(const QString& path);
+    // The log read back and its window, each window's calculations written to it.
+    void CreateWorksheet();
 };
 
 // The settings key of the night colours.

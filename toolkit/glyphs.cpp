@@ -164,6 +164,59 @@ void DrawLighthouse(QPainter& p)
     band(17, 22, QColor(200, 40, 50));
 }
 
+void DrawLogbook(QPainter& p)
+{
+    // Two pages open on a spine, each ruled for the working.
+    p.setPen(QPen(QColor(60, 40, 20), 1.2));
+    p.setBrush(QColor(150, 90, 40));
+    p.drawRoundedRect(QRectF(1.5, 4, 21, 17), 1.5, 1.5);
+    p.setBrush(QColor(250, 248, 235));
+    p.drawRect(QRectF(3, 3, 8.5, 16));
+    p.drawRect(QRectF(12.5, 3, 8.5, 16));
+    p.setPen(QPen(QColor(40, 70, 150), 1));
+    for (double y = 7; y < 18; y += 3) {
+        p.drawLine(QPointF(4.5, y), QPointF(10, y));
+        p.drawLine(QPointF(14, y), QPointF(19.5, y));
+    }
+}
+
+void DrawSheet(QPainter& p, const QRectF& sheet)
+{
+    p.setPen(QPen(QColor(50, 50, 60), 1.2));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRect(sheet);
+    p.setPen(QPen(QColor(110, 110, 130), 1));
+    for (double y = sheet.top() + 4; y < sheet.bottom() - 2; y += 3)
+        p.drawLine(QPointF(sheet.left() + 2.5, y), QPointF(sheet.right() - 2.5, y));
+}
+
+void DrawCopy(QPainter& p)
+{
+    DrawSheet(p, QRectF(3, 2, 12, 15));
+    DrawSheet(p, QRectF(9, 7, 12, 15));
+}
+
+void DrawPdf(QPainter& p)
+{
+    DrawSheet(p, QRectF(4, 2, 16, 20));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 30, 30));
+    p.drawRect(QRectF(2, 13, 20, 6));
+}
+
+void DrawPrinter(QPainter& p)
+{
+    DrawSheet(p, QRectF(7, 2, 10, 9));
+    p.setPen(QPen(QColor(40, 40, 40), 1.2));
+    p.setBrush(QColor(120, 125, 135));
+    p.drawRoundedRect(QRectF(2, 10, 20, 8), 1.5, 1.5);
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRect(QRectF(6, 15, 12, 7));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 170, 0));
+    p.drawEllipse(QPointF(19, 12.5), 1, 1);
+}
+
 }  // namespace
 
 QPixmap Glyph(GlyphKind kind, int size)
@@ -209,6 +262,18 @@ QPixmap Glyph(GlyphKind kind, int size)
         break;
     case GlyphKind::Lighthouse:
         DrawLighthouse(p);
+        break;
+    case GlyphKind::Logbook:
+        DrawLogbook(p);
+        break;
+    case GlyphKind::Copy:
+        DrawCopy(p);
+        break;
+    case GlyphKind::Pdf:
+        DrawPdf(p);
+        break;
+    case GlyphKind::Print:
+        DrawPrinter(p);
         break;
     }
     return pixmap;

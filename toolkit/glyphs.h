@@ -17,6 +17,10 @@ enum class GlyphKind {
     Night,      // a crescent moon and a star: the night colours
     ClearAll,   // an eraser: empties every field of a tab
     Lighthouse, // a lighthouse with its beams: the coastal problems
+    Logbook,    // an open book with ruled lines: the calculation log
+    Copy,       // two sheets, one over the other
+    Pdf,        // a sheet with a red band
+    Print,      // a printer with its sheet
 };
 
 // A square glyph of `size` pixels on a transparent background.

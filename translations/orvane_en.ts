@@ -135,6 +135,13 @@
     </message>
 </context>
 <context>
+    <name>LogDocument</name>
+    <message>
+        <source>impossibile creare il PDF</source>
+        <translation>cannot create the PDF</translation>
+    </message>
+</context>
+<context>
     <name>TAlignedEdit</name>
     <message>
         <source>Copia</source>
@@ -527,8 +534,61 @@ Si usa invece %2.</source>
         <translation>Fuel needed</translation>
     </message>
     <message>
+        <source>Registro dei calcoli (Ctrl+L)</source>
+        <translation>Calculation log (Ctrl+L)</translation>
+    </message>
+    <message>
         <source>Carburante</source>
         <translation>Fuel</translation>
+    </message>
+</context>
+<context>
+    <name>TForm10</name>
+    <message>
+        <source>Orvane 2004 - Registro dei calcoli</source>
+        <translation>Orvane 2004 - Calculation log</translation>
+    </message>
+    <message>
+        <source>Copia</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Esporta PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>Stampa…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Svuota</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>registro-%1</source>
+        <translation>log-%1</translation>
+    </message>
+    <message>
+        <source>Esporta il registro come PDF</source>
+        <translation>Export the log as PDF</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere %1:
+%2</source>
+        <translation>Cannot write %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Svuoto il registro dei calcoli?</source>
+        <translation>Clear the calculation log?</translation>
+    </message>
+    <message>
+        <source>Stampa non riuscita.</source>
+        <translation>Printing failed.</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1314,23 @@ Si usa invece %2.</source>
     <message>
         <source>Declinazione fuori limite in ORVAN_INI.INI</source>
         <translation>Variation out of range in ORVAN_INI.INI</translation>
+    </message>
+</context>
+<context>
+    <name>worksheet::LogFile</name>
+    <message>
+        <source>Il registro dei calcoli %1 non si legge: è stato messo da parte come %2, e il registro riparte vuoto.</source>
+        <translation>The calculation log %1 cannot be read: it has been set aside as %2, and the log starts empty.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere %1:
+%2</source>
+        <translation>Cannot write %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Il registro dei calcoli %1 non si legge e non si può mettere da parte: resta com&apos;è, e fino al prossimo avvio i calcoli non vi saranno scritti.</source>
+        <translation>The calculation log %1 cannot be read nor set aside: it is left as it is, and no calculation is written to it until the next start.</translation>
     </message>
 </context>
 </TS>

@@ -76,25 +76,26 @@ struct PlacementCase {
     bool portable;
     Folder settings;
     Folder table;  // the table read, or where it is expected
+    Folder log;    // the calculation log's file
 };
 
 const PlacementCase kPlacements[] = {
     {"a writable folder is a portable copy", true, false, {Folder::Beside, Folder::Data}, true, Folder::Beside,
-     Folder::Beside},
-    {"a portable copy expects its table beside the executable", true, false, {Folder::Data}, true,
      Folder::Beside, Folder::Beside},
+    {"a portable copy expects its table beside the executable", true, false, {Folder::Data}, true,
+     Folder::Beside, Folder::Beside, Folder::Beside},
     {"installed: the user's own table first", false, true, {Folder::Data, Folder::Beside, Folder::Package},
-     false, Folder::Config, Folder::Data},
+     false, Folder::Config, Folder::Data, Folder::Data},
     {"installed: then the one beside the executable", false, true, {Folder::Beside, Folder::Package}, false,
-     Folder::Config, Folder::Beside},
+     Folder::Config, Folder::Beside, Folder::Data},
     {"installed: then the package's sample", false, true, {Folder::Package}, false, Folder::Config,
-     Folder::Package},
+     Folder::Package, Folder::Data},
     {"installed without any table: expected in the user's data folder", false, true, {}, false, Folder::Config,
-     Folder::Data},
+     Folder::Data, Folder::Data},
     {"a read-only folder without package data still reads beside", false, false, {Folder::Beside}, false,
-     Folder::Config, Folder::Beside},
+     Folder::Config, Folder::Beside, Folder::Data},
     {"a writable bin folder of a package (root's /usr/bin) is no portable copy", true, true, {Folder::Package},
-     false, Folder::Config, Folder::Package},
+     false, Folder::Config, Folder::Package, Folder::Data},
 };
 
 TEST_F(DataFilesTest, EachPlacement)
@@ -110,6 +111,7 @@ TEST_F(DataFilesTest, EachPlacement)
 
         EXPECT_EQ(files.settingsPath, QDir(PathOf(places, c.settings)).filePath(kSettingsFileName)) << c.what;
         EXPECT_EQ(files.deviationPath, QDir(PathOf(places, c.table)).filePath(kDeviationFileName)) << c.what;
+        EXPECT_EQ(WorksheetPath(places), QDir(PathOf(places, c.log)).filePath(worksheet::kLogFileName)) << c.what;
         // The settings file can be created at the first start.
         EXPECT_TRUE(QFileInfo(files.settingsPath).absoluteDir().exists()) << c.what;
         // A portable copy leaves the user's folders alone.

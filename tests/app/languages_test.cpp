@@ -229,6 +229,7 @@ TEST(LanguagesTest, TheMainCaptionsUseTheTermsOfNavigation)
         {"Form3/GRADIABO", "CANCEL"},
         {"Form3/SOLCO", "||NM/h|KNOTS"},
         {"Form4/Label2", "Variation"},
+        {"Form10/#title", "Orvane 2004 - Calculation log"},
     };
     for (const auto& e : expected)
         EXPECT_EQ(english.value(QString::fromLatin1(e.key)), QString::fromUtf8(e.text)) << e.key;
@@ -408,13 +409,14 @@ TEST(WindowNamesTest, EveryNamedControlIsNamedOnceInItsWindow)
     }
 }
 
-// The instrument dialogs and the coastal window, kept beside the main window,
-// can be put aside; the others only closed. All are dialogs of a fixed size.
+// The instrument dialogs, the coastal window and the log, kept beside the
+// main window, can be put aside; the others only closed. All are dialogs of a
+// fixed size.
 TEST(WindowFramesTest, TitleBarButtonsAndFixedSizes)
 {
     const ProgramWindows windows;
     const QSet<QString> minimizable{QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3"),
-                                    QStringLiteral("Form9")};
+                                    QStringLiteral("Form9"), QStringLiteral("Form10")};
     for (QWidget* window : windows.All()) {
         const std::string name = window->objectName().toStdString();
         const Qt::WindowFlags flags = window->windowFlags();

@@ -15,6 +15,7 @@
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
@@ -138,6 +139,13 @@ const Shown kShown[] = {
      }},
     {"Traverso", [](ProgramWindows& w) { return Dialog(w.program->form9.get()); }},
     {"the coastal position dialog", [](ProgramWindows& w) { return Dialog(w.program->form9->positionEntry); }},
+    {"the calculation log, one entry selected",
+     [](ProgramWindows& w) {
+         for (const char* source : {"Prore", "Traverso"})
+             w.program->log.Add({source, {{"Pb", "100\u00B0 00'", nav::Origin::Table}}, {"Pm = Pb + \u03B4"}, {}});
+         w.program->form10->ELENCO->item(0)->setSelected(true);
+         return Dialog(w.program->form10.get());
+     }},
     {"a file dialog, icons and all",
      [](ProgramWindows& w) {
          auto* dialog = new QFileDialog(w.program->form8.get());
