@@ -590,6 +590,14 @@ Si usa invece %2.</source>
         <source>Stampa non riuscita.</source>
         <translation>Printing failed.</translation>
     </message>
+    <message>
+        <source>Calcoli registrati</source>
+        <translation>Logged calculations</translation>
+    </message>
+    <message>
+        <source>Clic o Maiusc+clic: scegli i calcoli da copiare</source>
+        <translation>Click or Shift+click: choose the calculations to copy</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

@@ -81,6 +81,9 @@ void TForm10::BuildLayout()
     ELENCO->setGeometry(kMargin, kMargin, kClientWidth - 2 * kMargin, kButtonTop - 2 * kMargin);
     ELENCO->setFont(tk::UiFont(kListFontPx));
     ELENCO->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // No caption names the list: it fills the window.
+    ELENCO->setAccessibleName(tr("Calcoli registrati"));
+    ELENCO->setToolTip(tr("Clic o Maiusc+clic: scegli i calcoli da copiare"));
     ELENCO->setAlternatingRowColors(true);
     ELENCO->setWordWrap(true);
     // Entries are many lines tall: by item, the last would hide the first while room is left.
