@@ -5,6 +5,7 @@
 #include "nav/coastal.h"
 #include "nav/light_characteristic.h"
 #include "toolkit/accessible_names.h"
+#include "toolkit/form_layout.h"
 #include "toolkit/languages.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
@@ -29,7 +30,6 @@ namespace {
 constexpr int kFullCircleDegreesMax = 359;
 constexpr int kHalfCircleDegrees = 180;
 constexpr double kMinutesPerHour = 60.0;
-constexpr int kBesideGap = 8;
 
 QString Miles(double miles)
 {
@@ -168,16 +168,8 @@ void TForm9::Open()
 {
     RefreshCourse();
     // The first time beside the main window, so that both can be seen.
-    if (!placed_ && parentWidget()) {
-        const QRect screen = parentWidget()->screen()->availableGeometry();
-        const QRect main = parentWidget()->frameGeometry();
-        const int width = frameGeometry().width();
-        const int right = main.right() + kBesideGap;
-        const int left = main.left() - kBesideGap - width;
-        if (right + width <= screen.right())
-            move(right, std::max(main.top(), screen.top()));
-        else if (left >= screen.left())
-            move(left, std::max(main.top(), screen.top()));
+    if (!placed_) {
+        tk::PlaceBeside(this);
         placed_ = true;
     }
     show();

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QScreen>
 #include <QGroupBox>
 #include <QButtonGroup>
 #include <QLabel>
@@ -59,6 +60,23 @@ constexpr int kTitleMargins = 24;
 constexpr qreal kTitleFontGrowth = 1.0;  // points
 
 }  // namespace
+
+void PlaceBeside(QWidget* window)
+{
+    const QWidget* parent = window->parentWidget();
+    if (!parent)
+        return;
+    constexpr int kBesideGap = 8;
+    const QRect screen = parent->screen()->availableGeometry();
+    const QRect main = parent->frameGeometry();
+    const int width = window->frameGeometry().width();
+    const int right = main.right() + kBesideGap;
+    const int left = main.left() - kBesideGap - width;
+    if (right + width <= screen.right())
+        window->move(right, std::max(main.top(), screen.top()));
+    else if (left >= screen.left())
+        window->move(left, std::max(main.top(), screen.top()));
+}
 
 int TitleBarWidth(const QString& title, int buttons)
 {

@@ -35,6 +35,10 @@ struct DialogFrame {
 // its controls for screen readers as it is shown (see NameControls).
 void SetUpDialog(QWidget* dialog, const DialogFrame& frame);
 
+// Puts a window beside its parent window, on the right or else on the
+// left, where the screen has room for it; elsewhere it stays where it is.
+void PlaceBeside(QWidget* window);
+
 // The width a desktop's title bar needs to show `title` whole beside the
 // window's icon and `buttons` buttons, in a bold title font a point larger
 // than the interface's.

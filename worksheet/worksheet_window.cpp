@@ -100,6 +100,11 @@ void TForm10::BuildLayout()
 
 void TForm10::Open()
 {
+    // The first time beside the main window, so that both can be seen.
+    if (!placed_) {
+        tk::PlaceBeside(this);
+        placed_ = true;
+    }
     show();
     raise();
     activateWindow();

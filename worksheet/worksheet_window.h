@@ -54,4 +54,5 @@ private:
 
     worksheet::Log& log_;
     std::function<QString()> vesselName_;
+    bool placed_ = false;
 };
