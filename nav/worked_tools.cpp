@@ -24,7 +24,7 @@ constexpr int kHeightDecimals = 1;
 constexpr int kCoefficientDecimals = 1;
 constexpr int kRmsDecimals = 2;
 
-// The Italian text or the English one.
+// The decimal mark each language writes.
 char DecimalMark(Language language)
 {
     return language == Language::Italian ? ',' : '.';

@@ -45,11 +45,14 @@ QByteArray Read(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The entries the log promises to keep.
+constexpr std::size_t kPromised = 500;
+
 // A full log, its entries' sources "1" to "500", a minute apart.
 std::deque<Entry> Full()
 {
     std::deque<Entry> entries;
-    for (std::size_t i = 1; i <= worksheet::kMaxEntries; ++i)
+    for (std::size_t i = 1; i <= kPromised; ++i)
         entries.push_back({kEntry.time.addSecs(static_cast<qint64>(60 * i)), Prore(std::to_string(i))});
     return entries;
 }
@@ -116,7 +119,7 @@ TEST_F(LogFileTest, EveryEntryIsReadBackTheOldestDroppedBeyond500)
     worksheet::LogFile file(log, path, nullptr);
     log.Replace(Full());
     log.Add(Prore("501"));
-    ASSERT_EQ(log.Entries().size(), worksheet::kMaxEntries);
+    ASSERT_EQ(log.Entries().size(), kPromised);
     EXPECT_EQ(log.Entries().front().worked.source, "2");
 
     worksheet::Log again;
