@@ -4,6 +4,7 @@
 
 #include "nav/endurance.h"
 #include "nav/worked_tabs.h"
+#include "toolkit/languages.h"
 #include "toolkit/platform.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/text_format.h"
@@ -204,7 +205,7 @@ void TForm1::CALCCTClick()
     if (!Fits(distance))
         return;
     SPCT->setValue(distance);
-    emit Solved(nav::WorkDistance(*speed, SPMIN->Position(), distance, WorkedLanguage()));
+    emit Solved(nav::WorkDistance(*speed, SPMIN->Position(), distance, toolkit::NavLanguage()));
 }
 
 void TForm1::CALCVMClick()
@@ -221,7 +222,7 @@ void TForm1::CALCVMClick()
     if (!Fits(speed))
         return;
     SPVM->setValue(speed);
-    emit Solved(nav::WorkMeanSpeed(*distance, SPMIN->Position(), speed, WorkedLanguage()));
+    emit Solved(nav::WorkMeanSpeed(*distance, SPMIN->Position(), speed, toolkit::NavLanguage()));
 }
 
 void TForm1::CALCTTClick()
@@ -250,7 +251,7 @@ void TForm1::CALCTTClick()
     SPMINClick();
     const QTime departure = SPPART->time();
     emit Solved(nav::WorkTravelTime(*distance, *speed, SPMIN->Position(),
-                                    departure.hour() * kMinutesPerHour + departure.minute(), WorkedLanguage()));
+                                    departure.hour() * kMinutesPerHour + departure.minute(), toolkit::NavLanguage()));
 }
 
 void TForm1::CALCAUTOClick()
@@ -281,7 +282,7 @@ void TForm1::CALCAUTOClick()
         return;
     SPAUTO->setValue(fuel);
     EDAUTO30->setText(toolkit::Format(QStringLiteral("%5.1f"), {reserve}));
-    emit Solved(nav::WorkFuel(data, fuel, reserve, WorkedLanguage()));
+    emit Solved(nav::WorkFuel(data, fuel, reserve, toolkit::NavLanguage()));
 }
 
 void TForm1::CALCLHClick()
@@ -297,7 +298,7 @@ void TForm1::CALCLHClick()
         return;
     ShowDerivedLitres(litres);
     const nav::FuelData data{*power, *consumption, FuelGramsPerLitre(), std::nullopt, SPMIN->Position()};
-    emit Solved(nav::WorkLitresPerHour(data, litres, WorkedLanguage()));
+    emit Solved(nav::WorkLitresPerHour(data, litres, toolkit::NavLanguage()));
 }
 
 void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QString& zeroMessage)
@@ -326,7 +327,7 @@ void TForm1::SolveFuelFactor(TSpinNumEdit* result, TSpinNumEdit* other, const QS
     const nav::FuelData data{power ? 0.0 : *factor, power ? *factor : 0.0, FuelGramsPerLitre(), std::nullopt,
                              SPMIN->Position()};
     emit Solved(nav::WorkFuelFactor(power ? nav::FuelUnknown::Power : nav::FuelUnknown::Consumption, data, *fuel,
-                                    value, WorkedLanguage()));
+                                    value, toolkit::NavLanguage()));
 }
 
 void TForm1::CALCHPClick()

@@ -5,6 +5,7 @@
 #include "nav/currents.h"
 #include "nav/worked_tabs.h"
 #include "toolkit/image.h"
+#include "toolkit/languages.h"
 #include "toolkit/platform.h"
 #include "toolkit/text_format.h"
 #include "widgets/numeric/aligned_edit.h"
@@ -128,7 +129,7 @@ void TForm1::SolveCorrenti(bool report)
     show(written.groundSpeed, EDVECOR, SpeedText(t.groundSpeed));
     DrawCorrenti(t);
     if (report)
-        emit Solved(nav::WorkCurrent(t, missing, given, WorkedLanguage()));
+        emit Solved(nav::WorkCurrent(t, missing, given, toolkit::NavLanguage()));
 }
 
 void TForm1::DrawCorrenti(const nav::CurrentTriangle& t)

@@ -560,12 +560,6 @@ void TForm1::ShowAngle(TAlignedEdit* field, nav::Angle value)
     field->setText(QString::fromStdString(nav::FormatAngle(value)));
 }
 
-nav::Language TForm1::WorkedLanguage()
-{
-    return toolkit::InterfaceLanguage() == toolkit::Language::English ? nav::Language::English
-                                                                        : nav::Language::Italian;
-}
-
 void TForm1::NothingToCompute()
 {
     toolkit::platform().ErrorBox(this, tr("Nessun dato da calcolare."));

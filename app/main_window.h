@@ -225,8 +225,6 @@ private:
     bool OpenEntryDialog(TAlignedEdit* field, const std::function<void()>& open);
     bool OpenSpeedFor(double& value, TAlignedEdit* field);
     void ShowAngle(TAlignedEdit* field, nav::Angle value);
-    // The language of the steps written for the log: the interface's.
-    static nav::Language WorkedLanguage();
     // What each value field holds, for copy and paste.
     void MarkValueFields();
     // The polar bearing's degrees in the mode checked.

@@ -5,6 +5,7 @@
 #include "nav/headings.h"
 #include "nav/worked_tabs.h"
 #include "toolkit/image.h"
+#include "toolkit/languages.h"
 #include "widgets/numeric/aligned_edit.h"
 
 namespace {
@@ -127,5 +128,5 @@ void TForm1::ConvertProre(bool compassGiven, bool magneticGiven, bool trueGiven,
                           {nav::TruncDegrees(state_.valPM), kMagneticLength, toolkit::clLime, 1, tr("PM")},
                           {nav::TruncDegrees(state_.valPV), kTrueLength, toolkit::clYellow, 2, tr("PV")}});
     if (report && start != nav::HeadingStart::Nothing)
-        emit Solved(nav::WorkHeadings(h, start, state_.valDECL, state_.deviazGiven, WorkedLanguage()));
+        emit Solved(nav::WorkHeadings(h, start, state_.valDECL, state_.deviazGiven, toolkit::NavLanguage()));
 }

@@ -6,6 +6,7 @@
 #include "nav/bearings.h"
 #include "nav/worked_tabs.h"
 #include "toolkit/image.h"
+#include "toolkit/languages.h"
 #include "widgets/numeric/aligned_edit.h"
 
 #include <QRadioButton>
@@ -109,7 +110,7 @@ void TForm1::ConvertVeroBussola(bool compassGiven, bool trueGiven, bool log)
                {nav::TruncDegrees(state_.valRB), kBearingLength, toolkit::clYellow, 1, tr("RilB")},
                {nav::TruncDegrees(state_.valRV), kOtherBearingLength, toolkit::clLime, 1, tr("RilV")}});
     if (log)
-        emit Solved(nav::WorkBearing(b, start, state_.valDECL, state_.devVBGiven, WorkedLanguage()));
+        emit Solved(nav::WorkBearing(b, start, state_.valDECL, state_.devVBGiven, toolkit::NavLanguage()));
 }
 
 nav::PolarMode TForm1::PolarModeChecked() const
@@ -147,5 +148,5 @@ void TForm1::CALCPOLClick()
               {{nav::TruncDegrees(state_.valPVC), kHeadingLength, toolkit::clRed, 1, tr("PV")},
                {nav::TruncDegrees(state_.valRVC), kBearingLength, toolkit::clLime, 1, tr("RilV")},
                {nav::TruncDegrees(state_.valRP), kOtherBearingLength, toolkit::clYellow, 2, tr("RilP")}});
-    emit Solved(nav::WorkPolar(p, missing, mode, WorkedLanguage()));
+    emit Solved(nav::WorkPolar(p, missing, mode, toolkit::NavLanguage()));
 }

@@ -434,7 +434,7 @@ void TForm4::WMMDECLClick()
                                     entry->west ? -entry->longitude : entry->longitude};
     // The chart's data are the model's: "CONFERMA" on them adds nothing.
     lastChart_ = nav::WorkedChartDeclination(values_.Chart(), values_.valDECLREAL, toolkit::NavLanguage());
-    emit Solved(nav::WorkedModelDeclination(position, Form5->DTDATA->text().toStdString(), values_.Chart(),
+    emit Solved(nav::WorkedModelDeclination(position, Form5->DTDATA->date().toString(Qt::ISODate).toStdString(), values_.Chart(),
                                             toolkit::NavLanguage()));
 }
 

@@ -146,10 +146,14 @@ struct TriangleNames {
     const char* sine;
     const char* arcsine;
     const char* arctangent;
+    // arctg(E / N) alone gives the direction only to within 180°.
+    const char* inQuadrant;
 };
 
-constexpr TriangleNames kTriangleIt{"Pv", "Vp", "Dc", "Vc", "Rv", "Ve", "s", "Rs", "sen", "arcsen", "arctg"};
-constexpr TriangleNames kTriangleEn{"TH", "STW", "Set", "Drift", "COG", "SOG", "Lw", "WT", "sin", "arcsin", "arctan"};
+constexpr TriangleNames kTriangleIt{"Pv", "Vp", "Dc", "Vc", "Rv", "Ve", "s", "Rs", "sen", "arcsen", "arctg",
+                                     "nel quadrante di N ed E"};
+constexpr TriangleNames kTriangleEn{"TH", "STW", "Set", "Drift", "COG", "SOG", "Lw", "WT", "sin", "arcsin", "arctan",
+                                     "in the quadrant of N and E"};
 
 struct Vector {
     double north = 0.0;
@@ -204,7 +208,8 @@ public:
         };
         w_.steps.push_back(std::string(result) + " = " + first + (mode > 0 ? " + " : " − ") + second + ": N = "
                            + term(a.north, b.north, r.north) + ", E = " + term(a.east, b.east, r.east));
-        w_.steps.push_back(std::string(directionName) + " = " + n_.arctangent + "(E / N) = " + DirectionText(direction));
+        w_.steps.push_back(std::string(directionName) + " = " + n_.arctangent + "(E / N) " + n_.inQuadrant + " = "
+                           + DirectionText(direction));
         w_.steps.push_back(std::string(result) + " = √(N² + E²) = "
                            + Knots(std::hypot(r.north, r.east), language_));
     }

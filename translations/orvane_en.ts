@@ -595,8 +595,8 @@ Si usa invece %2.</source>
         <translation>Logged calculations</translation>
     </message>
     <message>
-        <source>Clic o Maiusc+clic: scegli i calcoli da copiare</source>
-        <translation>Click or Shift+click: choose the calculations to copy</translation>
+        <source>Clic, Ctrl+clic o Maiusc+clic: scegli i calcoli da copiare</source>
+        <translation>Click, Ctrl+click or Shift+click: choose the calculations to copy</translation>
     </message>
 </context>
 <context>
@@ -1339,6 +1339,14 @@ Si usa invece %2.</source>
     <message>
         <source>Il registro dei calcoli %1 non si legge e non si può mettere da parte: resta com&apos;è, e fino al prossimo avvio i calcoli non vi saranno scritti.</source>
         <translation>The calculation log %1 cannot be read nor set aside: it is left as it is, and no calculation is written to it until the next start.</translation>
+    </message>
+    <message>
+        <source>Il registro dei calcoli %1 è aperto da un&apos;altra copia del programma: i calcoli di questa copia si vedono ma non vi saranno scritti.</source>
+        <translation>The calculation log %1 is open in another copy of the program: this copy&apos;s calculations are shown but will not be written to it.</translation>
+    </message>
+    <message>
+        <source>Il registro dei calcoli %1 non si apre: resta com&apos;è, e fino al prossimo avvio i calcoli non vi saranno scritti.</source>
+        <translation>The calculation log %1 cannot be opened: it is left as it is, and until the next start calculations will not be written to it.</translation>
     </message>
 </context>
 </TS>

@@ -2,9 +2,13 @@
 // Where the log is kept between runs: read at the start, written whole
 // after each change. A file that cannot be read is set aside under another
 // name, never deleted, and the user told where it went; the log starts empty.
+// A file that cannot be opened, or that another running copy of the program
+// keeps, is left as it is and not written: the log of this run is shown but
+// not kept, and the user is told.
 
 #include "worksheet/worksheet_log.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 
@@ -34,11 +38,16 @@ private:
     QString SetAside();
     void Save();
 
+    // Tells the user that this run's log will not be kept, and why.
+    void KeepNothing(const QString& why);
+
     Log& log_;
     const QString path_;
     QWidget* window_;
-    // Off while an unreadable file could not be set aside, so that it is
-    // never written over.
+    // Held while the program runs: one copy at a time writes the file.
+    QLockFile lock_;
+    // Off while the file is another copy's, cannot be opened, or is
+    // unreadable and could not be set aside, so that it is never written over.
     bool saving_ = true;
     // A failed write is told once, until a write succeeds again.
     bool failureTold_ = false;

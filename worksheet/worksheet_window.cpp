@@ -38,11 +38,6 @@ constexpr int kButtonWidth = 124;
 constexpr int kButtonHeight = 41;
 constexpr int kButtonGap = 4;
 
-nav::Language NavLanguage()
-{
-    return tk::InterfaceLanguage() == tk::Language::English ? nav::Language::English : nav::Language::Italian;
-}
-
 tk::SpeedButton* MakeButton(QWidget* parent, const char* name, const QString& caption, tk::GlyphKind glyph, int index)
 {
     auto* b = new tk::SpeedButton(parent, QString::fromLatin1(name), caption, tk::Glyph(glyph, kLargeGlyph));
@@ -83,7 +78,7 @@ void TForm10::BuildLayout()
     ELENCO->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // No caption names the list: it fills the window.
     ELENCO->setAccessibleName(tr("Calcoli registrati"));
-    ELENCO->setToolTip(tr("Clic o Maiusc+clic: scegli i calcoli da copiare"));
+    ELENCO->setToolTip(tr("Clic, Ctrl+clic o Maiusc+clic: scegli i calcoli da copiare"));
     ELENCO->setAlternatingRowColors(true);
     ELENCO->setWordWrap(true);
     // Entries are many lines tall: by item, the last would hide the first while room is left.
@@ -113,7 +108,7 @@ void TForm10::Open()
 
 void TForm10::ShowAdded()
 {
-    ELENCO->addItem(worksheet::EntryText(log_.Entries().back(), NavLanguage()));
+    ELENCO->addItem(worksheet::EntryText(log_.Entries().back(), tk::NavLanguage()));
     while (static_cast<std::size_t>(ELENCO->count()) > log_.Entries().size())
         delete ELENCO->takeItem(0);
     ScrollToNewest();
@@ -123,7 +118,7 @@ void TForm10::ShowAll()
 {
     ELENCO->clear();
     for (const worksheet::Entry& entry : log_.Entries())
-        ELENCO->addItem(worksheet::EntryText(entry, NavLanguage()));
+        ELENCO->addItem(worksheet::EntryText(entry, tk::NavLanguage()));
     ScrollToNewest();
 }
 
@@ -136,7 +131,7 @@ void TForm10::ScrollToNewest()
 
 worksheet::Printout TForm10::Printout() const
 {
-    return {vesselName_ ? vesselName_() : QString(), QDate::currentDate(), NavLanguage()};
+    return {vesselName_ ? vesselName_() : QString(), QDate::currentDate(), tk::NavLanguage()};
 }
 
 void TForm10::BTNCOPIAClick()
@@ -144,7 +139,7 @@ void TForm10::BTNCOPIAClick()
     std::vector<std::size_t> rows;
     for (const QListWidgetItem* item : ELENCO->selectedItems())
         rows.push_back(static_cast<std::size_t>(ELENCO->row(item)));
-    QApplication::clipboard()->setText(worksheet::EntriesText(log_.Entries(), rows, NavLanguage()));
+    QApplication::clipboard()->setText(worksheet::EntriesText(log_.Entries(), rows, tk::NavLanguage()));
 }
 
 void TForm10::BTNPDFClick()

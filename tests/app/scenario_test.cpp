@@ -371,7 +371,7 @@ TEST_F(ScenarioTest, TheDeclinationFromAPositionReachesTheBottomPanel)
     // The model's answer is the calculation; confirming its chart data adds none.
     ASSERT_EQ(solved.count(), 1);
     const auto worked = solved.at(0).at(0).value<nav::Worked>();
-    EXPECT_EQ(worked.data.at(1), (nav::WorkedValue{"Data", "09/12/2026"}));
+    EXPECT_EQ(worked.data.at(1), (nav::WorkedValue{"Data", "2026-12-09"}));
     EXPECT_EQ(worked.steps.at(0), "d = WMM2025(φ, λ, data) = +3° 21' E, al primo intero");
     // Magnetic north there is 3 deg 21 min East of true north.
     EnterAngle(form().EDPM, QStringLiteral("0"));

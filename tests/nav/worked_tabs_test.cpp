@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Vp: N = 6,50 × cos 184° 00' = \u22126,48 kn, E = 6,50 × sen 184° 00' = \u22120,45 kn",
                    "Vc: N = 2,00 × cos 090° 00' = 0,00 kn, E = 2,00 × sen 090° 00' = +2,00 kn",
                    "Ve = Vp + Vc: N = \u22126,48 + 0,00 = \u22126,48 kn, E = \u22120,45 + 2,00 = +1,55 kn",
-                   "Rv = arctg(E / N) = 166° 35' 05\"", "Ve = √(N² + E²) = 6,67 kn"}},
+                   "Rv = arctg(E / N) nel quadrante di N ed E = 166° 35' 05\"", "Ve = √(N² + E²) = 6,67 kn"}},
         StepsCase{"Set and drift",
                   [] {
                       return Current({true, true, false, false, true, true, false},
@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"SOG: N = 5.00 × cos 090° 00' = 0.00 kn, E = 5.00 × sin 090° 00' = +5.00 kn",
                    "STW: N = 5.00 × cos 000° 00' = +5.00 kn, E = 5.00 × sin 000° 00' = 0.00 kn",
                    "Drift = SOG \u2212 STW: N = 0.00 \u2212 5.00 = \u22125.00 kn, E = +5.00 + 0.00 = +5.00 kn",
-                   "Set = arctan(E / N) = 135° 00'", "Drift = √(N² + E²) = 7.07 kn"}},
+                   "Set = arctan(E / N) in the quadrant of N and E = 135° 00'", "Drift = √(N² + E²) = 7.07 kn"}},
         StepsCase{"Course to steer",
                   [] {
                       return Current({false, true, true, true, true, false, false},

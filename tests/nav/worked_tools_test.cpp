@@ -127,12 +127,12 @@ INSTANTIATE_TEST_SUITE_P(
         WorkedCase{"ModelDeclination",
                    [] {
                        const nav::ChartDeclination chart{2026, 2026, 2 * kDeg + 51 * kMin, -1, 7 * kMin, +1};
-                       return nav::WorkedModelDeclination({44.4, 8 + 56.0 / 60}, "01/03/2026", chart, kIt);
+                       return nav::WorkedModelDeclination({44.4, 8 + 56.0 / 60}, "2026-03-01", chart, kIt);
                    },
                    {"d = WMM2025(φ, λ, data) = +2° 51' E, al primo intero",
                     "Δd = WMM2025(φ, λ, data) = +0° 07' E all'anno, al primo intero"},
                    {{"d", "2° 51' E"}, {"Δd", "0° 07' E all'anno"}},
-                   {{"Posizione", "44° 24,00' N  008° 56,00' E"}, {"Data", "01/03/2026"}}},
+                   {{"Posizione", "44° 24,00' N  008° 56,00' E"}, {"Data", "2026-03-01"}}},
         WorkedCase{"CompassSwingWithOneDeviation",
                    [] { return Swing(kIt); },
                    {"δ = A + B·sin Pb + C·cos Pb + D·sin 2Pb + E·cos 2Pb, minimi quadrati su 8 prore",

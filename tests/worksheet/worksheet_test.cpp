@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -24,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 using worksheet::Entry;
 
@@ -116,9 +118,11 @@ protected:
 
 TEST_F(LogFileTest, EveryEntryIsReadBackTheOldestDroppedBeyond500)
 {
-    worksheet::LogFile file(log, path, nullptr);
-    log.Replace(Full());
-    log.Add(Prore("501"));
+    {
+        worksheet::LogFile file(log, path, nullptr);
+        log.Replace(Full());
+        log.Add(Prore("501"));
+    }
     ASSERT_EQ(log.Entries().size(), kPromised);
     EXPECT_EQ(log.Entries().front().worked.source, "2");
 
@@ -143,6 +147,33 @@ TEST_F(LogFileTest, AFullDiskLeavesTheFileWholeAndIsToldOnce)
     log.Add(Prore());
     EXPECT_EQ(Kept(Read(path)), 4u);
 }
+
+// A file this run may not write: another copy's, or one that does not open.
+class LeftAloneTest : public LogFileTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(LeftAloneTest, IsNeitherSetAsideNorWrittenAndTheUserIsTold)
+{
+    const bool anotherCopy = GetParam();
+    worksheet::Log theirs;
+    std::optional<worksheet::LogFile> other;
+    if (anotherCopy) {
+        other.emplace(theirs, path, nullptr);
+        theirs.Add(Prore("theirs"));
+    } else {
+        ASSERT_TRUE(QDir().mkpath(path));
+    }
+    const QByteArray before = Read(path);
+
+    worksheet::LogFile file(log, path, nullptr);
+    log.Add(Prore("mine"));
+    EXPECT_EQ(Read(path), before);
+    EXPECT_EQ(QFileInfo(path).isDir(), !anotherCopy);
+    EXPECT_FALSE(QFile::exists(path + QString::fromLatin1(worksheet::kSetAsideSuffix)));
+    EXPECT_EQ(recorded.platform.errors.size(), 1) << recorded.platform.errors.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(log.Entries().size(), anotherCopy ? 2u : 1u) << "the other copy's entries are shown";
+}
+
+INSTANTIATE_TEST_SUITE_P(AnotherCopyOrAFolder, LeftAloneTest, testing::Bool());
 
 struct UnreadableLogCase {
     const char* what;

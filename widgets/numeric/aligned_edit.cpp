@@ -100,9 +100,7 @@ QString TAlignedEdit::ValueText() const
             return QString::fromStdString(nav::AngleCopyText(*angle, lowestValue_, highestValue_));
     } else if (valueKind_ == TValueKind::vkSpeed) {
         if (const auto knots = nav::ReadSpeedText(shown, highestValue_)) {
-            const auto language = toolkit::InterfaceLanguage() == toolkit::Language::English ? nav::Language::English
-                                                                                              : nav::Language::Italian;
-            return QString::fromStdString(nav::DecimalText(*knots, kSpeedDecimals, language));
+            return QString::fromStdString(nav::DecimalText(*knots, kSpeedDecimals, toolkit::NavLanguage()));
         }
     }
     return text().simplified();
@@ -110,7 +108,9 @@ QString TAlignedEdit::ValueText() const
 
 bool TAlignedEdit::TakesPaste(const QString& text) const
 {
-    if (!isSignalConnected(QMetaMethod::fromSignal(&TAlignedEdit::OnClick)))
+    // Asked at each right click: a long clipboard is refused before it is converted.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&TAlignedEdit::OnClick))
+        || static_cast<std::size_t>(text.size()) > nav::kMaxValueTextBytes)
         return false;
     const std::string pasted = text.toStdString();
     switch (valueKind_) {
