@@ -2,6 +2,7 @@
 
 #include "card/deviation_card.h"
 #include "card/deviation_rows.h"
+#include "nav/deviation_file.h"
 #include "nav/worked_tools.h"
 #include "toolkit/color.h"
 #include "toolkit/fonts.h"
@@ -14,8 +15,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QTimer>
-
-#include <cmath>
 
 namespace tk = toolkit;
 
@@ -64,6 +63,8 @@ QString FitRefusalText(nav::FitRefusal refusal, int distinctHeadings)
 
 QString GpsSwingText(const nav::GpsSwingResult& r)
 {
+    const auto seconds = nav::kGpsSwingMillis / kMillisPerSecond;
+    const QString limit = DegreesText(nav::kGpsSwingMaxSpread, 0, false);
     const QString spread = TForm7::tr("Scarto massimo dalla media: prora %1, rotta %2.")
                                .arg(DegreesText(r.headingSpread, 1, false), DegreesText(r.courseSpread, 1, false));
     switch (r.refusal) {
@@ -76,22 +77,23 @@ QString GpsSwingText(const nav::GpsSwingResult& r)
         return text;
     }
     case nav::GpsSwingRefusal::NoHeading:
-        return TForm7::tr("Nessuna prora dalla bussola (HDG o HDM) in 30 s: nessuna riga scritta.");
+        return TForm7::tr("Nessuna prora dalla bussola (HDG o HDM) in %1 s: nessuna riga scritta.").arg(seconds);
     case nav::GpsSwingRefusal::NoCourse:
-        return TForm7::tr("Nessuna rotta dal GPS (RMC o VTG) in 30 s: nessuna riga scritta.");
+        return TForm7::tr("Nessuna rotta dal GPS (RMC o VTG) in %1 s: nessuna riga scritta.").arg(seconds);
     case nav::GpsSwingRefusal::TooSlow:
-        return TForm7::tr("Velocità sul fondo %1 nodi: ne servono almeno 2. Nessuna riga scritta.")
-            .arg(QLocale().toString(r.speed, 'f', 1));
+        return TForm7::tr("Velocità sul fondo %1 nodi: ne servono almeno %2. Nessuna riga scritta.")
+            .arg(QLocale().toString(r.speed, 'f', 1), QLocale().toString(nav::kGpsSwingMinSpeed));
     case nav::GpsSwingRefusal::HeadingWandered:
-        return TForm7::tr("La prora si è scostata più di 3° dalla media: tenerla ferma e ripetere. %1").arg(spread);
+        return TForm7::tr("La prora si è scostata più di %1 dalla media: tenerla ferma e ripetere. %2")
+            .arg(limit, spread);
     case nav::GpsSwingRefusal::CourseWandered:
-        return TForm7::tr("La rotta sul fondo si è scostata più di 3° dalla media: con corrente o scarroccio "
-                          "la misura non vale. %1")
-            .arg(spread);
+        return TForm7::tr("La rotta sul fondo si è scostata più di %1 dalla media: con corrente o scarroccio "
+                          "la misura non vale. %2")
+            .arg(limit, spread);
     case nav::GpsSwingRefusal::TooLarge:
-        return TForm7::tr("Deviazione %1 oltre ±90°: controllare la declinazione e gli strumenti. "
+        return TForm7::tr("Deviazione %1 oltre ±%2: controllare la declinazione e gli strumenti. "
                           "Nessuna riga scritta.")
-            .arg(Signed(r.deviation));
+            .arg(Signed(r.deviation), DegreesText(nav::kMaxRowDeviation, 0, false));
     }
     return {};
 }
@@ -121,7 +123,11 @@ TForm7::TForm7(std::function<void(const std::vector<nav::DeviationRow>&)> propos
     TMGPS->setInterval(kCountdownTickMs);
     connect(TMGPS, &QTimer::timeout, this, &TForm7::GpsTick);
     // A measurement does not outlive the window it shows in.
-    connect(this, &QDialog::finished, this, &TForm7::StopGps);
+    connect(this, &QDialog::finished, this, [this] {
+        if (gps_.Running())
+            LBGPS->clear();
+        StopGps();
+    });
     Reset();
 }
 
@@ -151,8 +157,9 @@ void TForm7::BuildLayout()
     LBSTATO->setWordWrap(true);
     LBSTATO->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     BTNGPSREG = MakeButton(this, "BTNGPSREG", tr("Da GPS"), kGpsButtonY);
-    BTNGPSREG->setToolTip(tr("Con acqua ferma e senza scarroccio: tenere la prora 30 s, "
-                             "la rotta del GPS dà la deviazione su quella prora."));
+    BTNGPSREG->setToolTip(tr("Con acqua ferma e senza scarroccio: tenere la prora %1 s, "
+                             "la rotta del GPS dà la deviazione su quella prora.")
+                              .arg(nav::kGpsSwingMillis / kMillisPerSecond));
     LBGPS = new QLabel(this);
     LBGPS->setObjectName(QStringLiteral("LBGPS"));
     LBGPS->setGeometry(kGpsPlace);
@@ -230,6 +237,11 @@ void TForm7::BTNGENERAClick()
         proposeTable_(nav::TableFromCurve(fit_->coefficients));
 }
 
+nav::Angle TForm7::Declination() const
+{
+    return declination_ ? declination_() : 0;
+}
+
 void TForm7::SetClock(std::function<qint64()> clock)
 {
     clock_ = std::move(clock);
@@ -248,14 +260,14 @@ void TForm7::FeedInstruments(const nav::NmeaNews& news, qint64 msecsSinceEpoch)
     if (!gps_.Running())
         return;
     gps_.Add(news, msecsSinceEpoch);
-    if (const auto result = gps_.Finish(msecsSinceEpoch, declination_ ? declination_() : 0))
+    if (const auto result = gps_.Finish(msecsSinceEpoch, Declination()))
         EndGps(*result);
 }
 
 void TForm7::GpsTick()
 {
     const qint64 now = clock_();
-    if (const auto result = gps_.Finish(now, declination_ ? declination_() : 0)) {
+    if (const auto result = gps_.Finish(now, Declination())) {
         EndGps(*result);
         return;
     }

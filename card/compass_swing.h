@@ -79,6 +79,7 @@ signals:
 
 private:
     void BuildLayout();
+    nav::Angle Declination() const;
     void GpsTick();
     void EndGps(const nav::GpsSwingResult& result);
     void StopGps();
