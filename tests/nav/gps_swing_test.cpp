@@ -1,3 +1,6 @@
+// One row of the compass swing from the GPS: the averages, the signs, the
+// refusals and the measurement's thirty seconds.
+
 #include "nav/gps_swing.h"
 
 #include <gtest/gtest.h>
@@ -9,14 +12,6 @@ namespace {
 
 using R = nav::GpsSwingRefusal;
 constexpr std::int64_t kSecond = 1000;
-
-std::vector<nav::Angle> Angles(const std::vector<double>& degrees)
-{
-    std::vector<nav::Angle> angles;
-    for (const double d : degrees)
-        angles.push_back(nav::DegreesToAngle(d));
-    return angles;
-}
 
 }  // namespace
 
@@ -38,22 +33,17 @@ TEST_P(GpsSwingTest, GivesTheRowOrSaysWhyNot)
     nav::GpsSwing swing;
     swing.Start(0);
     std::int64_t t = 0;
-    for (const double h : c.sensor) {
-        nav::NmeaNews news;
-        news.sensorHeading = nav::DegreesToAngle(h);
-        swing.Add(news, t += kSecond);
-    }
-    for (const double h : c.magnetic) {
-        nav::NmeaNews news;
-        news.magneticHeading = nav::DegreesToAngle(h);
-        swing.Add(news, t += kSecond);
-    }
-    for (const double course : c.courses) {
-        nav::NmeaNews news;
-        news.groundCourse = nav::DegreesToAngle(course);
-        news.groundSpeed = c.speed;
-        swing.Add(news, t += kSecond);
-    }
+    const auto add = [&](const std::vector<double>& degrees, std::optional<nav::Angle> nav::NmeaNews::*field) {
+        for (const double d : degrees) {
+            nav::NmeaNews news;
+            news.*field = nav::DegreesToAngle(d);
+            news.groundSpeed = c.speed;
+            swing.Add(news, t += kSecond);
+        }
+    };
+    add(c.sensor, &nav::NmeaNews::sensorHeading);
+    add(c.magnetic, &nav::NmeaNews::magneticHeading);
+    add(c.courses, &nav::NmeaNews::groundCourse);
     const auto r = swing.Finish(nav::kGpsSwingMillis, nav::DegreesToAngle(c.declination));
     ASSERT_TRUE(r);
     EXPECT_EQ(r->refusal, c.refusal);
@@ -82,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GpsSwingTest, AveragesDirectionsAsVectors)
 {
-    const nav::DirectionMean m = nav::MeanDirection(Angles({350, 10}));
+    const nav::DirectionMean m = nav::MeanDirection({nav::DegreesToAngle(350), nav::DegreesToAngle(10)});
     EXPECT_NEAR(m.mean < 180 ? m.mean : m.mean - 360, 0, 1e-9);
     EXPECT_NEAR(m.spread, 10, 1e-9);
 }
