@@ -294,6 +294,7 @@ void TForm7::EndGps(const nav::GpsSwingResult& result)
     }
     Refit();
     tk::SetColoredText(LBGPS, tk::clWindowText, GpsSwingText(result));
+    emit Solved(nav::WorkedGpsSwing(result, tk::NavLanguage()));
 }
 
 void TForm7::StopGps()

@@ -74,7 +74,7 @@ public:
     QTimer* TMGPS = nullptr;
 
 signals:
-    // A fit that succeeded, worked out for the log.
+    // A fit that succeeded, or a row read "Da GPS", worked out for the log.
     void Solved(const nav::Worked& worked);
 
 private:

@@ -116,9 +116,12 @@ std::optional<GpsSwingResult> GpsSwing::Finish(std::int64_t now, Angle declinati
     }
     const DirectionMean heading = MeanDirection(headings);
     const DirectionMean course = MeanDirection(courses_);
+    r.declination = declination;
     r.compassHeading = OnCircle(Tenths(heading.mean));
-    r.magneticCourse = OnCircle(Tenths(course.mean + static_cast<double>(declination) / kSecondsPerDegree));
-    r.deviation = Tenths(Turn(heading.mean, course.mean + static_cast<double>(declination) / kSecondsPerDegree));
+    r.trueCourse = OnCircle(Tenths(course.mean));
+    r.magneticCourse = OnCircle(Tenths(r.trueCourse + static_cast<double>(declination) / kSecondsPerDegree));
+    // From the rounded figures, so that the worked steps add up.
+    r.deviation = Tenths(Turn(r.compassHeading, r.magneticCourse));
     r.headingSpread = Tenths(heading.spread);
     r.courseSpread = Tenths(course.spread);
     r.speed = Tenths(speedSum_ / r.courseSamples);

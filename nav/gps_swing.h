@@ -53,9 +53,11 @@ struct GpsSwingResult {
     SwingHeadingSource source = SwingHeadingSource::Hdg;
     int headingSamples = 0;
     int courseSamples = 0;
+    Angle declination = 0;      // as applied
     double compassHeading = 0;  // [0, 360)
+    double trueCourse = 0;      // [0, 360)
     double magneticCourse = 0;  // [0, 360)
-    double deviation = 0;       // [-180, 180]
+    double deviation = 0;       // [-180, 180], magneticCourse - compassHeading as rounded
     double headingSpread = 0;
     double courseSpread = 0;
     double speed = 0;  // mean

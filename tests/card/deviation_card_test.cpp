@@ -487,6 +487,7 @@ TEST_F(CompassSwingTest, AReplayedTurnThroughEightHeadingsGivesTheCurveBack)
     qint64 now = 1'765'000'000'000;
     TForm7 swing(nullptr, [&] { return nav::DegreesToAngle(west); });
     swing.SetClock([&] { return now; });
+    const QSignalSpy solved(&swing, &TForm7::Solved);
     swing.show();
     for (int k = 0; k < 8; ++k) {
         const double compass = 45 * k + 1;
@@ -504,6 +505,7 @@ TEST_F(CompassSwingTest, AReplayedTurnThroughEightHeadingsGivesTheCurveBack)
     }
     const std::vector<nav::DeviationRow> rows = swing.SGGIRO->CompleteRows();
     ASSERT_EQ(rows.size(), 8u) << "each heading replaces its row, 1° away";
+    EXPECT_EQ(solved.count(), 8) << "each row read is worked out for the log";
     for (const nav::DeviationRow& r : rows)
         EXPECT_NEAR(r.Dev, nav::DeviationAt(curve, r.Pb), 0.5) << r.Pb;
     ASSERT_TRUE(swing.fit());
