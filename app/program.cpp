@@ -92,7 +92,7 @@ void Program::CreateDialogs()
                       }},
         &form1);
     form7 = std::make_unique<TForm7>([this](const std::vector<nav::DeviationRow>& rows) { form6->Edit(rows); },
-                                     &form1);
+                                     [this] { return state.valDECL; }, &form1);
     form8 = std::make_unique<TForm8>([this] { return state.deviationTable; }, settings, &form1);
     QObject::connect(&form1, &TForm1::DeviationEditorRequested, form6.get(),
                      [this] { form6->Edit(nav::RowsOf(state.deviationTable)); });

@@ -148,6 +148,31 @@ std::vector<nav::DeviationRow> DeviationRows::CompleteRows() const
     return rows;
 }
 
+std::vector<std::optional<double>> DeviationRows::Headings() const
+{
+    std::vector<std::optional<double>> headings;
+    for (int i = 0; i < rowCount(); ++i)
+        headings.push_back(Number(i, kHeading));
+    return headings;
+}
+
+bool DeviationRows::WriteRow(std::optional<int> row, double heading, double deviation)
+{
+    if (!row) {
+        if (rowCount() >= maxRows_)
+            return false;
+        row = rowCount();
+        insertRow(*row);
+    }
+    for (int c : {kHeading, kDeviation}) {
+        auto* cell = new QTableWidgetItem(NumberText(c == kHeading ? heading : deviation));
+        cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setItem(*row, c, cell);
+    }
+    setCurrentCell(*row, kDeviation);
+    return true;
+}
+
 bool DeviationRows::AddRow()
 {
     if (rowCount() >= maxRows_)

@@ -47,6 +47,12 @@ public:
     // Only the rows whose two cells hold valid numbers.
     std::vector<nav::DeviationRow> CompleteRows() const;
 
+    // Each row's heading, none where the cell holds no number.
+    std::vector<std::optional<double>> Headings() const;
+    // Writes both cells of `row`, or of a new last row when none is given;
+    // false at the most rows.
+    bool WriteRow(std::optional<int> row, double heading, double deviation);
+
     // False at the most rows.
     bool AddRow();
     // The selected rows, else the current one.

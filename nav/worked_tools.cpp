@@ -266,6 +266,41 @@ Worked WorkedCompassSwing(const std::vector<DeviationRow>& rows, const Deviation
     return w;
 }
 
+Worked WorkedGpsSwing(const GpsSwingResult& r, Language language)
+{
+    const bool italian = language == Language::Italian;
+    const std::string pb = italian ? "Pb" : "CH";
+    const std::string rv = italian ? "Rv" : "COG";
+    const std::string rm = italian ? "Rm" : "MC";
+    const std::string d = italian ? "d" : "Var";
+    const std::string dev = italian ? "\u03B4" : "Dev";
+    const std::string decl = SidedText(static_cast<Angle>(-static_cast<std::int64_t>(r.declination)));
+    const std::string compass = HeadingDegrees(r.compassHeading, language);
+    const std::string course = HeadingDegrees(r.trueCourse, language);
+    const std::string magnetic = HeadingDegrees(r.magneticCourse, language);
+    const std::string deviation = SignedDegrees(r.deviation, kCoefficientDecimals, language);
+    const auto mean = [language](int count, std::string_view italian, std::string_view english, double spread) {
+        return Say(language, " = media di ", " = mean of ") + std::to_string(count) + Say(language, italian, english)
+               + Say(language, ", scarto massimo ", ", largest distance ")
+               + DecimalText(spread, kCoefficientDecimals, language) + "\u00B0";
+    };
+
+    Worked w;
+    w.source = CompassSwingSource(language);
+    w.data = {{pb + (r.source == SwingHeadingSource::Hdg ? " (HDG)" : " (HDM)"), compass},
+              {rv + " (GPS)", course},
+              {Say(language, "Velocità sul fondo", "Speed over ground"),
+               DecimalText(r.speed, kTimeAndSpeedDecimals, language) + " kn"},
+              {d, decl, Origin::Declination}};
+    w.steps = {pb + mean(r.headingSamples, " prore", " headings", r.headingSpread),
+               rv + mean(r.courseSamples, " rotte", " courses", r.courseSpread),
+               rm + " = " + rv + " " + kMinus + " " + d + " = " + course + " " + kMinus + " (" + decl + ") = " + magnetic,
+               dev + " = " + rm + " " + kMinus + " " + pb + " = " + magnetic + " " + kMinus + " " + compass + " = "
+                   + deviation};
+    w.results = {{dev + " " + pb + " " + compass, deviation}};
+    return w;
+}
+
 Worked WorkedDistanceOff(const DistanceOffData& data, const DistanceOff& off, Language language)
 {
     const bool italian = language == Language::Italian;

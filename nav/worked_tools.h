@@ -8,6 +8,7 @@
 #include "nav/coastal.h"
 #include "nav/declination.h"
 #include "nav/deviation_fit.h"
+#include "nav/gps_swing.h"
 #include "nav/headings.h"
 #include "nav/rhumb.h"
 #include "nav/worked.h"
@@ -29,6 +30,9 @@ Worked WorkedModelDeclination(GeoPosition position, const std::string& date, con
 
 // The compass swing: the rows observed and the fit they gave.
 Worked WorkedCompassSwing(const std::vector<DeviationRow>& rows, const DeviationFit& fit, Language language);
+
+// A row of the compass swing read from the GPS, as the swing gave it.
+Worked WorkedGpsSwing(const GpsSwingResult& r, Language language);
 
 // "Traverso": two relative bearings and the run, given or from the minutes
 // and the speed (both given when `timed`).

@@ -994,6 +994,54 @@ Si usa invece %2.</source>
         <source>Al più %1 prore.</source>
         <translation>At most %1 headings.</translation>
     </message>
+    <message>
+        <source>Scarto massimo dalla media: prora %1, rotta %2.</source>
+        <translation>Largest distance from the mean: heading %1, course %2.</translation>
+    </message>
+    <message>
+        <source>Prora bussola %1: deviazione %2 (rotta magnetica %3, %4 nodi). %5</source>
+        <translation>Compass heading %1: deviation %2 (magnetic course %3, %4 knots). %5</translation>
+    </message>
+    <message>
+        <source> Prora da HDM: la bussola elettronica applica già la sua correzione.</source>
+        <translation> Heading from HDM: the electronic compass already applies its own correction.</translation>
+    </message>
+    <message>
+        <source>Da GPS</source>
+        <translation>From GPS</translation>
+    </message>
+    <message>
+        <source>Da GPS: tenere la prora ancora %1 s.</source>
+        <translation>From GPS: hold the heading for %1 s more.</translation>
+    </message>
+    <message>
+        <source>Nessuna prora dalla bussola (HDG o HDM) in %1 s: nessuna riga scritta.</source>
+        <translation>No heading from the compass (HDG or HDM) in %1 s: no row written.</translation>
+    </message>
+    <message>
+        <source>Nessuna rotta dal GPS (RMC o VTG) in %1 s: nessuna riga scritta.</source>
+        <translation>No course from the GPS (RMC or VTG) in %1 s: no row written.</translation>
+    </message>
+    <message>
+        <source>Velocità sul fondo %1 nodi: ne servono almeno %2. Nessuna riga scritta.</source>
+        <translation>Speed over the ground %1 knots: at least %2 are needed. No row written.</translation>
+    </message>
+    <message>
+        <source>La prora si è scostata più di %1 dalla media: tenerla ferma e ripetere. %2</source>
+        <translation>The heading strayed more than %1 from its mean: hold it steady and try again. %2</translation>
+    </message>
+    <message>
+        <source>La rotta sul fondo si è scostata più di %1 dalla media: con corrente o scarroccio la misura non vale. %2</source>
+        <translation>The course over the ground strayed more than %1 from its mean: with current or leeway the reading is not valid. %2</translation>
+    </message>
+    <message>
+        <source>Deviazione %1 oltre ±%2: controllare la declinazione e gli strumenti. Nessuna riga scritta.</source>
+        <translation>Deviation %1 beyond ±%2: check the declination and the instruments. No row written.</translation>
+    </message>
+    <message>
+        <source>Con acqua ferma e senza scarroccio: tenere la prora %1 s, la rotta del GPS dà la deviazione su quella prora.</source>
+        <translation>In slack water and with no leeway: hold the heading for %1 s, the GPS course gives the deviation on that heading.</translation>
+    </message>
 </context>
 <context>
     <name>TForm8</name>

@@ -8,6 +8,7 @@
 #include "card/deviation_editor.h"
 #include "card/deviation_rows.h"
 #include "nav/deviation_file.h"
+#include "nav/nmea.h"
 #include "support/disk_full.h"
 #include "support/night_scope.h"
 #include "support/recording_platform.h"
@@ -30,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <numbers>
@@ -460,6 +462,73 @@ TEST_F(CompassSwingTest, HeadingsBunchedTogetherAreRefused)
     }
     EXPECT_FALSE(swing.fit());
     EXPECT_TRUE(swing.LBSTATO->text().startsWith(QStringLiteral("Prore troppo vicine")));
+}
+
+// A sentence with its checksum.
+nav::NmeaNews ReadNmea(const QString& body)
+{
+    int sum = 0;
+    for (const char c : body.toLatin1())
+        sum ^= c;
+    const std::string line = QStringLiteral("$%1*%2").arg(body).arg(sum, 2, 16, QLatin1Char('0')).toUpper().toStdString();
+    nav::NmeaNews news;
+    EXPECT_EQ(nav::ReadSentence(line, news), nav::NmeaVerdict::Read) << line;
+    return news;
+}
+
+// A boat turning through eight headings, each held 30 s with up to 1,2° of
+// noise, on a known curve and 2,5° W of declination: "Da GPS" on each gives
+// the curve back.
+TEST_F(CompassSwingTest, AReplayedTurnThroughEightHeadingsGivesTheCurveBack)
+{
+    const nav::DeviationCoefficients curve{1.0, 4.0, -3.0, 0.5, -1.0};
+    const double west = 2.5;
+    const double noise[] = {0.8, -0.8, 1.2, -1.2, 0.0};
+    qint64 now = 1'765'000'000'000;
+    TForm7 swing(nullptr, [&] { return nav::DegreesToAngle(west); });
+    swing.SetClock([&] { return now; });
+    const QSignalSpy solved(&swing, &TForm7::Solved);
+    swing.show();
+    for (int k = 0; k < 8; ++k) {
+        const double compass = 45 * k + 1;
+        const double course = compass + nav::DeviationAt(curve, compass) - west;
+        QTest::mouseClick(swing.BTNGPSREG, Qt::LeftButton);
+        for (int s = 0; s <= 30; ++s) {
+            const QString c = QString::number(nav::OnCircle(course + noise[(s + 2) % 5]), 'f', 1);
+            swing.FeedInstruments(ReadNmea(QStringLiteral("HCHDG,%1,,,,").arg(nav::OnCircle(compass + noise[s % 5]), 0, 'f', 1)), now);
+            swing.FeedInstruments(ReadNmea(QStringLiteral("GPRMC,120000,A,4400.0,N,00900.0,E,5.0,%1,101226,,").arg(c)), now);
+            swing.FeedInstruments(ReadNmea(QStringLiteral("GPVTG,%1,T,,M,5.0,N,9.3,K").arg(c)), now);
+            now += 1000;
+        }
+        EXPECT_TRUE(swing.LBGPS->text().contains(QStringLiteral("Scarto massimo"))) << swing.LBGPS->text().toStdString();
+        EXPECT_TRUE(swing.BTNGPSREG->isEnabled());
+    }
+    const std::vector<nav::DeviationRow> rows = swing.SGGIRO->CompleteRows();
+    ASSERT_EQ(rows.size(), 8u) << "each heading replaces its row, 1° away";
+    EXPECT_EQ(solved.count(), 8) << "each row read is worked out for the log";
+    for (const nav::DeviationRow& r : rows)
+        EXPECT_NEAR(r.Dev, nav::DeviationAt(curve, r.Pb), 0.5) << r.Pb;
+    ASSERT_TRUE(swing.fit());
+    EXPECT_NEAR(swing.fit()->coefficients.B, curve.B, 0.5);
+    EXPECT_NEAR(swing.fit()->coefficients.E, curve.E, 0.5);
+}
+
+// With no sentences the clock ends the 30 s: a refusal, nothing written.
+TEST_F(CompassSwingTest, TheClockEndsASwingFromGpsWithNoSentences)
+{
+    qint64 now = 0;
+    TForm7 swing(nullptr);
+    swing.SetClock([&] { return now; });
+    swing.show();
+    QTest::mouseClick(swing.BTNGPSREG, Qt::LeftButton);
+    EXPECT_FALSE(swing.BTNGPSREG->isEnabled());
+    EXPECT_TRUE(swing.LBGPS->text().contains(QStringLiteral("30 s"))) << swing.LBGPS->text().toStdString();
+    now = nav::kGpsSwingMillis;
+    QSignalSpy tick(swing.TMGPS, &QTimer::timeout);
+    ASSERT_TRUE(tick.wait(2 * TForm7::kCountdownTickMs));
+    EXPECT_TRUE(swing.BTNGPSREG->isEnabled());
+    EXPECT_TRUE(swing.LBGPS->text().startsWith(QStringLiteral("Nessuna prora"))) << swing.LBGPS->text().toStdString();
+    EXPECT_TRUE(swing.SGGIRO->CompleteRows().empty());
 }
 
 // The curve window and the card.

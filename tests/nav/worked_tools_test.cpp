@@ -86,6 +86,16 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"Distanza al 2° ril.", "3,00 M"}, {"Distanza al traverso", "2,60 M"},
                     {"Traverso passato da", "1,50 M"}},
                    {{"t", "30,0 min"}, {"v", "6,0 kn"}}},
+        WorkedCase{"GpsSwingRowWithWestDeclination",
+                   [] {
+                       nav::GpsSwingResult r{nav::GpsSwingRefusal::None, nav::SwingHeadingSource::Hdg, 30, 60,
+                                             2 * kDeg, 45.3, 45, 47, 1.7, 0.8, 1.2, 5};
+                       return nav::WorkedGpsSwing(r, kIt);
+                   },
+                   {"Pb = media di 30 prore, scarto massimo 0,8°", "Rv = media di 60 rotte, scarto massimo 1,2°",
+                    "Rm = Rv − d = 045° − (−2° 00' W) = 047°", "δ = Rm − Pb = 047° − 45,3° = +1,7°"},
+                   {{"δ Pb 45,3°", "+1,7°"}},
+                   {{"d", "−2° 00' W", nav::Origin::Declination}}},
         WorkedCase{"LightBelowItsNominalRange",
                    [] { return nav::WorkedLightRange(3, 42, 18, kIt); },
                    {"D = 2,08·√h = 2,08·√3,0 = 2,08·1,73 = 3,60 M",
