@@ -71,7 +71,9 @@ constexpr int kTableNameStep = 18;
 constexpr QRect kNightToggle(470, 1, 26, 20);
 constexpr QRect kCoastalButton(440, 1, 26, 20);
 constexpr QRect kWorksheetButton(410, 1, 26, 20);
-constexpr QRect kOnboardButton(380, 1, 26, 20);
+// The tabs leave 20 pixels left of the log's button: narrower, with a smaller glyph.
+constexpr QRect kOnboardButton(391, 1, 18, 20);
+constexpr int kOnboardGlyph = 14;
 // "Dati di bordo" on "Correnti", right of "Calcola" below the diagram.
 constexpr QRect kUseInstrumentsButton(305, 280, 140, 41);
 
@@ -649,7 +651,7 @@ void TForm1::BuildWorksheetButton()
 void TForm1::BuildOnboardButton()
 {
     BORDO = new tk::SpeedButton(this, QStringLiteral("BORDO"), QString(),
-                                tk::Glyph(tk::GlyphKind::Instruments, kSmallGlyph));
+                                tk::Glyph(tk::GlyphKind::Instruments, kOnboardGlyph));
     BORDO->setToolTip(tr("Dati di bordo (Ctrl+B)"));
     BORDO->setGeometry(kOnboardButton);
     connect(BORDO, &tk::SpeedButton::clicked, this, &TForm1::OnboardRequested);

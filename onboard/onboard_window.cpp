@@ -94,6 +94,8 @@ QLabel* MakeValue(QWidget* parent, const char* name, int row)
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(tk::UiFont(kFieldFontPx));
     label->setGeometry(kValueX, kValuesTop + row * kValueRow, kClientWidth - kValueX - kMargin, kValueRow);
+    // On the line of its caption, which is as tall as its text.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     tk::SetTextColor(label, tk::clWindow);
     return label;
 }

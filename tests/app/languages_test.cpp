@@ -384,6 +384,15 @@ TEST_P(CaptionFitTest, EveryCaptionFitsItsPlace)
         for (const QTabWidget* tabs : Controls<QTabWidget>(window)) {
             EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width())
                 << Key(window, tabs->objectName()).toStdString();
+            // The buttons put on the tab row stand clear of the tabs.
+            const QRect row(tabs->pos(), tabs->tabBar()->sizeHint());
+            for (const QAbstractButton* button : Controls<QAbstractButton>(window)) {
+                if (button->parentWidget() == tabs->parentWidget()) {
+                    EXPECT_FALSE(button->geometry().intersects(row))
+                        << Key(window, button->objectName()).toStdString() << " covers the tabs, which end at "
+                        << row.right();
+                }
+            }
         }
     }
 }

@@ -45,7 +45,7 @@ const Control kControls[] = {
     {"NIGHTMODE", 470, 1, 26, 20, "", kAny},
     {"COSTIERA", 440, 1, 26, 20, "", kAny},
     {"REGISTRO", 410, 1, 26, 20, "", kAny},
-    {"BORDO", 380, 1, 26, 20, "", kAny},
+    {"BORDO", 391, 1, 18, 20, "", kAny},
     {"TabSheet1", kAuto, kAuto, kAuto, kAuto, "Prore", kForm},
     {"TabSheet2", kAuto, kAuto, kAuto, kAuto, "Rilevamenti", kForm},
     {"TabSheet3", kAuto, kAuto, kAuto, kAuto, "Correnti", kForm},
