@@ -283,9 +283,11 @@ void TForm11::ShowState()
 
 void TForm11::Refresh()
 {
-    // Hidden, nothing is drawn: the link keeps the values.
-    if (!isVisible())
+    // Hidden, nothing is drawn and the ages wait for Open: the link keeps the values.
+    if (!isVisible()) {
+        ageTimer_.stop();
         return;
+    }
     const qint64 now = link_.clock();
     const nav::LiveData& live = link_.Live();
     ShowLive(LBPB, live.compass, now, AngleText);

@@ -136,6 +136,29 @@ INSTANTIATE_TEST_SUITE_P(Table, OnboardSourceTest,
                          testing::Values(onboard::SourceKind::Tcp, onboard::SourceKind::Udp,
                                          onboard::SourceKind::Replay));
 
+struct FailingCase {
+    onboard::SourceKind kind;
+    const char* where;  // the device or the file
+};
+
+class OnboardFailureTest : public OnboardTest, public testing::WithParamInterface<FailingCase> {};
+
+TEST_P(OnboardFailureTest, SaysWhyAndRemembersTheSource)
+{
+    form.EDSERIALE->setText(QString::fromLatin1(GetParam().where));
+    ConnectTo(GetParam().kind, 0, QString::fromLatin1(GetParam().where));
+    EXPECT_TRUE(link.StateText().startsWith(QStringLiteral("Errore: "))) << link.StateText().toStdString();
+    EXPECT_EQ(form.BTNCONNETTI->text(), QStringLiteral("Disconnetti"));
+    const TForm11 again(link, {}, &windows.program->settings);
+    EXPECT_EQ(again.CBSORGENTE->currentIndex(), static_cast<int>(GetParam().kind));
+    EXPECT_EQ(again.SourceShown().kind == onboard::SourceKind::Serial ? again.EDSERIALE->text() : again.EDFILE->text(),
+              QString::fromLatin1(GetParam().where));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OnboardFailureTest,
+                         testing::Values(FailingCase{onboard::SourceKind::Serial, "/dev/orvane-no-such-port"},
+                                         FailingCase{onboard::SourceKind::Replay, "/orvane-no-such-log.nmea"}));
+
 TEST_F(OnboardTest, ADroppedLinkReconnectsByItself)
 {
     Loopback tcp;
