@@ -91,6 +91,7 @@ class OnboardSourceTest : public OnboardTest, public testing::WithParamInterface
 TEST_P(OnboardSourceTest, DatiDiBordoThenCalcolaGivesTheCurrent)
 {
     Loopback tcp;
+    const QSignalSpy heard(&link, &onboard::InstrumentLink::SentenceRead);
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("bordo.nmea"));
     QFile log(file);
@@ -117,6 +118,9 @@ TEST_P(OnboardSourceTest, DatiDiBordoThenCalcolaGivesTheCurrent)
         break;
     }
     WaitForSentences(std::size(kLog));
+    // Each sentence is told as it is read, for the compass swing.
+    ASSERT_EQ(heard.count(), static_cast<int>(std::size(kLog)));
+    EXPECT_EQ(heard.at(2).at(0).value<nav::NmeaNews>().kind, nav::NmeaKind::VTG);
     EXPECT_EQ(link.StateText(), QStringLiteral("Connesso"));
     EXPECT_EQ(link.SentencesDropped(), 0u);
     main.PageControl1->setCurrentWidget(main.TabSheet3);
