@@ -83,6 +83,31 @@ void TForm1::CALCCORClick()
     SolveCorrenti(true);
 }
 
+void TForm1::USADATIClick()
+{
+    const nav::CurrentInputs live = instruments ? instruments() : nav::CurrentInputs{};
+    QStringList missing;
+    if (!live.trueHeading)
+        missing << tr("Prora Vera");
+    if (!live.waterSpeed)
+        missing << tr("Velocità Propria");
+    if (!live.groundCourse)
+        missing << tr("Rotta Vera");
+    if (!live.groundSpeed)
+        missing << tr("Velocità effettiva");
+    if (!missing.isEmpty()) {
+        toolkit::platform().ErrorBox(this, tr("Dati di bordo mancanti o non aggiornati: %1.")
+                                               .arg(missing.join(QStringLiteral(", "))));
+        return;
+    }
+    const DegreeRange circle{0, kFullCircleDegreesMax};
+    EnterAngle(state_.valPVCOR, EDPVCOR, *live.trueHeading, circle);
+    EnterSpeed(state_.valVPCOR, EDVPCOR, *live.waterSpeed);
+    EnterAngle(state_.valRVCOR, EDRVCOR, *live.groundCourse, circle);
+    EnterSpeed(state_.valVECOR, EDVECOR, *live.groundSpeed);
+    CLEARDCORClick();
+}
+
 void TForm1::SolveCorrenti(bool report)
 {
     const bool leeway = Shows(EDSCAR);

@@ -37,7 +37,6 @@ namespace {
 constexpr int kExitTab = 5;
 constexpr int kFirstTab = 0;
 
-constexpr int kFullCircleDegreesMax = 359;
 constexpr int kHalfCircleDegrees = 180;
 
 
@@ -135,6 +134,7 @@ void TForm1::ConnectPageHandlers()
     onButton("CALCVB", &TForm1::CALCVBClick);
     onButton("CALCPOL", &TForm1::CALCPOLClick);
     onButton("CALCCOR", &TForm1::CALCCORClick);
+    onButton("USADATI", &TForm1::USADATIClick);
     onButton("CALCCT", &TForm1::CALCCTClick);
     onButton("CALCVM", &TForm1::CALCVMClick);
     onButton("CALCTT", &TForm1::CALCTTClick);
@@ -161,7 +161,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     // the windows' shortcuts come first in every field.
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
-        if (key == kCoastalShortcut || key == kWorksheetShortcut)
+        if (key == kCoastalShortcut || key == kWorksheetShortcut || key == kOnboardShortcut)
             return true;
     }
     if (watched == EDTT && event->type() == QEvent::KeyPress && TimeKey(static_cast<QKeyEvent*>(event)))
@@ -194,14 +194,14 @@ void TForm1::BuildKeyboard()
         button->setFocusPolicy(Qt::TabFocus);
     // Reading order, tab after tab: each row's field, its clear button, then "Calcola".
     static const char* const order[] = {
-        "REGISTRO", "COSTIERA", "NIGHTMODE",
+        "BORDO", "REGISTRO", "COSTIERA", "NIGHTMODE",
         "EDPB", "PBCLEAR", "EDPM", "PMCLEAR", "EDPV", "PVCLEAR", "EDDEVIAZ", "DEVCLEAR", "AZZERAPRORE", "CALCPRORE",
         "PageControl2",
         "EDPBR", "EDRB", "RBCLEAR", "EDRV", "RVCLEAR", "EDDEVVB", "DEVVBCLEAR", "AZZERARIL", "CALCVB",
         "EDPVC", "PVCCLEAR", "EDRP", "RPCLEAR", "EDRVC", "RVCCLEAR", "RBCIRC", "RBSEMIDX", "RBSEMISX", "AZZERAPOL",
         "CALCPOL",
         "EDPVCOR", "EDVPCOR", "CLEARPVCOR", "EDDCOR", "EDVCOR", "CLEARDCOR", "EDRVCOR", "EDVECOR", "CLEARRVCOR",
-        "EDSCAR", "CLEARSCAR", "AZZERACOR", "CALCCOR",
+        "EDSCAR", "CLEARSCAR", "AZZERACOR", "CALCCOR", "USADATI",
         "SPCT", "CALCCT", "SPVM", "CALCVM", "EDTT", "CALCTT", "SPPART", "EDARRIVO", "SPHP", "CALCHP", "SPCS",
         "CALCCS", "SPLH", "CALCLH", "SPAUTO", "CALCAUTO", "EDAUTO30", "CBCARB", "SPDENS",
         "SGDEV", "BTNMODIFICA", "BTNGIRO", "BTNCURVA",
@@ -435,12 +435,24 @@ bool TForm1::OpenAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, in
             toolkit::platform().Beep();
             return false;
         }
-        value = *angle;
-        field->setText(FieldText(value, {lowest, highest}));
+        EnterAngle(value, field, *angle, {lowest, highest});
         return true;
     }
     state_.entryValue = &value;
     return OpenEntryDialog(field, [=, this] { OpenAngleDialog(lowest, highest); });
+}
+
+void TForm1::EnterAngle(nav::Angle& value, TAlignedEdit* field, nav::Angle angle, DegreeRange range)
+{
+    value = angle;
+    field->setText(FieldText(value, range));
+}
+
+void TForm1::EnterSpeed(double& value, TAlignedEdit* field, double knots)
+{
+    // Beyond the dialog's range the limit is entered, as the dialog would.
+    value = SpeedOnLog(std::clamp(knots, 0.0, kMaxKnots));
+    field->setText(SpeedText(value));
 }
 
 bool TForm1::EnterAngleFor(nav::Angle& value, TAlignedEdit* field, int lowest, int highest)
@@ -480,8 +492,7 @@ bool TForm1::OpenSpeedFor(double& value, TAlignedEdit* field)
             toolkit::platform().Beep();
             return false;
         }
-        value = SpeedOnLog(*knots);
-        field->setText(SpeedText(value));
+        EnterSpeed(value, field, *knots);
         return true;
     }
     state_.entrySpeed = &value;

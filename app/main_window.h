@@ -10,6 +10,7 @@
 #include "nav/currents.h"
 #include "nav/deviation_file.h"
 #include "nav/headings.h"
+#include "nav/live_data.h"
 #include "nav/worked.h"
 
 #include <QWidget>
@@ -90,6 +91,13 @@ public:
     nav::Headings FromTrue(nav::Angle trueCourse) const;
     void TakeTrueHeading(nav::Angle heading);
     void TakeTrueCourse(nav::Angle course);
+
+    // "Dati di bordo" on "Correnti": the instruments' true heading and speed
+    // through the water, course and speed over the ground, entered as typed,
+    // and the current emptied for "Calcola"; none when one is missing or stale.
+    void USADATIClick();
+    // What the instruments say now, each value while it is fresh.
+    std::function<nav::CurrentInputs()> instruments;
 
     // The declination or the deviation table changed: the tabs whose results
     // rest on them are worked again from the inputs they started from. An
@@ -177,6 +185,7 @@ signals:
     void DeviationCurveRequested();
     void CoastalRequested();
     void WorksheetRequested();
+    void OnboardRequested();
     // The fuel chosen on "Autonomia", to be remembered: at once, and for
     // another fuel's density once it is typed whole.
     void FuelChanged(int kind, int gramsPerLitre);
@@ -209,6 +218,8 @@ private:
     void BuildCoastalButton();
     // The calculation log's button, left of the lighthouse, and its shortcut.
     void BuildWorksheetButton();
+    // The instruments' button, left of the log's, and its shortcut.
+    void BuildOnboardButton();
     // Tab order in reading order, buttons reached by Tab, Alt+C.
     void BuildKeyboard();
     void ConnectHandlers();
@@ -224,6 +235,9 @@ private:
     // The hand-off common to both: the field, what was typed on it, and the answer.
     bool OpenEntryDialog(TAlignedEdit* field, const std::function<void()>& open);
     bool OpenSpeedFor(double& value, TAlignedEdit* field);
+    // A value entered as its dialog would store it, whoever gives it.
+    void EnterAngle(nav::Angle& value, TAlignedEdit* field, nav::Angle angle, DegreeRange range);
+    void EnterSpeed(double& value, TAlignedEdit* field, double knots);
     void ShowAngle(TAlignedEdit* field, nav::Angle value);
     // What each value field holds, for copy and paste.
     void MarkValueFields();
@@ -298,6 +312,9 @@ private:
     static constexpr int kMaxGivenDeviation = static_cast<int>(nav::kMaxRowDeviation);
     static constexpr QKeyCombination kCoastalShortcut{Qt::ControlModifier, Qt::Key_K};
     static constexpr QKeyCombination kWorksheetShortcut{Qt::ControlModifier, Qt::Key_L};
+    static constexpr QKeyCombination kOnboardShortcut{Qt::ControlModifier, Qt::Key_B};
+    // The directions' fields take whole degrees up to this.
+    static constexpr int kFullCircleDegreesMax = 359;
     // The leeway a problem may give, in whole degrees to either side.
     static constexpr int kMaxLeeway = 45;
     // Another fuel's density, in kg/l as the light lists print it.
@@ -341,6 +358,7 @@ public:
     toolkit::SpeedButton* NIGHTMODE = nullptr;
     toolkit::SpeedButton* COSTIERA = nullptr;
     toolkit::SpeedButton* REGISTRO = nullptr;
+    toolkit::SpeedButton* BORDO = nullptr;
     QTimer* SplashTimer = nullptr;
 
     TAlignedEdit* EDPB = nullptr;
@@ -390,6 +408,7 @@ public:
     toolkit::SpeedButton* AZZERARIL = nullptr;
     toolkit::SpeedButton* AZZERAPOL = nullptr;
     toolkit::SpeedButton* AZZERACOR = nullptr;
+    toolkit::SpeedButton* USADATI = nullptr;
     QLabel* LBTABELLA = nullptr;
     TSpinNumEdit* SPCT = nullptr;
     TSpinNumEdit* SPVM = nullptr;

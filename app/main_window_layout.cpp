@@ -71,6 +71,11 @@ constexpr int kTableNameStep = 18;
 constexpr QRect kNightToggle(470, 1, 26, 20);
 constexpr QRect kCoastalButton(440, 1, 26, 20);
 constexpr QRect kWorksheetButton(410, 1, 26, 20);
+// The tabs leave 20 pixels left of the log's button: narrower, with a smaller glyph.
+constexpr QRect kOnboardButton(391, 1, 18, 20);
+constexpr int kOnboardGlyph = 14;
+// "Dati di bordo" on "Correnti", right of "Calcola" below the diagram.
+constexpr QRect kUseInstrumentsButton(305, 280, 140, 41);
 
 constexpr int kClearButtonWidth = 23;
 constexpr int kClearButtonHeight = 22;
@@ -233,6 +238,7 @@ void TForm1::BuildLayout()
     BuildNightToggle();
     BuildCoastalButton();
     BuildWorksheetButton();
+    BuildOnboardButton();
 
     SplashTimer = new QTimer(this);
     SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
@@ -384,6 +390,11 @@ void TForm1::BuildCorrenti(QWidget* page)
     MakeClearButton(page, QStringLiteral("CLEARSCAR"), 240, 244);
     CALCCOR = MakeCalcButton(page, QStringLiteral("CALCCOR"), 210, 280, 86, 41);
     AZZERACOR = MakeClearAllButton(page, QStringLiteral("AZZERACOR"), CALCCOR);
+    USADATI = new tk::SpeedButton(page, QStringLiteral("USADATI"), tr("Dati di bordo"),
+                                  tk::Glyph(tk::GlyphKind::Instruments, kLargeGlyph));
+    USADATI->setFont(tk::UiFont(kLabelFontPx, true));
+    USADATI->setGeometry(kUseInstrumentsButton);
+    USADATI->setToolTip(tr("Prora, rotta e velocità dagli strumenti di bordo"));
     IMGCOR = MakeDiagramPanel(page, QStringLiteral("InstBlotter5"), QStringLiteral("IMGCOR"), 277, 10);
 }
 
@@ -635,6 +646,17 @@ void TForm1::BuildWorksheetButton()
     connect(REGISTRO, &tk::SpeedButton::clicked, this, &TForm1::WorksheetRequested);
     auto* shortcut = new QShortcut(QKeySequence(kWorksheetShortcut), this);
     connect(shortcut, &QShortcut::activated, this, &TForm1::WorksheetRequested);
+}
+
+void TForm1::BuildOnboardButton()
+{
+    BORDO = new tk::SpeedButton(this, QStringLiteral("BORDO"), QString(),
+                                tk::Glyph(tk::GlyphKind::Instruments, kOnboardGlyph));
+    BORDO->setToolTip(tr("Dati di bordo (Ctrl+B)"));
+    BORDO->setGeometry(kOnboardButton);
+    connect(BORDO, &tk::SpeedButton::clicked, this, &TForm1::OnboardRequested);
+    auto* shortcut = new QShortcut(QKeySequence(kOnboardShortcut), this);
+    connect(shortcut, &QShortcut::activated, this, &TForm1::OnboardRequested);
 }
 
 void TForm1::BuildExitButton()

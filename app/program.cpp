@@ -110,6 +110,7 @@ void Program::CreateDialogs()
     QObject::connect(&form1, &TForm1::CoastalRequested, form9.get(), &TForm9::Open);
     QObject::connect(form4.get(), &TForm4::DeclinationApplied, form9.get(), &TForm9::RefreshCourse);
     CreateWorksheet();
+    CreateOnboard();
 }
 
 void Program::CreateWorksheet()
@@ -123,4 +124,16 @@ void Program::CreateWorksheet()
     QObject::connect(form4.get(), &TForm4::Solved, &log, &worksheet::Log::Add);
     QObject::connect(form7.get(), &TForm7::Solved, &log, &worksheet::Log::Add);
     QObject::connect(form9.get(), &TForm9::Solved, &log, &worksheet::Log::Add);
+}
+
+void Program::CreateOnboard()
+{
+    instruments = std::make_unique<onboard::InstrumentLink>(onboard::InstrumentLink::Corrections{
+        [this]() -> const nav::DeviationTable& { return state.deviationTable; }, [this] { return state.valDECL; }});
+    form11 = std::make_unique<TForm11>(*instruments, [this] { return state.valDECL; }, &settings, &form1);
+    QObject::connect(&form1, &TForm1::OnboardRequested, form11.get(), &TForm11::Open);
+    form1.instruments = [this] { return instruments->Live().ForCorrenti(instruments->clock()); };
+    // CONNECTION POINT for the compass swing from GPS: InstrumentLink::SentenceRead
+    // carries every sentence read, with its time; it goes to TForm7's
+    // FeedInstruments here, once the swing window takes them.
 }

@@ -14,6 +14,8 @@
 #include "dialogs/angle_dialog.h"
 #include "dialogs/declination_dialog.h"
 #include "dialogs/speed_dialog.h"
+#include "onboard/instrument_link.h"
+#include "onboard/onboard_window.h"
 #include "worksheet/log_file.h"
 #include "worksheet/worksheet_log.h"
 #include "worksheet/worksheet_window.h"
@@ -57,6 +59,9 @@ public:
     std::unique_ptr<worksheet::LogFile> logFile;
     // The log of the calculations, beside the main window.
     std::unique_ptr<TForm10> form10;
+    // The boat's instruments, read while the program runs, and their window.
+    std::unique_ptr<onboard::InstrumentLink> instruments;
+    std::unique_ptr<TForm11> form11;
 
 private:
     // The dialogs in their start-up order, wired to the main window.
@@ -69,6 +74,8 @@ private:
     void RememberTable(const QString& path);
     // The log read back and its window, each window's calculations written to it.
     void CreateWorksheet();
+    // The instruments' link on the table and declination in use, and its window.
+    void CreateOnboard();
 };
 
 // The settings key of the night colours.

@@ -10,6 +10,8 @@ packages+=(librsvg2-bin dpkg-dev lintian appstream desktop-file-utils man-db)
 packages+=(valgrind)
 # The magnetic model, the deviation curve fit and chart, and the PDF check of the printed card.
 packages+=(libgeographiclib-dev libeigen3-dev qt6-charts-dev poppler-utils)
+# The instruments on a serial port.
+packages+=(qt6-serialport-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -180,6 +180,20 @@ void DrawLogbook(QPainter& p)
     }
 }
 
+void DrawInstruments(QPainter& p)
+{
+    // A round display with its needle, and the waves of the data it receives.
+    p.setPen(QPen(QColor(40, 40, 50), 1.2));
+    p.setBrush(QColor(30, 60, 90));
+    p.drawEllipse(QRectF(1.5, 7.5, 15, 15));
+    p.setPen(QPen(QColor(250, 200, 60), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(9, 15), QPointF(13, 10.5));
+    p.setPen(QPen(QColor(0, 150, 60), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (const double r : {4.0, 7.5})
+        p.drawArc(QRectF(17 - r, 7 - r, 2 * r, 2 * r), 0, 90 * 16);
+}
+
 void DrawSheet(QPainter& p, const QRectF& sheet)
 {
     p.setPen(QPen(QColor(50, 50, 60), 1.2));
@@ -274,6 +288,9 @@ QPixmap Glyph(GlyphKind kind, int size)
         break;
     case GlyphKind::Print:
         DrawPrinter(p);
+        break;
+    case GlyphKind::Instruments:
+        DrawInstruments(p);
         break;
     }
     return pixmap;

@@ -21,6 +21,7 @@ enum class GlyphKind {
     Copy,       // two sheets, one over the other
     Pdf,        // a sheet with a red band
     Print,      // a printer with its sheet
+    Instruments,  // a dial and radio waves: the boat's instruments live
 };
 
 // A square glyph of `size` pixels on a transparent background.

@@ -541,6 +541,22 @@ Si usa invece %2.</source>
         <source>Carburante</source>
         <translation>Fuel</translation>
     </message>
+    <message>
+        <source>Dati di bordo mancanti o non aggiornati: %1.</source>
+        <translation>On-board data missing or out of date: %1.</translation>
+    </message>
+    <message>
+        <source>Dati di bordo</source>
+        <translation>On-board data</translation>
+    </message>
+    <message>
+        <source>Prora, rotta e velocità dagli strumenti di bordo</source>
+        <translation>Heading, course and speeds from the boat&apos;s instruments</translation>
+    </message>
+    <message>
+        <source>Dati di bordo (Ctrl+B)</source>
+        <translation>On-board data (Ctrl+B)</translation>
+    </message>
 </context>
 <context>
     <name>TForm10</name>
@@ -597,6 +613,145 @@ Si usa invece %2.</source>
     <message>
         <source>Clic, Ctrl+clic o Maiusc+clic: scegli i calcoli da copiare</source>
         <translation>Click, Ctrl+click or Shift+click: choose the calculations to copy</translation>
+    </message>
+</context>
+<context>
+    <name>TForm11</name>
+    <message>
+        <source>%1 nodi</source>
+        <translation>%1 kn</translation>
+    </message>
+    <message>
+        <source>%1   %2 %3%4, %5 s</source>
+        <translation>%1   %2 %3%4, %5 s</translation>
+    </message>
+    <message>
+        <source>Orvane 2004 - Dati di bordo</source>
+        <translation>Orvane 2004 - On-board data</translation>
+    </message>
+    <message>
+        <source>Sorgente</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Client TCP</source>
+        <translation>TCP client</translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation>UDP</translation>
+    </message>
+    <message>
+        <source>Porta seriale</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>File registrato</source>
+        <translation>Recorded log</translation>
+    </message>
+    <message>
+        <source>Porta</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Dispositivo</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Baud</source>
+        <translation>Baud</translation>
+    </message>
+    <message>
+        <source>Scegli il file registrato</source>
+        <translation>Choose the recorded log</translation>
+    </message>
+    <message>
+        <source>Riproduci dieci volte più veloce</source>
+        <translation>Play ten times faster</translation>
+    </message>
+    <message>
+        <source>Connetti</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Prora bussola</source>
+        <translation>Compass heading</translation>
+    </message>
+    <message>
+        <source>Prora magnetica</source>
+        <translation>Magnetic heading</translation>
+    </message>
+    <message>
+        <source>Prora vera</source>
+        <translation>True heading</translation>
+    </message>
+    <message>
+        <source>Velocità propria</source>
+        <translation>Speed through water</translation>
+    </message>
+    <message>
+        <source>Rotta vera</source>
+        <translation>Course over ground</translation>
+    </message>
+    <message>
+        <source>Velocità effettiva</source>
+        <translation>Speed over ground</translation>
+    </message>
+    <message>
+        <source>Posizione</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Declinazione strum.</source>
+        <translation>Variation (instr.)</translation>
+    </message>
+    <message>
+        <source>Declinazione prog.</source>
+        <translation>Variation (program)</translation>
+    </message>
+    <message>
+        <source>Corrente (60 s)</source>
+        <translation>Current (60 s)</translation>
+    </message>
+    <message>
+        <source>Frasi</source>
+        <translation>Sentences</translation>
+    </message>
+    <message>
+        <source>Frasi NMEA (*.nmea *.txt *.log);;Tutti i file (*)</source>
+        <translation>NMEA sentences (*.nmea *.txt *.log);;All files (*)</translation>
+    </message>
+    <message>
+        <source>(tentativo %1)</source>
+        <translation>(try %1)</translation>
+    </message>
+    <message>
+        <source>Disconnetti</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>%1  %2  (%3 campioni)</source>
+        <translation>%1  %2  (%3 samples)</translation>
+    </message>
+    <message>
+        <source>lette %1, scartate %2</source>
+        <translation>read %1, dropped %2</translation>
+    </message>
+    <message>
+        <source>Indirizzo</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Registrazione</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Sfoglia…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>Veloce</source>
+        <translation>Fast</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1525,37 @@ Si usa invece %2.</source>
     <message>
         <source>Declinazione fuori limite in ORVAN_INI.INI</source>
         <translation>Variation out of range in ORVAN_INI.INI</translation>
+    </message>
+</context>
+<context>
+    <name>onboard::InstrumentLink</name>
+    <message>
+        <source>Connesso</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>In attesa…</source>
+        <translation>Waiting…</translation>
+    </message>
+    <message>
+        <source>Errore: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Disconnesso</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>connessione chiusa</source>
+        <translation>connection closed</translation>
+    </message>
+    <message>
+        <source>file troppo grande</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>file vuoto</source>
+        <translation>empty file</translation>
     </message>
 </context>
 <context>

@@ -55,7 +55,7 @@ const QSet<QString> kSameInEnglish = {
     QStringLiteral("g / HP / h"),  QStringLiteral("hh:mm"),    QStringLiteral("E"),
     QStringLiteral("W"),           QStringLiteral("Ver. 3.0"), QStringLiteral("  Dev"),
     QStringLiteral("N"),           QStringLiteral("S"),           QStringLiteral("DEVIAZIONI.TXT"),
-    QStringLiteral("l / h"),
+    QStringLiteral("l / h"),       QStringLiteral("Baud"),
     QString::fromUtf8("\u00B0"),   QStringLiteral("'"),        QStringLiteral("\""),
 };
 
@@ -230,6 +230,7 @@ TEST(LanguagesTest, TheMainCaptionsUseTheTermsOfNavigation)
         {"Form3/SOLCO", "||NM/h|KNOTS"},
         {"Form4/Label2", "Variation"},
         {"Form10/#title", "Orvane 2004 - Calculation log"},
+        {"Form11/#title", "Orvane 2004 - On-board data"},
     };
     for (const auto& e : expected)
         EXPECT_EQ(english.value(QString::fromLatin1(e.key)), QString::fromUtf8(e.text)) << e.key;
@@ -383,6 +384,15 @@ TEST_P(CaptionFitTest, EveryCaptionFitsItsPlace)
         for (const QTabWidget* tabs : Controls<QTabWidget>(window)) {
             EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width())
                 << Key(window, tabs->objectName()).toStdString();
+            // The buttons put on the tab row stand clear of the tabs.
+            const QRect row(tabs->pos(), tabs->tabBar()->sizeHint());
+            for (const QAbstractButton* button : Controls<QAbstractButton>(window)) {
+                if (button->parentWidget() == tabs->parentWidget()) {
+                    EXPECT_FALSE(button->geometry().intersects(row))
+                        << Key(window, button->objectName()).toStdString() << " covers the tabs, which end at "
+                        << row.right();
+                }
+            }
         }
     }
 }
@@ -416,7 +426,8 @@ TEST(WindowFramesTest, TitleBarButtonsAndFixedSizes)
 {
     const ProgramWindows windows;
     const QSet<QString> minimizable{QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3"),
-                                    QStringLiteral("Form9"), QStringLiteral("Form10")};
+                                    QStringLiteral("Form9"), QStringLiteral("Form10"),
+                                    QStringLiteral("Form11")};
     for (QWidget* window : windows.All()) {
         const std::string name = window->objectName().toStdString();
         const Qt::WindowFlags flags = window->windowFlags();

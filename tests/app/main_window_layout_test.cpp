@@ -45,6 +45,7 @@ const Control kControls[] = {
     {"NIGHTMODE", 470, 1, 26, 20, "", kAny},
     {"COSTIERA", 440, 1, 26, 20, "", kAny},
     {"REGISTRO", 410, 1, 26, 20, "", kAny},
+    {"BORDO", 391, 1, 18, 20, "", kAny},
     {"TabSheet1", kAuto, kAuto, kAuto, kAuto, "Prore", kForm},
     {"TabSheet2", kAuto, kAuto, kAuto, kAuto, "Rilevamenti", kForm},
     {"TabSheet3", kAuto, kAuto, kAuto, kAuto, "Correnti", kForm},
@@ -129,6 +130,7 @@ const Control kControls[] = {
     {"CLEARSCAR", 240, 244, 23, 22, "", kAny},
     {"CALCCOR", 210, 280, 86, 41, "Calcola", kAny},
     {"AZZERACOR", 155, 280, 41, 41, "", kAny},
+    {"USADATI", 305, 280, 140, 41, "Dati di bordo", kAny},
     {"InstBlotter5", 277, 10, 208, 208, nullptr, tk::clGray},
     {"IMGCOR", 4, 4, 200, 200, nullptr, kAny},
     // Autonomia

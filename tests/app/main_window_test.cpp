@@ -809,7 +809,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TabOrderCase{1, 1, {"EDPVC", "PVCCLEAR", "EDRP", "RPCLEAR", "EDRVC", "RVCCLEAR", "RBCIRC"}},
                     TabOrderCase{2, 0, {"EDPVCOR", "EDVPCOR", "CLEARPVCOR", "EDDCOR", "EDVCOR", "CLEARDCOR",
                                         "EDRVCOR", "EDVECOR", "CLEARRVCOR", "EDSCAR", "CLEARSCAR", "AZZERACOR",
-                                        "CALCCOR"}},
+                                        "CALCCOR", "USADATI"}},
                     TabOrderCase{3, 0, {"SPCT", "CALCCT", "SPVM", "CALCVM", "EDTT", "CALCTT", "SPPART",
                                         "SPPART",  // hours, then minutes
                                         "EDARRIVO",

@@ -146,6 +146,7 @@ const Shown kShown[] = {
          w.program->form10->ELENCO->item(0)->setSelected(true);
          return Dialog(w.program->form10.get());
      }},
+    {"the on-board data", [](ProgramWindows& w) { return Dialog(w.program->form11.get()); }},
     {"a file dialog, icons and all",
      [](ProgramWindows& w) {
          auto* dialog = new QFileDialog(w.program->form8.get());

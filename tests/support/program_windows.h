@@ -4,6 +4,7 @@
 
 #include "app/program.h"
 #include "coastal/position_entry.h"
+#include "dialogs/position_dialog.h"
 #include "support/recording_platform.h"
 
 #include <QFile>
@@ -28,7 +29,8 @@ public:
     {
         return {&program->form1, program->form2.get(), program->form3.get(), program->form4.get(),
                 program->form4->Form5, program->form6.get(), program->form7.get(), program->form8.get(),
-                program->form9.get(), program->form9->positionEntry, program->form10.get()};
+                program->form9.get(), program->form9->positionEntry, program->form10.get(),
+                program->form11.get()};
     }
 
     QString Folder() const { return folder_.path(); }
