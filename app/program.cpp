@@ -133,7 +133,7 @@ void Program::CreateOnboard()
     form11 = std::make_unique<TForm11>(*instruments, [this] { return state.valDECL; }, &settings, &form1);
     QObject::connect(&form1, &TForm1::OnboardRequested, form11.get(), &TForm11::Open);
     form1.instruments = [this] { return instruments->Live().ForCorrenti(instruments->clock()); };
-    // CONNECTION POINT for the compass swing from GPS: InstrumentLink::SentenceRead
-    // carries every sentence read, with its time; it goes to TForm7's
-    // FeedInstruments here, once the swing window takes them.
+    // The compass swing from GPS averages the sentences as they come.
+    QObject::connect(instruments.get(), &onboard::InstrumentLink::SentenceRead, form7.get(),
+                     &TForm7::FeedInstruments);
 }

@@ -13,13 +13,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QScatterSeries>
 #include <QSettings>
@@ -105,12 +103,9 @@ TForm8::TForm8(std::function<nav::DeviationTable()> table, QSettings& settings, 
     , settings_(settings)
 {
     askSavePath = [this](const QString& caption, const QString& suggested, const QString& filter) {
-        return QFileDialog::getSaveFileName(this, caption, suggested, filter);
+        return toolkit::platform().SaveFileName(this, caption, suggested, filter);
     };
-    askPrinter = [this](QPrinter& printer) {
-        QPrintDialog dialog(&printer, this);
-        return dialog.exec() == QDialog::Accepted;
-    };
+    askPrinter = [this](QPrinter& printer) { return toolkit::platform().ChoosePrinter(this, printer); };
     BuildLayout();
     EDNAVE->setText(settings_.value(QString::fromLatin1(kVesselNameKey)).toString());
     connect(EDNAVE, &QLineEdit::editingFinished, this, &TForm8::RememberVessel);

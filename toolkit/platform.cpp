@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QPrintDialog>
 #include <QMessageBox>
 
 namespace toolkit {
@@ -86,6 +87,12 @@ QString Platform::SaveFileName(QWidget* parent, const QString& caption, const QS
                                const QString& filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, start, filter);
+}
+
+bool Platform::ChoosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString Platform::PrimarySelection()

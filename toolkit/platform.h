@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+class QPrinter;
 class QWidget;
 
 namespace toolkit {
@@ -40,6 +41,9 @@ public:
                                  const QString& filter);
     virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& start,
                                  const QString& filter);
+
+    // The print dialog on `printer`: true when the user prints.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer);
 
     // The X11 primary selection that a middle click pastes; empty where the
     // window system has none.

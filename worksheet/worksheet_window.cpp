@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -53,10 +52,7 @@ TForm10::TForm10(worksheet::Log& log, std::function<QString()> vesselName, QWidg
     , log_(log)
     , vesselName_(std::move(vesselName))
 {
-    askPrinter = [this](QPrinter& printer) {
-        QPrintDialog dialog(&printer, this);
-        return dialog.exec() == QDialog::Accepted;
-    };
+    askPrinter = [this](QPrinter& printer) { return tk::platform().ChoosePrinter(this, printer); };
     BuildLayout();
     ShowAll();
     connect(&log_, &worksheet::Log::Added, this, &TForm10::ShowAdded);

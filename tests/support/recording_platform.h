@@ -19,6 +19,7 @@ struct RecordingPlatform : toolkit::Platform {
     QString selection;       // the primary selection a middle click pastes
     QString fileAnswer;      // the file chosen in a file dialog, empty for a cancel
     QStringList fileDialogs; // captions of the file dialogs opened
+    int printDialogs = 0;    // print dialogs opened, each cancelled
     std::function<void()> onException;  // runs as the error box would open
 
     void Beep() override { ++beeps; }
@@ -44,6 +45,11 @@ struct RecordingPlatform : toolkit::Platform {
     {
         fileDialogs << caption;
         return fileAnswer;
+    }
+    bool ChoosePrinter(QWidget*, QPrinter&) override
+    {
+        ++printDialogs;
+        return false;
     }
     QString PrimarySelection() override { return selection; }
 };
