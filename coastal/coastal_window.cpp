@@ -167,11 +167,7 @@ void TForm9::LegInputChanged(const QObject* input)
 void TForm9::Open()
 {
     RefreshCourse();
-    // The first time beside the main window, so that both can be seen.
-    if (!placed_) {
-        tk::PlaceBeside(this);
-        placed_ = true;
-    }
+    tk::PlaceBesideFirstTime(this);
     show();
     raise();
     activateWindow();

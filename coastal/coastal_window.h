@@ -150,7 +150,6 @@ private:
     nav::Angle rp2_ = 0;
     nav::Angle course_ = 0;
     nav::Angle lightBearing_ = 0;
-    bool placed_ = false;
     // What "Calcola" of "Lossodromia" last wrote, while it shows; writing
     // it is no input of the user's.
     enum class LegResult { None, CourseAndDistance, Arrival };

@@ -217,11 +217,7 @@ void TForm11::BuildLayout()
 
 void TForm11::Open()
 {
-    // The first time beside the main window, so that both can be seen.
-    if (!placed_) {
-        tk::PlaceBeside(this);
-        placed_ = true;
-    }
+    tk::PlaceBesideFirstTime(this);
     Refresh();
     ageTimer_.start();
     show();

@@ -75,5 +75,4 @@ private:
     QSettings* memory_;
     // The ages move on without news.
     QTimer ageTimer_;
-    bool placed_ = false;
 };

@@ -61,11 +61,13 @@ constexpr qreal kTitleFontGrowth = 1.0;  // points
 
 }  // namespace
 
-void PlaceBeside(QWidget* window)
+void PlaceBesideFirstTime(QWidget* window)
 {
+    constexpr const char* kPlaced = "orvanePlacedBeside";
     const QWidget* parent = window->parentWidget();
-    if (!parent)
+    if (!parent || window->property(kPlaced).toBool())
         return;
+    window->setProperty(kPlaced, true);
     constexpr int kBesideGap = 8;
     const QRect screen = parent->screen()->availableGeometry();
     const QRect main = parent->frameGeometry();

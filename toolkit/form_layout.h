@@ -35,9 +35,10 @@ struct DialogFrame {
 // its controls for screen readers as it is shown (see NameControls).
 void SetUpDialog(QWidget* dialog, const DialogFrame& frame);
 
-// Puts a window beside its parent window, on the right or else on the
-// left, where the screen has room for it; elsewhere it stays where it is.
-void PlaceBeside(QWidget* window);
+// The first time a window opens, puts it beside its parent window, on the
+// right or else on the left, where the screen has room for it, so that both
+// can be seen; elsewhere, and later, it stays where it is.
+void PlaceBesideFirstTime(QWidget* window);
 
 // The width a desktop's title bar needs to show `title` whole beside the
 // window's icon and `buttons` buttons, in a bold title font a point larger

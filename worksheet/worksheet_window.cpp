@@ -91,11 +91,7 @@ void TForm10::BuildLayout()
 
 void TForm10::Open()
 {
-    // The first time beside the main window, so that both can be seen.
-    if (!placed_) {
-        tk::PlaceBeside(this);
-        placed_ = true;
-    }
+    tk::PlaceBesideFirstTime(this);
     show();
     raise();
     activateWindow();

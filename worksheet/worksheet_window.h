@@ -54,5 +54,4 @@ private:
 
     worksheet::Log& log_;
     std::function<QString()> vesselName_;
-    bool placed_ = false;
 };
