@@ -420,8 +420,8 @@ struct PassageNames {
     const char* day;
 };
 
-constexpr PassageNames kPassageIt{"C", "Vm", "mn", "Partenza", "Arrivo", "g"};
-constexpr PassageNames kPassageEn{"D", "V", "NM", "Departure", "Arrival", "d"};
+constexpr PassageNames kPassageIt{"C", "Vm", "M", "Partenza", "Arrivo", "g"};
+constexpr PassageNames kPassageEn{"D", "V", "M", "Departure", "Arrival", "d"};
 
 const PassageNames& Passage(Language language)
 {
@@ -490,11 +490,19 @@ namespace {
 struct FuelNames {
     const char* consumption;
     const char* fuel;
-    const char* reserve;
 };
 
-constexpr FuelNames kFuelIt{"Cs", "L", "L +30 %"};
-constexpr FuelNames kFuelEn{"SFC", "F", "F +30 %"};
+constexpr FuelNames kFuelIt{"Cs", "L"};
+constexpr FuelNames kFuelEn{"SFC", "F"};
+// The reserve factor is written to one place: «1,3».
+constexpr int kFactorDecimals = 1;
+
+// «L +30 %»: the fuel with the reserve the factor adds.
+std::string ReserveName(const FuelNames& n)
+{
+    constexpr double kPercent = 100.0;
+    return std::string(n.fuel) + " +" + std::to_string(std::lround((kReserveFactor - 1.0) * kPercent)) + " %";
+}
 
 const FuelNames& Fuel(Language language)
 {
@@ -558,10 +566,10 @@ Worked WorkFuel(const FuelData& f, double fuel, double reserve, Language languag
     w.data.push_back({"t", FormatHoursMinutes(f.minutes)});
     w.steps.push_back(std::string(n.fuel) + " = l/h × t = " + PerHour(litresPerHour, language) + " × "
                       + HoursText(f.minutes) + " = " + Litres(fuel, language));
-    w.steps.push_back(std::string(n.reserve) + " = " + n.fuel + " × " + DecimalText(kReserveFactor, 1, language)
-                      + " = " + Litres(fuel, language) + " × " + DecimalText(kReserveFactor, 1, language) + " = "
+    w.steps.push_back(ReserveName(n) + " = " + n.fuel + " × " + DecimalText(kReserveFactor, kFactorDecimals, language)
+                      + " = " + Litres(fuel, language) + " × " + DecimalText(kReserveFactor, kFactorDecimals, language) + " = "
                       + Litres(reserve, language));
-    w.results = {{n.fuel, Litres(fuel, language)}, {n.reserve, Litres(reserve, language)}};
+    w.results = {{n.fuel, Litres(fuel, language)}, {ReserveName(n), Litres(reserve, language)}};
     return w;
 }
 

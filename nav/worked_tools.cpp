@@ -144,12 +144,13 @@ void AddConversion(Worked& w, const CourseConversion& c, Language language)
     const std::string rv = italian ? "Rv" : "T";
     const std::string rm = italian ? "Rm" : "M";
     const std::string rb = italian ? "Rb" : "C";
-    w.data.push_back({d, SideText(declinationEast), Origin::Declination});
-    w.data.push_back({dev, SideText(h.deviation), Origin::Table});
+    // Written as the headings' steps write them: d with its side, δ signed.
+    w.data.push_back({d, SidedText(declinationEast), Origin::Declination});
+    w.data.push_back({dev, SignedText(h.deviation), Origin::Table});
     w.steps.push_back(rm + " = " + rv + " \u2212 " + d + " = " + DirectionText(c.trueCourse) + " \u2212 ("
                       + SidedText(declinationEast) + ") = " + DirectionText(h.magnetic));
     w.steps.push_back(rb + " = " + rm + " \u2212 " + dev + " = " + DirectionText(h.magnetic) + " \u2212 ("
-                      + SidedText(h.deviation) + ") = " + DirectionText(h.compass));
+                      + SignedText(h.deviation) + ") = " + DirectionText(h.compass));
     w.results.push_back({Say(language, "Rotta magnetica", "Magnetic course"), DirectionText(h.magnetic)});
     w.results.push_back({Say(language, "Rotta bussola", "Compass course"), DirectionText(h.compass)});
 }

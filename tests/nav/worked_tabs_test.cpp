@@ -168,13 +168,13 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   {"Rv = Pv + s = 186° 00' + (\u22122° 00') = 184° 00'", "Ve = Vp = 6,50 kn"}},
         StepsCase{"Distance", [] { return nav::WorkDistance(6.5, 150, 16.25, kIt).steps; },
-                  {"C = Vm × t = 6,50 kn × 150/60 h = 16,25 mn"}},
+                  {"C = Vm × t = 6,50 kn × 150/60 h = 16,25 M"}},
         // Ten miles at 3 knots is 200 minutes to the digit; the arrival passes midnight.
         StepsCase{"Time and arrival", [] { return nav::WorkTravelTime(10.0, 3.0, 200, 22 * 60 + 30, kIt).steps; },
-                  {"t = C / Vm = 10,00 mn / 3,00 kn = 3,33 h = 200 min = 03:20",
+                  {"t = C / Vm = 10,00 M / 3,00 kn = 3,33 h = 200 min = 03:20",
                    "Arrivo = Partenza + t = 22:30 + 03:20 = 01:50 +1g"}},
         StepsCase{"Time rounded", [] { return nav::WorkTravelTime(10.0, 4.5, 133, 0, kEn).steps; },
-                  {"t = D / V = 10.00 NM / 4.50 kn = 2.22 h ≈ 133 min = 02:13",
+                  {"t = D / V = 10.00 M / 4.50 kn = 2.22 h ≈ 133 min = 02:13",
                    "Arrival = Departure + t = 00:00 + 02:13 = 02:13"}},
         StepsCase{"Fuel",
                   [] {

@@ -171,10 +171,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "Rv = 048° 51' 23\" (lossodromia sull'ellissoide WGS84)",
                     "m = 6,38 M (lossodromia sull'ellissoide WGS84)",
                     "Rm = Rv − d = 048° 51' 23\" − (−2° 16' W) = 051° 07' 23\"",
-                    "Rb = Rm − δ = 051° 07' 23\" − (+1° 30' E) = 049° 37' 23\""},
+                    "Rb = Rm − δ = 051° 07' 23\" − (+1° 30') = 049° 37' 23\""},
                    {{"Rotta vera", "048° 51' 23\""}, {"Distanza", "6,38 M"}, {"Rotta magnetica", "051° 07' 23\""},
                     {"Rotta bussola", "049° 37' 23\""}},
-                   {{"d", "2° 16' W", nav::Origin::Declination}, {"δ", "1° 30' E", nav::Origin::Table}}},
+                   {{"d", "−2° 16' W", nav::Origin::Declination}, {"δ", "+1° 30'", nav::Origin::Table}}},
         WorkedCase{"RhumbLineAcrossTheAntimeridianInEnglish",
                    [] {
                        const nav::GeoPosition from{-10, 179.5};
